@@ -1,0 +1,63 @@
+# Adds every immediate subdirectory of the current source folder that has a CMakeLists.txt,
+# in the order given first, then the rest alphabetically.
+function(q7k_add_subdirs)
+  file(GLOB children LIST_DIRECTORIES true RELATIVE ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR}/*)
+  list(SORT children)
+  set(ordered ${ARGN})
+  foreach(c ${children})
+    if(NOT c IN_LIST ordered)
+      list(APPEND ordered ${c})
+    endif()
+  endforeach()
+  foreach(c ${ordered})
+    if(IS_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}/${c} AND EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${c}/CMakeLists.txt)
+      add_subdirectory(${c})
+    endif()
+  endforeach()
+endfunction()
+
+# A static library from every .cpp/.h file below the current folder (recursively unless
+# NONRECURSIVE), excluding the listed subfolders.
+function(q7k_glob_library name)
+  cmake_parse_arguments(A "NONRECURSIVE" "" "EXCLUDE;LIBS" ${ARGN})
+  if(A_NONRECURSIVE)
+    file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  else()
+    file(GLOB_RECURSE srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  endif()
+  foreach(ex ${A_EXCLUDE})
+    list(FILTER srcs EXCLUDE REGEX "^${CMAKE_CURRENT_SOURCE_DIR}/${ex}/")
+  endforeach()
+  add_library(${name} STATIC ${srcs})
+  target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC ${A_LIBS})
+endfunction()
+
+# A GoogleTest executable from every .cpp below the current folder; its tests are
+# discovered when CTest runs (so discovery runs inside the test namespace too).
+function(q7k_glob_test name)
+  cmake_parse_arguments(A "" "" "LIBS" ${ARGN})
+  file(GLOB_RECURSE srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  list(FILTER srcs EXCLUDE REGEX "/fuzz/")
+  add_executable(${name} ${srcs})
+  target_link_libraries(${name} PRIVATE ${A_LIBS} GTest::gmock GTest::gtest GTest::gtest_main)
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" LABELS ${name})
+endfunction()
+
+# A libFuzzer target, run by CTest for a bounded number of inputs.
+function(q7k_fuzz_target name source)
+  cmake_parse_arguments(A "" "RUNS" "LIBS" ${ARGN})
+  if(NOT Q7K_FUZZ)
+    return()
+  endif()
+  if(NOT A_RUNS)
+    set(A_RUNS 200000)
+  endif()
+  add_executable(${name} ${source})
+  target_compile_options(${name} PRIVATE -fsanitize=fuzzer)
+  target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+  target_link_libraries(${name} PRIVATE ${A_LIBS})
+  add_test(NAME ${name} COMMAND ${name} -runs=${A_RUNS} -seed=1 -rss_limit_mb=4096)
+  set_tests_properties(${name} PROPERTIES LABELS fuzz ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Builds the test suite with AddressSanitizer and UndefinedBehaviorSanitizer (clang, so the
+# fuzz targets are built too) and runs it inside a private network namespace.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+build=${Q7K_TEST_BUILD:-build/test}
+CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DQ7K_TESTS=ON -DQ7K_SANITIZE=ON >/dev/null
+cmake --build "$build"
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
+export LSAN_OPTIONS=suppressions=$PWD/scripts/lsan.supp:print_suppressions=0
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+export QT_QPA_PLATFORM=offscreen
+bash scripts/netns.sh ctest --test-dir "$build" --output-on-failure -j "$(nproc)" --timeout 600
