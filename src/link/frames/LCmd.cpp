@@ -61,6 +61,11 @@ void LCmd::AppendBytes(const std::uint8_t* bytes, std::size_t count) {
   payload_.insert(payload_.end(), bytes, bytes + count);
 }
 
+void LCmd::AppendPadded(const std::string& text, std::size_t width) {
+  for (std::size_t i = 0; i < width; ++i)
+    AppendByte(i < text.size() ? static_cast<unsigned char>(text[i]) : 0);
+}
+
 CM_MCS_CMD::CM_MCS_CMD(std::uint8_t deviceId, std::uint8_t code) : LCmd(deviceId, code) {}
 
 CM_MCS_CMD::CM_MCS_CMD(std::uint8_t deviceId, std::uint8_t code, int a) : LCmd(deviceId, code) {

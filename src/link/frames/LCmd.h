@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string>
 #include <vector>
 
 using ByteArray = std::vector<std::uint8_t>;
@@ -46,6 +47,8 @@ class LCmd {
   // A 16-bit word, low byte first.
   void AppendWord(int value);
   void AppendBytes(const std::uint8_t* bytes, std::size_t count);
+  // The first `width` bytes of an 8-bit text, zero-padded to `width`.
+  void AppendPadded(const std::string& text, std::size_t width);
 
  private:
   std::uint8_t deviceId_ = 0;
