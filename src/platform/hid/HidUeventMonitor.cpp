@@ -1,0 +1,60 @@
+#include "HidUeventMonitor.h"
+
+#include <cstring>
+#include <linux/netlink.h>
+#include <string_view>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace HidUeventMonitor {
+
+int Open() {
+  const int fd = ::socket(AF_NETLINK, SOCK_DGRAM | SOCK_CLOEXEC | SOCK_NONBLOCK, NETLINK_KOBJECT_UEVENT);
+  if (fd < 0) return -1;
+  sockaddr_nl addr{};
+  addr.nl_family = AF_NETLINK;
+  addr.nl_groups = 1;  // the kernel's own messages
+  if (::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0) {
+    ::close(fd);
+    return -1;
+  }
+  return fd;
+}
+
+bool IsHidrawChange(const char* message, size_t size) {
+  bool hidraw = false, change = false;
+  size_t pos = 0;
+  while (pos < size) {
+    const char* start = message + pos;
+    const size_t len = strnlen(start, size - pos);
+    const std::string_view field(start, len);
+    if (field == "SUBSYSTEM=hidraw") hidraw = true;
+    if (field == "ACTION=add" || field == "ACTION=remove") change = true;
+    pos += len + 1;
+  }
+  return hidraw && change;
+}
+
+bool ReadPending(int fd) {
+  bool seen = false;
+  char buf[8192];
+  for (;;) {
+    sockaddr_nl from{};
+    iovec iov{buf, sizeof buf};
+    msghdr msg{};
+    msg.msg_name = &from;
+    msg.msg_namelen = sizeof from;
+    msg.msg_iov = &iov;
+    msg.msg_iovlen = 1;
+    const ssize_t n = ::recvmsg(fd, &msg, MSG_DONTWAIT);
+    if (n <= 0) return seen;
+    if (from.nl_pid != 0) continue;  // only the kernel speaks on this group
+    if (IsHidrawChange(buf, static_cast<size_t>(n))) seen = true;
+  }
+}
+
+void Close(int fd) {
+  if (fd >= 0) ::close(fd);
+}
+
+}  // namespace HidUeventMonitor
