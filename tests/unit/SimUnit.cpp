@@ -351,33 +351,25 @@ void SimUnit::LoadLiveLocked(const UnitImage& image) {
 
 void SimUnit::QueueEverywhereLocked(const SimBytes& bytes, bool disconnect) {
   const auto now = SimClock::now();
-  for (SimUnitPort* port : ports_) port->QueueLocked(now, bytes, disconnect);
-}
-
-void SimUnit::NotifyPorts(const std::vector<SimUnitPort*>& ports) const {
-  for (SimUnitPort* port : ports) port->Notify();
+  for (SimUnitPort* port : ports_) {
+    port->QueueLocked(now, bytes, disconnect);
+    port->Notify();
+  }
 }
 
 void SimUnit::SendRaw(const SimBytes& bytes) {
-  std::vector<SimUnitPort*> ports;
-  {
-    std::lock_guard lock(mutex_);
-    QueueEverywhereLocked(bytes, false);
-    ports = ports_;
-  }
-  NotifyPorts(ports);
+  std::lock_guard lock(mutex_);
+  QueueEverywhereLocked(bytes, false);
 }
 
-void SimUnit::SendFrame(uint8_t code, const SimBytes& payload) { SendRaw(BuildFrame(UnitId(), code, payload)); }
+void SimUnit::SendFrame(uint8_t code, const SimBytes& payload) {
+  std::lock_guard lock(mutex_);
+  QueueEverywhereLocked(BuildFrame(unitId_, code, payload), false);
+}
 
 void SimUnit::Disconnect() {
-  std::vector<SimUnitPort*> ports;
-  {
-    std::lock_guard lock(mutex_);
-    QueueEverywhereLocked({}, true);
-    ports = ports_;
-  }
-  NotifyPorts(ports);
+  std::lock_guard lock(mutex_);
+  QueueEverywhereLocked({}, true);
 }
 
 void SimUnit::SetUnitId(uint8_t id) { Write(unitId_, id); }

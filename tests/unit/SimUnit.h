@@ -125,7 +125,6 @@ class SimUnit {
   bool ApplyLocked(uint8_t code, const SimBytes& payload);
   void LoadLiveLocked(const UnitImage& image);
   void QueueEverywhereLocked(const SimBytes& bytes, bool disconnect);
-  void NotifyPorts(const std::vector<SimUnitPort*>& ports) const;
 
   template <class T>
   T Read(const T& field) const {

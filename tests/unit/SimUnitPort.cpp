@@ -1,5 +1,6 @@
 #include "SimUnitPort.h"
 
+#include "LCmd.h"
 #include "SimUnit.h"
 
 #include <algorithm>
@@ -9,7 +10,6 @@ namespace {
 // Frames are cut by their length byte: 0x10 0x02, two address bytes, len, len bytes of code and
 // payload, 0x10 0x03, XOR. A length of 0 cannot start a frame.
 constexpr size_t kHeader = 5;
-constexpr size_t kOverhead = 8;
 
 SimClock::duration ByteTime(uint32_t baud) {
   return std::chrono::duration_cast<SimClock::duration>(std::chrono::nanoseconds(10'000'000'000LL / baud));
@@ -25,31 +25,29 @@ SimUnitPort::SimUnitPort(SimUnit& unit, std::function<void()> onOutput)
 SimUnitPort::~SimUnitPort() { unit_.Detach(this); }
 
 void SimUnitPort::Receive(const uint8_t* data, size_t size) {
+  std::lock_guard lock(unit_.mutex_);
+  input_.insert(input_.end(), data, data + size);
   bool queued = false;
-  {
-    std::lock_guard lock(unit_.mutex_);
-    input_.insert(input_.end(), data, data + size);
-    size_t pos = 0;
-    while (true) {
-      while (pos < input_.size() && input_[pos] != 0x10) ++pos;
-      if (input_.size() - pos < 2) break;
-      if (input_[pos + 1] != 0x02) {
-        ++pos;
-        continue;
-      }
-      if (input_.size() - pos < kHeader) break;
-      const size_t len = input_[pos + 4];
-      if (len == 0) {
-        ++pos;
-        continue;
-      }
-      if (input_.size() - pos < len + kOverhead) break;
-      SimBytes frame(input_.begin() + pos, input_.begin() + pos + len + kOverhead);
-      pos += len + kOverhead;
-      queued |= unit_.OnFrameLocked(*this, std::move(frame));
+  size_t pos = 0;
+  while (true) {
+    while (pos < input_.size() && input_[pos] != 0x10) ++pos;
+    if (input_.size() - pos < 2) break;
+    if (input_[pos + 1] != 0x02) {
+      ++pos;
+      continue;
     }
-    input_.erase(input_.begin(), input_.begin() + pos);
+    if (input_.size() - pos < kHeader) break;
+    const size_t len = input_[pos + 4];
+    if (len == 0) {
+      ++pos;
+      continue;
+    }
+    if (input_.size() - pos < len + LCmd::kFrameOverhead) break;
+    SimBytes frame(input_.begin() + pos, input_.begin() + pos + len + LCmd::kFrameOverhead);
+    pos += len + LCmd::kFrameOverhead;
+    queued |= unit_.OnFrameLocked(*this, std::move(frame));
   }
+  input_.erase(input_.begin(), input_.begin() + pos);
   if (queued) Notify();
 }
 

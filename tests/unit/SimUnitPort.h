@@ -26,8 +26,8 @@ struct SimUnitChunk {
 // takes the unit's lock. A port registers with its unit while it lives and must not outlive it.
 class SimUnitPort {
  public:
-  // `onOutput` is called (outside the unit's lock, on whichever thread queued it) whenever
-  // new output was queued, so a transport can wake its loop.
+  // `onOutput` is called whenever new output was queued, on whichever thread queued it and
+  // with the unit's lock held: it may only wake the transport (never call into the unit).
   explicit SimUnitPort(SimUnit& unit, std::function<void()> onOutput = {});
   ~SimUnitPort();
   SimUnitPort(const SimUnitPort&) = delete;
@@ -57,7 +57,7 @@ class SimUnitPort {
   // Called by the unit with its lock held.
   void QueueLocked(SimClock::time_point due, SimBytes bytes, bool disconnect);
   std::optional<SimClock::time_point> NextDueLocked() const;
-  void Notify() const;
+  void Notify() const;  // with the unit's lock held
 
   SimUnit& unit_;
   std::function<void()> onOutput_;

@@ -7,15 +7,15 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-SimUnitTransport::SimUnitTransport(SimUnit& unit)
-    : port_(unit, [this] { Wake(); }), wakeFd_(eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)) {
-  if (wakeFd_ < 0) throw std::runtime_error("eventfd failed");
+SimUnitTransport::WakeFd::WakeFd() : fd(eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)) {
+  if (fd < 0) throw std::runtime_error("eventfd failed");
 }
 
-SimUnitTransport::~SimUnitTransport() {
-  Stop();
-  close(wakeFd_);
-}
+SimUnitTransport::WakeFd::~WakeFd() { close(fd); }
+
+SimUnitTransport::SimUnitTransport(SimUnit& unit) : port_(unit, [this] { Wake(); }) {}
+
+SimUnitTransport::~SimUnitTransport() { Stop(); }
 
 void SimUnitTransport::Start() { thread_ = std::thread([this] { Run(); }); }
 
@@ -27,14 +27,14 @@ void SimUnitTransport::Stop() {
 
 void SimUnitTransport::Wake() {
   const uint64_t one = 1;
-  [[maybe_unused]] ssize_t n = write(wakeFd_, &one, sizeof one);
+  [[maybe_unused]] ssize_t n = write(wake_.fd, &one, sizeof one);
 }
 
 void SimUnitTransport::Run() {
   while (!stop_) {
     pollfd fds[3];
     nfds_t n = 0;
-    fds[n++] = {wakeFd_, POLLIN, 0};
+    fds[n++] = {wake_.fd, POLLIN, 0};
     const int extra = ExtraFd();
     if (extra >= 0) fds[n++] = {extra, POLLIN, 0};
     const int data = DataFd();
@@ -52,9 +52,9 @@ void SimUnitTransport::Run() {
 
     for (nfds_t i = 0; i < n; ++i) {
       if (fds[i].revents == 0) continue;
-      if (fds[i].fd == wakeFd_) {
+      if (fds[i].fd == wake_.fd) {
         uint64_t count;
-        [[maybe_unused]] ssize_t r = read(wakeFd_, &count, sizeof count);
+        [[maybe_unused]] ssize_t r = read(wake_.fd, &count, sizeof count);
       } else if (fds[i].fd == extra) {
         OnExtraReadable();
       } else if (fds[i].fd == data && DataFd() == data) {
@@ -91,11 +91,11 @@ void SimUnitTransport::WriteDue() {
         continue;
       } else if (w < 0 && errno == EAGAIN) {
         // The reader is slow: wait until it takes bytes, or until we are told to stop.
-        pollfd fds[2] = {{fd, POLLOUT, 0}, {wakeFd_, POLLIN, 0}};
+        pollfd fds[2] = {{fd, POLLOUT, 0}, {wake_.fd, POLLIN, 0}};
         poll(fds, 2, -1);
         if (fds[1].revents) {
           uint64_t count;
-          [[maybe_unused]] ssize_t r = read(wakeFd_, &count, sizeof count);
+          [[maybe_unused]] ssize_t r = read(wake_.fd, &count, sizeof count);
         }
         if (stop_) return;
       } else {

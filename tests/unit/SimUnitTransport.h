@@ -39,8 +39,14 @@ class SimUnitTransport {
   void ReadData();
   void WriteDue();
 
+  // Declared before the port, so the port detaches from the unit (after which nothing can
+  // wake us) before the descriptor closes.
+  struct WakeFd {
+    WakeFd();
+    ~WakeFd();
+    int fd;
+  } wake_;
   SimUnitPort port_;
-  int wakeFd_ = -1;
   std::atomic<bool> stop_{false};
   std::thread thread_;
 };
