@@ -50,6 +50,17 @@ struct SimUnitFault {
 // identity, lock, levels and unit information, answers the editor's frames the way the unit
 // does and applies every parameter command to its image. Transport-agnostic: frames come in
 // and replies go out through `SimUnitPort`s. Every method is thread-safe.
+//
+// Replies: 16 → 16; 18 → 18 (the keep-alive's answer, so it never acknowledges a sequence);
+// 19 → identity; 20 → preset number; 34 → 30 slot flags (0xFF used); 41 n → n and the 14 name
+// bytes of slot n + 1; 39 p → 36 with piece p of the current image; 36 s → ACK, then 40 p →
+// 40 with piece p of stored preset s; 37 → 37 (piece, preset); 25 → the unit memory asked
+// for; 44 → six bytes, byte 5 = locked; 45 → (kind, 1 accepted / 0 refused); 64 → levels.
+// Every parameter and preset command (21, 32, 33, 35, 38, 42, 48-54, 56-62) and 4, 17, 26, 47
+// are applied and acknowledged with ACK (code 1). Parameter commands follow the link groups
+// of the unit's own image, as the editor's setters do. Unknown codes, short payloads and
+// out-of-range channels, bands, pieces or slots get no reply. A connect, disconnect or
+// restart makes the access lock count again.
 class SimUnit {
  public:
   static constexpr size_t kEepromSize = 256;
