@@ -1,0 +1,93 @@
+#pragma once
+// A drawing surface over an image, with the pen, brush and font state of the windows'
+// canvases: lines and shapes are aliased, a rectangle's right and bottom edges are exclusive,
+// text is placed by the top-left corner of its cell and gets the brush colour as background
+// while the brush is solid (transparent otherwise). A canvas without an image draws nothing
+// but still measures text.
+#include "graphics/TColor.h"
+#include "graphics/TFont.h"
+#include "graphics/Types.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
+enum TPenMode {
+    pmBlack, pmWhite, pmNop, pmNot, pmCopy, pmNotCopy, pmMergePenNot, pmMaskPenNot,
+    pmMergeNotPen, pmMaskNotPen, pmMerge, pmNotMerge, pmMask, pmNotMask, pmXor, pmNotXor
+};
+enum TBrushStyle { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross };
+
+struct TPen {
+    TColor Color = clBlack;
+    int Width = 1;
+    TPenStyle Style = psSolid;
+    TPenMode Mode = pmCopy;
+};
+
+struct TBrush {
+    TColor Color = clWhite;
+    TBrushStyle Style = bsSolid;
+};
+
+class TCanvas {
+public:
+    // Called with every text a canvas draws (before it is drawn): the canvas, the position
+    // and the text. One hook for the process; tests use it to see what was written where.
+    using TextOutHook = std::function<void(const TCanvas& canvas, int x, int y, const QString& text)>;
+    static void SetTextOutHook(TextOutHook hook);
+
+    TCanvas() = default;
+    explicit TCanvas(QImage* target) : FTarget(target) {}
+    ~TCanvas();
+    TCanvas(const TCanvas&) = delete;
+    TCanvas& operator=(const TCanvas&) = delete;
+
+    // The image drawn on (may be null). Changing it ends any drawing in progress.
+    void SetTarget(QImage* target);
+    QImage* Target() const { return FTarget; }
+
+    TPen Pen;
+    TBrush Brush;
+    TFont Font;
+    TPoint PenPos;
+
+    void MoveTo(int x, int y);
+    void LineTo(int x, int y);
+    void Polyline(const TPoint* points, int count);
+    void Rectangle(int left, int top, int right, int bottom);
+    void Rectangle(const TRect& r) { Rectangle(r.Left, r.Top, r.Right, r.Bottom); }
+    void Ellipse(int left, int top, int right, int bottom);
+    void FillRect(const TRect& r);
+    void FrameRect(const TRect& r);
+    void TextOut(int x, int y, const QString& text);
+    int TextWidth(const QString& text) const;
+    int TextHeight(const QString& text) const;
+    // Copies (stretching when the sizes differ) a rectangle of another canvas's image.
+    void CopyRect(const TRect& dest, TCanvas& source, const TRect& sourceRect);
+
+    // A painter on the image with no pen and no brush set, for drawing the windows'
+    // canvases do not offer (paths); null without an image. Call Changed afterwards.
+    QPainter* Painter();
+    void Changed(const QRect& area);
+    // Ends drawing in progress, so the image can be read or resized.
+    void Release() const;
+
+    // Called after every drawing operation with the area it touched.
+    std::function<void(const QRect& area)> OnDrawn;
+
+private:
+    QPainter* Begin();
+    void Shape(int left, int top, int right, int bottom, bool ellipse);
+    void ApplyPen(QPainter& p) const;
+    void ApplyBrush(QPainter& p) const;
+    void ApplyMode(QPainter& p) const;
+    QRect Grown(const QRect& r) const;
+
+    QImage* FTarget = nullptr;
+    mutable std::unique_ptr<QPainter> FPainter;
+};

@@ -1,0 +1,186 @@
+#include "ui/TControl.h"
+
+#include "ui/TWinControl.h"
+
+#include <QMouseEvent>
+#include <QResizeEvent>
+
+#include <algorithm>
+
+namespace {
+
+TMouseButton ButtonOf(Qt::MouseButton button) {
+    switch (button) {
+    case Qt::RightButton: return mbRight;
+    case Qt::MiddleButton: return mbMiddle;
+    default: return mbLeft;
+    }
+}
+
+Qt::CursorShape CursorShapeOf(TCursor cursor) {
+    switch (cursor) {
+    case crNone: return Qt::BlankCursor;
+    case crCross: return Qt::CrossCursor;
+    case crIBeam: return Qt::IBeamCursor;
+    case crSizeNESW: return Qt::SizeBDiagCursor;
+    case crSizeNS: return Qt::SizeVerCursor;
+    case crSizeNWSE: return Qt::SizeFDiagCursor;
+    case crSizeWE: return Qt::SizeHorCursor;
+    case crUpArrow: return Qt::UpArrowCursor;
+    case crHourGlass: case crSQLWait: return Qt::WaitCursor;
+    case crDrag: case crMultiDrag: return Qt::DragMoveCursor;
+    case crNoDrop: case crNo: return Qt::ForbiddenCursor;
+    case crHSplit: return Qt::SplitHCursor;
+    case crVSplit: return Qt::SplitVCursor;
+    case crAppStart: return Qt::BusyCursor;
+    case crHelp: return Qt::WhatsThisCursor;
+    case crHandPoint: return Qt::PointingHandCursor;
+    case crSizeAll: return Qt::SizeAllCursor;
+    default: return Qt::ArrowCursor;
+    }
+}
+
+}  // namespace
+
+TShiftState ShiftStateOf(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons) {
+    TShiftState s = 0;
+    if (modifiers & Qt::ShiftModifier) s |= ssShift;
+    if (modifiers & Qt::AltModifier) s |= ssAlt;
+    if (modifiers & Qt::ControlModifier) s |= ssCtrl;
+    if (buttons & Qt::LeftButton) s |= ssLeft;
+    if (buttons & Qt::RightButton) s |= ssRight;
+    if (buttons & Qt::MiddleButton) s |= ssMiddle;
+    return s;
+}
+
+TControl::TControl(TComponent* owner) : QWidget(nullptr), TComponent(owner) {}
+
+TControl::~TControl() = default;
+
+void TControl::SetParent(TWinControl* parent) {
+    if (parent == FParent) return;
+    const QRect bounds = geometry();
+    FParent = parent;
+    setParent(parent);
+    setGeometry(bounds);
+    if (parent && !IsWindowed()) {
+        // Graphic controls lie below the windowed controls of the same parent.
+        for (QObject* child : parent->children()) {
+            auto* sibling = qobject_cast<TControl*>(child);
+            if (sibling && sibling != this && sibling->IsWindowed()) {
+                stackUnder(sibling);
+                break;
+            }
+        }
+    }
+    ApplyVisible();
+}
+
+void TControl::ApplyVisible() {
+    if (FParent) QWidget::setVisible(FVisible);
+}
+
+void TControl::SetVisible(bool visible) {
+    FVisible = visible;
+    ApplyVisible();
+}
+
+void TControl::SetBounds(int left, int top, int width, int height) {
+    setGeometry(left, top, std::max(0, width), std::max(0, height));
+}
+
+void TControl::SetCaption(const QString& caption) {
+    FCaption = caption;
+    update();
+}
+
+void TControl::SetColor(TColor color) {
+    FColor = color;
+    update();
+}
+
+void TControl::SetFont(const TFont& font) {
+    FFont = font;
+    update();
+}
+
+void TControl::SetCursor(TCursor cursor) {
+    FCursor = cursor;
+    if (cursor == crDefault)
+        unsetCursor();
+    else
+        setCursor(CursorShapeOf(cursor));
+}
+
+void TControl::BringToFront() {
+    if (IsWindowed() || !FParent) {
+        raise();
+        return;
+    }
+    for (QObject* child : FParent->children()) {
+        auto* sibling = qobject_cast<TControl*>(child);
+        if (sibling && sibling != this && sibling->IsWindowed()) {
+            stackUnder(sibling);
+            return;
+        }
+    }
+    raise();
+}
+
+void TControl::Click() {
+    if (OnClick) OnClick(this);
+}
+
+void TControl::DblClick() {
+    if (OnDblClick) OnDblClick(this);
+}
+
+void TControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+    if (OnMouseDown) OnMouseDown(this, button, shift, x, y);
+}
+
+void TControl::MouseMove(TShiftState shift, int x, int y) {
+    if (OnMouseMove) OnMouseMove(this, shift, x, y);
+}
+
+void TControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+    if (OnMouseUp) OnMouseUp(this, button, shift, x, y);
+}
+
+void TControl::Resize() {
+    if (OnResize) OnResize(this);
+}
+
+void TControl::mousePressEvent(QMouseEvent* event) {
+    const QPoint pos = event->position().toPoint();
+    if (event->button() == Qt::LeftButton) FPressed = true;
+    MouseDown(ButtonOf(event->button()), ShiftStateOf(event->modifiers(), event->buttons()), pos.x(), pos.y());
+}
+
+void TControl::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint pos = event->position().toPoint();
+    MouseMove(ShiftStateOf(event->modifiers(), event->buttons()), pos.x(), pos.y());
+}
+
+void TControl::mouseReleaseEvent(QMouseEvent* event) {
+    const QPoint pos = event->position().toPoint();
+    const bool click = event->button() == Qt::LeftButton && FPressed && rect().contains(pos);
+    if (event->button() == Qt::LeftButton) FPressed = false;
+    MouseUp(ButtonOf(event->button()), ShiftStateOf(event->modifiers(), event->buttons()), pos.x(), pos.y());
+    if (click) Click();
+}
+
+void TControl::mouseDoubleClickEvent(QMouseEvent* event) {
+    const QPoint pos = event->position().toPoint();
+    if (event->button() == Qt::LeftButton) {
+        FPressed = true;
+        DblClick();
+    }
+    MouseDown(ButtonOf(event->button()), ShiftStateOf(event->modifiers(), event->buttons()) | ssDouble, pos.x(),
+              pos.y());
+}
+
+void TControl::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    Resize();
+}

@@ -1,0 +1,61 @@
+#include "ui/TForm.h"
+
+#include <QCloseEvent>
+
+TForm::TForm(TComponent* owner) : TWinControl(owner) {
+    SetVisible(false);
+    SetColor(clBtnFace);
+}
+
+TForm::~TForm() {
+    if (FModalLoop) FModalLoop->exit();
+    // Owned controls go first, while the form is still whole.
+    DestroyComponents();
+}
+
+void TForm::SetCaption(const QString& caption) {
+    TWinControl::SetCaption(caption);
+    setWindowTitle(caption);
+}
+
+void TForm::ApplyVisible() { QWidget::setVisible(Visible()); }
+
+int TForm::ShowModal() {
+    FModalResult = mrNone;
+    setWindowModality(Qt::ApplicationModal);
+    Show();
+    QEventLoop loop;
+    FModalLoop = &loop;
+    if (FModalResult == mrNone) loop.exec();
+    FModalLoop = nullptr;
+    setWindowModality(Qt::NonModal);
+    Hide();
+    return FModalResult;
+}
+
+void TForm::SetModalResult(int result) {
+    FModalResult = result;
+    if (result != mrNone && FModalLoop) FModalLoop->exit();
+}
+
+void TForm::Close() {
+    if (FModalLoop)
+        SetModalResult(mrCancel);
+    else
+        Hide();
+}
+
+void TForm::showEvent(QShowEvent* event) {
+    TWinControl::showEvent(event);
+    if (OnShow) OnShow(this);
+}
+
+void TForm::hideEvent(QHideEvent* event) {
+    TWinControl::hideEvent(event);
+    if (OnHide) OnHide(this);
+}
+
+void TForm::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    Close();
+}
