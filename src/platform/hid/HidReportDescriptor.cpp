@@ -64,15 +64,16 @@ bool HidReportDescriptor::Parse(const uint8_t* data, size_t size) {
         case kReportCount: g.reportCount = value; break;
         case kReportId: g.reportId = value; NumberedReports = true; break;
         case kPush:
-          if (depth == kMaxPushDepth) return false;
+          if (depth == kMaxPushDepth) { ok = false; break; }
           stack[depth++] = g;
           break;
         case kPop:
-          if (depth == 0) return false;
+          if (depth == 0) { ok = false; break; }
           g = stack[--depth];
           break;
         default: break;
       }
+      if (!ok) break;
     } else if (type == kLocal) {
       if (tag == kUsage && !haveUsage) {
         usage = len == 4 ? value : (g.usagePage << 16) | (value & 0xFFFF);
