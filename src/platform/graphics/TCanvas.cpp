@@ -4,6 +4,7 @@
 #include <QPolygon>
 
 #include <algorithm>
+#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -45,9 +46,10 @@ Qt::BrushStyle QtBrushStyle(TBrushStyle style) {
     return Qt::SolidPattern;
 }
 
-// Rectangle for a shape drawn in the box (l, t, r, b) with exclusive right and bottom.
+// The rectangle whose outline Qt draws on the pixels l .. r - 1 and t .. b - 1 (an outline
+// covers width + 1 pixels).
 QRect ShapeBox(int l, int t, int r, int b) {
-    return QRect(QPoint(std::min(l, r), std::min(t, b)), QPoint(std::max(l, r) - 1, std::max(t, b) - 1));
+    return QRect(std::min(l, r), std::min(t, b), std::abs(r - l) - 1, std::abs(b - t) - 1);
 }
 
 }  // namespace
