@@ -111,6 +111,7 @@ void TJvHidDevice::CloseFileEx(TJvHidOpenExMode mode) {
 }
 
 Q7kHidPreparsed* TJvHidDevice::GetPreparsedData() {
+  std::lock_guard lock(FFileLock);  // also asked by the USB link's worker (GetCaps)
   if (!FPreparsedData && OpenFile()) {
     HidGetPreparsedData(FHidFileHandle, &FPreparsedData);
     CloseFile();
@@ -146,7 +147,10 @@ int32_t TJvHidDevice::ReadFileEx(void* report, uint32_t toRead, int32_t waitMs, 
     error = ENODEV;
     return Q7K_HID_IO_FAILED;
   }
-  return HidRead(FHidOverlappedRead, report, toRead, waitMs, &FOvlReadBytes, &error);
+  uint32_t bytes = 0;
+  const int32_t result = HidRead(FHidOverlappedRead, report, toRead, waitMs, &bytes, &error);
+  FOvlReadBytes = bytes;
+  return result;
 }
 
 bool TJvHidDevice::WriteFileEx(const void* report, uint32_t toWrite, const TJvHidCompletion& routine) {

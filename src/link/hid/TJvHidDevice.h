@@ -188,7 +188,7 @@ class TJvHidDevice {
   int FHidFileHandle = -1;
   std::atomic<int> FHidOverlappedRead{-1};  // opened and used by the read thread
   int FHidOverlappedWrite = -1;
-  uint32_t FOvlReadBytes = 0;
+  std::atomic<uint32_t> FOvlReadBytes{0};  // written by the read thread
   uint32_t FOvlWriteBytes = 0;
   Q7kHidAttributes FAttributes{};
   std::unique_ptr<TJvHidPnPInfo> FPnPInfo;
@@ -199,7 +199,7 @@ class TJvHidDevice {
   QString FSerialNumber;
   QStringList FLanguageStrings;
   int32_t FNumInputBuffers = 0;
-  int32_t FNumOverlappedBuffers = 0;
+  std::atomic<int32_t> FNumOverlappedBuffers{0};
   std::atomic<int32_t> FThreadSleepTime{100};
   std::vector<HIDP_LINK_COLLECTION_NODE> FLinkCollection;
   uint32_t FMaxDataListLength = 0;
@@ -212,7 +212,7 @@ class TJvHidDevice {
   TJvHidDataEvent FData;
   TJvHidDataErrorEvent FDataError;
   TJvHidPlugEvent FUnplug;
-  bool FHasReadWriteAccess = false;
+  std::atomic<bool> FHasReadWriteAccess{false};
   std::unique_ptr<TJvHidDeviceReadThread> FDataThread;
   int32_t FTag = 0;
 };

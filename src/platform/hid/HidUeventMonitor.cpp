@@ -8,12 +8,21 @@
 
 namespace HidUeventMonitor {
 
+namespace {
+
+// Where udev runs, its own announcements come after it has applied the rules (so the
+// node's access rights are in place); without udev the kernel's come straight.
+constexpr unsigned kKernelGroup = 1;
+constexpr unsigned kUdevGroup = 2;
+
+}  // namespace
+
 int Open() {
   const int fd = ::socket(AF_NETLINK, SOCK_DGRAM | SOCK_CLOEXEC | SOCK_NONBLOCK, NETLINK_KOBJECT_UEVENT);
   if (fd < 0) return -1;
   sockaddr_nl addr{};
   addr.nl_family = AF_NETLINK;
-  addr.nl_groups = 1;  // the kernel's own messages
+  addr.nl_groups = ::access("/run/udev/control", F_OK) == 0 ? kUdevGroup : kKernelGroup;
   if (::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0) {
     ::close(fd);
     return -1;
@@ -39,16 +48,8 @@ bool ReadPending(int fd) {
   bool seen = false;
   char buf[8192];
   for (;;) {
-    sockaddr_nl from{};
-    iovec iov{buf, sizeof buf};
-    msghdr msg{};
-    msg.msg_name = &from;
-    msg.msg_namelen = sizeof from;
-    msg.msg_iov = &iov;
-    msg.msg_iovlen = 1;
-    const ssize_t n = ::recvmsg(fd, &msg, MSG_DONTWAIT);
+    const ssize_t n = ::recv(fd, buf, sizeof buf, MSG_DONTWAIT);
     if (n <= 0) return seen;
-    if (from.nl_pid != 0) continue;  // only the kernel speaks on this group
     if (IsHidrawChange(buf, static_cast<size_t>(n))) seen = true;
   }
 }

@@ -1,4 +1,4 @@
-// Arrival and removal notices of hidraw interfaces from the kernel's uevent netlink socket.
+// Arrival and removal notices of hidraw interfaces from the uevent netlink socket.
 #pragma once
 
 #include <cstddef>
@@ -11,8 +11,8 @@ int Open();
 bool ReadPending(int fd);
 void Close(int fd);
 
-// One uevent message ("add@/devices/...\0ACTION=add\0SUBSYSTEM=hidraw\0..."): true when
-// it adds or removes a hidraw node.
+// One uevent message, the kernel's ("add@/devices/...\0ACTION=add\0SUBSYSTEM=hidraw\0...")
+// or udev's (a header, then the same fields): true when it adds or removes a hidraw node.
 bool IsHidrawChange(const char* message, size_t size);
 
 }  // namespace HidUeventMonitor

@@ -19,4 +19,6 @@ TEST(HidUeventMonitor, RecognisesHidrawNodesComingAndGoing) {
   EXPECT_FALSE(Change("add@/devices/x\0ACTION=add\0SUBSYSTEM=hidraw2\0"s));
   EXPECT_TRUE(Change("x\0ACTION=add\0SUBSYSTEM=hidraw"s)) << "a last field without its terminator";
   EXPECT_FALSE(Change(""));
+  // udev's announcement: its header (with binary fields), then the same properties.
+  EXPECT_TRUE(Change("libudev\0\xfe\xed\xca\xfe\x28\0\0\0\x28\0\0\0ACTION=remove\0SUBSYSTEM=hidraw\0"s));
 }
