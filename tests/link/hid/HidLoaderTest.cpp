@@ -104,6 +104,16 @@ TEST(HidLoader, DevicePartLoadsEveryEntryOrNothing) {
   EXPECT_FALSE(IsSetupApiLoaded());
 }
 
+TEST(HidLoader, ThePlatformLibraryIsFoundAndHasEveryEntryPoint) {
+  ::unsetenv("Q7K_HID_LIBRARY");
+  EXPECT_EQ(HidLibraryFile(), HIDLIB_FILE) << "the build tree's library when nothing else is found";
+  ScopedLibrary lib(HIDLIB_FILE);
+  ASSERT_TRUE(LoadSetupApi());
+  EXPECT_TRUE(LoadHid());
+  UnloadHid();
+  UnloadSetupApi();
+}
+
 TEST(HidLoader, SameUsageAndPage) {
   EXPECT_TRUE(HidP_IsSameUsageAndPage_({1, 0xFF00}, {1, 0xFF00}));
   EXPECT_FALSE(HidP_IsSameUsageAndPage_({1, 0xFF00}, {2, 0xFF00}));

@@ -2,6 +2,9 @@
 // unplug and re-plug, the counters and the device-change rules, the idle path.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <unistd.h>
+
 #include "Hid.h"
 #include "HidBorrower.h"
 #include "HidTestSupport.h"
@@ -283,4 +286,20 @@ TEST_F(ControllerTest, MissingLibraryLeavesTheLayerIdle) {
     EXPECT_FALSE(IsHidLoaded());
     EXPECT_EQ(ctl.HidGuid(), QUuid("{4D1E55B2-F16F-11CF-88CB-001111000030}"));
   }
+}
+
+TEST_F(ControllerTest, ThePlatformLibraryRunsTheLayerOnAnEmptySystem) {
+  char dir[] = "/tmp/q7k_hid_emptyXXXXXX";
+  ASSERT_NE(::mkdtemp(dir), nullptr);
+  ::setenv("Q7K_HID_SYSFS", dir, 1);  // no hidraw class at all
+  ::setenv("Q7K_HID_LIBRARY", HIDLIB_FILE, 1);
+  {
+    TJvHidDeviceController ctl;
+    HidBorrower b(ctl);
+    EXPECT_TRUE(IsHidLoaded());
+    ASSERT_TRUE(WaitUntil([&] { return b.changes == 1; }));
+    EXPECT_TRUE(ctl.Devices().empty());
+  }
+  ::unsetenv("Q7K_HID_SYSFS");
+  ::rmdir(dir);
 }
