@@ -79,23 +79,23 @@ HandOver::~HandOver() { Abandon(); }
 
 bool HandOver::Run(MessageTarget* target, std::function<void()> fn) {
   if (!target) return false;
-  const bool direct = target->OnTargetThread();
-  auto call = std::make_shared<Call>();
-  call->fn = std::move(fn);
   {
     std::lock_guard lock(shared_->mutex);
     if (shared_->abandoned) return false;
-    if (!direct) {
-      shared_->pending = call;
-      shared_->changed.notify_all();
-    }
   }
-  if (direct) {
-    call->fn();
+  if (target->OnTargetThread()) {
+    fn();
     return true;
   }
+  auto call = std::make_shared<Call>();
+  call->fn = std::move(fn);
   QCoreApplication::postEvent(target, new HandOverEvent(shared_, call));
   std::unique_lock lock(shared_->mutex);
+  // Pending only once posted: whoever sees it may rely on the event being queued.
+  if (call->state == Call::State::Pending) {
+    shared_->pending = call;
+    shared_->changed.notify_all();
+  }
   shared_->changed.wait(lock, [&] {
     return call->state == Call::State::Done || call->state == Call::State::Dropped ||
            shared_->abandoned;
@@ -121,6 +121,11 @@ void HandOver::Reopen() {
 bool HandOver::Abandoned() const {
   std::lock_guard lock(shared_->mutex);
   return shared_->abandoned;
+}
+
+bool HandOver::HasPending() const {
+  std::lock_guard lock(shared_->mutex);
+  return shared_->pending && shared_->pending->state == Call::State::Pending;
 }
 
 bool HandOver::ServePending() {

@@ -34,6 +34,8 @@ class HandOver {
   void Abandon();
   void Reopen();
   bool Abandoned() const;
+  // Whether a call waits for the target thread (posted, not started).
+  bool HasPending() const;
 
   // Target thread: runs the pending call now, if one waits; true when one ran.
   bool ServePending();
