@@ -451,6 +451,7 @@ void LCustomFFTDraw::DrawGrid() {
             // On the frequency grid each decade line (m = 1) is in the axis colour.
             c.Pen.Color = frequencyGrid && i % 10 == 0 ? FAxisColor : FGridColor;
             const int px = TruncPixel(ScreenX(xs[i]));
+            if (px < 0 || px > W) continue;  // off the page
             c.MoveTo(px, 0);
             c.LineTo(px, H);
         }
@@ -473,8 +474,10 @@ void LCustomFFTDraw::DrawTicks() {
     }
     if (FShowVertTicks) {
         const int length = FXAxisFormat == TMyAxisFormat::Linear ? FVertTickLength + 2 : FVertTickLength;
+        const int W = page.Width();
         for (double x : GridValues(true)) {
             const int px = TruncPixel(ScreenX(x));
+            if (px < 0 || px > W) continue;  // off the page
             c.MoveTo(px, H);
             c.LineTo(px, H - length);
         }
@@ -830,6 +833,7 @@ void LCustomFFTDraw::DrawCurveFill(int kind, const double* data, int count) {
     // The copy holds the 4096 points of the curve axis; more points are not taken.
     const int n = std::clamp(count, 0, kFillPoints);
     if (data) std::copy(data, data + n, FCurveData.begin());
+    ++FCurveDataVersion;
     PaintFill(true);
 }
 
@@ -843,12 +847,19 @@ void LCustomFFTDraw::PaintFill(bool outlineAfterClosing) {
     TPaintPage& page = FPages[pgCurve];
     TCanvas& c = page.Canvas();
     const double W = page.Width(), H = page.Height();
-    std::vector<TPoint> points(static_cast<std::size_t>(kFillPoints));
-    for (int k = 0; k < kFillPoints; ++k)
-        points[std::size_t(k)] = {TruncPixel(W * (k - FXMin) / (FXMax - FXMin)),
-                                  TruncPixel(H - H * (FCurveData[std::size_t(k)] - FYMin) / (FYMax - FYMin))};
-    TSplinePath path;
-    path.AddCurve(points.data(), kFillPoints);
+    // The spline through the curve is made again only when the curve, the range or the page
+    // size changed; the overlays are painted many times in between.
+    const TFillKey key{page.Width(), page.Height(), FXMin, FXMax, FYMin, FYMax, FCurveDataVersion};
+    if (!(key == FFillKey) || FFillSpline.IsEmpty()) {
+        std::vector<TPoint> points(static_cast<std::size_t>(kFillPoints));
+        for (int k = 0; k < kFillPoints; ++k)
+            points[std::size_t(k)] = {TruncPixel(W * (k - FXMin) / (FXMax - FXMin)),
+                                      TruncPixel(H - H * (FCurveData[std::size_t(k)] - FYMin) / (FYMax - FYMin))};
+        FFillSpline = TSplinePath();
+        FFillSpline.AddCurve(points.data(), kFillPoints);
+        FFillKey = key;
+    }
+    TSplinePath path = FFillSpline;
     if (!outlineAfterClosing) path.Draw(c, kFillColour, 1);
     const double x10 = ScreenX(10), x20000 = ScreenX(20000);
     const double y0 = ScreenY(0), yTop = ScreenY(FYMax), yBottom = ScreenY(FYMin);

@@ -12,6 +12,7 @@
 #include "FFTDrawTypes.h"
 #include "TPaintPage.h"
 #include "graphics/TFont.h"
+#include "graphics/TSplinePath.h"
 #include "graphics/Types.h"
 #include "ui/TPaintBox.h"
 
@@ -404,6 +405,16 @@ private:
     double FCurveQ = 0;
     TColor FCurveColour = 0;
     std::vector<double> FCurveData = std::vector<double>(kFillPoints, 0.0);
+    unsigned FCurveDataVersion = 0;
+    // The fill's spline as last made, and what it was made from.
+    struct TFillKey {
+        int width = -1, height = -1;
+        double xMin = 0, xMax = 0, yMin = 0, yMax = 0;
+        unsigned version = 0;
+        bool operator==(const TFillKey&) const = default;
+    };
+    TFillKey FFillKey;
+    TSplinePath FFillSpline;
     bool FParameterDisplay = false;
     int FTextX = 0, FTextY = 0, FTextSize = 0;
     TColor FTextColour = 0;

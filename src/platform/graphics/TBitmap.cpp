@@ -11,7 +11,7 @@ void TBitmap::SetSize(int width, int height) {
     FCanvas.Release();
     QImage resized;
     if (width > 0 && height > 0) {
-        resized = QImage(width, height, QImage::Format_RGB32);
+        resized = QImage(width, height, QImage::Format_ARGB32_Premultiplied);
         resized.fill(Qt::black);
         if (!FImage.isNull()) {
             QPainter p(&resized);

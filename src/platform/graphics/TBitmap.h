@@ -1,5 +1,6 @@
 #pragma once
-// An off-screen bitmap: an opaque image with its canvas.
+// An off-screen bitmap: an image (kept opaque, in the same pixel format as the control
+// surfaces so that copies need no conversion) with its canvas.
 #include "graphics/TCanvas.h"
 
 #include <QImage>

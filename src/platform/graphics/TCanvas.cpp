@@ -52,6 +52,20 @@ QRect ShapeBox(int l, int t, int r, int b) {
     return QRect(std::min(l, r), std::min(t, b), std::abs(r - l) - 1, std::abs(b - t) - 1);
 }
 
+// 32-bit formats whose opaque pixels are 0xFFRRGGBB, which plain row fills may write.
+bool IsPlain32(const QImage& image) {
+    const QImage::Format f = image.format();
+    return f == QImage::Format_RGB32 || f == QImage::Format_ARGB32 || f == QImage::Format_ARGB32_Premultiplied;
+}
+
+// Writes one pixel value into a rectangle (inside the image) of a plain 32-bit image.
+void FillPixels(QImage& image, const QRect& area, QRgb pixel) {
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        std::fill(row + area.left(), row + area.left() + area.width(), pixel);
+    }
+}
+
 }  // namespace
 
 void TCanvas::SetTextOutHook(TextOutHook hook) { Hook() = std::move(hook); }
@@ -135,27 +149,59 @@ QRect TCanvas::Grown(const QRect& r) const {
 
 void TCanvas::MoveTo(int x, int y) { PenPos = {x, y}; }
 
-void TCanvas::LineTo(int x, int y) {
-    const TPoint from = PenPos;
-    PenPos = {x, y};
+bool TCanvas::StraightLine(const QPoint& a, const QPoint& b) {
+    const bool solid = Pen.Style == psSolid || Pen.Style == psInsideFrame;
+    if (!solid || Pen.Width > 1 || Pen.Mode != pmCopy || !FTarget || !IsPlain32(*FTarget)) return false;
+    if (a.x() != b.x() && a.y() != b.y()) return false;
+    // A one-pixel horizontal or vertical line from a up to (not including) b.
+    QRect line = a.y() == b.y() ? QRect(QPoint(std::min(a.x(), b.x() + 1), a.y()), QPoint(std::max(a.x(), b.x() - 1), a.y()))
+                                : QRect(QPoint(a.x(), std::min(a.y(), b.y() + 1)), QPoint(a.x(), std::max(a.y(), b.y() - 1)));
+    if (a == b) return true;
+    line = line.intersected(FTarget->rect());
+    if (line.isEmpty()) return true;
+    Release();
+    FillPixels(*FTarget, line, ToQColor(Pen.Color).rgb());
+    Changed(line);
+    return true;
+}
+
+void TCanvas::Stroke(const QPolygon& polygon) {
+    if (polygon.size() == 2 && StraightLine(polygon[0], polygon[1])) return;
     QPainter* p = Begin();
     if (!p) return;
     ApplyPen(*p);
     ApplyMode(*p);
-    p->drawLine(from.X, from.Y, x, y);
-    Changed(Grown(QRect(QPoint(from.X, from.Y), QPoint(x, y))));
+    const bool solid = Pen.Style == psSolid || Pen.Style == psInsideFrame;
+    if (solid && Pen.Mode == pmCopy && (Pen.Width == 2 || Pen.Width == 3)) {
+        // A narrow wide pen drawn as its square nib: one-pixel lines at each offset of the
+        // nib. Covers the same pixels as the stroked line and is much quicker.
+        QPen nib = p->pen();
+        nib.setWidth(0);
+        nib.setCosmetic(true);
+        nib.setCapStyle(Qt::SquareCap);
+        p->setPen(nib);
+        const int from = -(Pen.Width / 2), to = from + Pen.Width - 1;
+        for (int dx = from; dx <= to; ++dx)
+            for (int dy = from; dy <= to; ++dy) p->drawPolyline(polygon.translated(dx, dy));
+    } else if (polygon.size() == 2) {
+        p->drawLine(polygon[0], polygon[1]);
+    } else {
+        p->drawPolyline(polygon);
+    }
+    Changed(Grown(polygon.boundingRect()));
+}
+
+void TCanvas::LineTo(int x, int y) {
+    const TPoint from = PenPos;
+    PenPos = {x, y};
+    Stroke(QPolygon({QPoint(from.X, from.Y), QPoint(x, y)}));
 }
 
 void TCanvas::Polyline(const TPoint* points, int count) {
     if (count <= 0) return;
-    QPainter* p = Begin();
-    if (!p) return;
     QPolygon polygon(count);
     for (int i = 0; i < count; ++i) polygon.setPoint(i, points[i].X, points[i].Y);
-    ApplyPen(*p);
-    ApplyMode(*p);
-    p->drawPolyline(polygon);
-    Changed(Grown(polygon.boundingRect()));
+    Stroke(polygon);
 }
 
 void TCanvas::Shape(int left, int top, int right, int bottom, bool ellipse) {
@@ -177,8 +223,18 @@ void TCanvas::Rectangle(int left, int top, int right, int bottom) { Shape(left, 
 void TCanvas::Ellipse(int left, int top, int right, int bottom) { Shape(left, top, right, bottom, true); }
 
 void TCanvas::FillRect(const TRect& r) {
+    if (!FTarget || FTarget->isNull() || Brush.Style == bsClear) return;
+    if (Brush.Style == bsSolid && IsPlain32(*FTarget)) {
+        // A solid fill is a plain write of opaque pixels.
+        const QRect area = r.ToQRect().normalized().intersected(FTarget->rect());
+        if (area.isEmpty()) return;
+        Release();
+        FillPixels(*FTarget, area, ToQColor(Brush.Color).rgb());
+        Changed(area);
+        return;
+    }
     QPainter* p = Begin();
-    if (!p || Brush.Style == bsClear) return;
+    if (!p) return;
     const QRect area = r.ToQRect().normalized();
     p->fillRect(area, QBrush(ToQColor(Brush.Color), QtBrushStyle(Brush.Style)));
     Changed(area);
@@ -202,8 +258,8 @@ void TCanvas::TextOut(int x, int y, const QString& text) {
     if (Hook()) Hook()(*this, x, y, text);
     QPainter* p = Begin();
     if (!p) return;
-    const QFont font = Font.ToQFont();
-    const QFontMetrics metrics(font);
+    const QFont& font = QtFont();
+    const QFontMetrics& metrics = Metrics();
     const QRect cell(x, y, metrics.horizontalAdvance(text), metrics.height());
     if (Brush.Style == bsSolid) p->fillRect(cell, ToQColor(Brush.Color));
     p->setFont(font);
@@ -213,17 +269,29 @@ void TCanvas::TextOut(int x, int y, const QString& text) {
     PenPos = {x + cell.width(), y};
 }
 
-int TCanvas::TextWidth(const QString& text) const {
-    return QFontMetrics(Font.ToQFont()).horizontalAdvance(text);
+const QFont& TCanvas::QtFont() const {
+    if (!FFontMade || !(*FFontMade == Font)) {
+        FFontMade = Font;
+        FQtFont = Font.ToQFont();
+        FMetrics.emplace(FQtFont);
+    }
+    return FQtFont;
 }
+
+const QFontMetrics& TCanvas::Metrics() const {
+    QtFont();
+    return *FMetrics;
+}
+
+int TCanvas::TextWidth(const QString& text) const { return Metrics().horizontalAdvance(text); }
 
 int TCanvas::TextHeight(const QString& text) const {
     Q_UNUSED(text);
-    return QFontMetrics(Font.ToQFont()).height();
+    return Metrics().height();
 }
 
 void TCanvas::CopyRect(const TRect& dest, TCanvas& source, const TRect& sourceRect) {
-    if (!source.FTarget || source.FTarget->isNull()) return;
+    if (!source.FTarget || source.FTarget->isNull() || !FTarget || FTarget->isNull()) return;
     source.Release();
     QImage copy;
     const QImage* from = source.FTarget;
@@ -232,10 +300,29 @@ void TCanvas::CopyRect(const TRect& dest, TCanvas& source, const TRect& sourceRe
         copy = FTarget->copy(sourceRect.ToQRect());
         from = &copy;
     }
-    QPainter* p = Begin();
-    if (!p) return;
     const QRect to = dest.ToQRect();
     const QRect fromRect = from == &copy ? copy.rect() : sourceRect.ToQRect();
+    const bool rowsCopy = from->format() == QImage::Format_RGB32 ? IsPlain32(*FTarget)
+                          : from->format() == QImage::Format_ARGB32_Premultiplied
+                              ? FTarget->format() == QImage::Format_ARGB32_Premultiplied
+                              : false;
+    if (rowsCopy && to.size() == fromRect.size()) {
+        // Same size, same pixels: copy the rows.
+        Release();
+        const QPoint shift = fromRect.topLeft() - to.topLeft();
+        const QRect clipped = to.intersected(FTarget->rect()).intersected(from->rect().translated(-shift));
+        if (clipped.isEmpty()) return;
+        for (int y = clipped.top(); y <= clipped.bottom(); ++y) {
+            const auto* src =
+                reinterpret_cast<const QRgb*>(from->constScanLine(y + shift.y())) + clipped.left() + shift.x();
+            auto* dst = reinterpret_cast<QRgb*>(FTarget->scanLine(y)) + clipped.left();
+            std::copy(src, src + clipped.width(), dst);
+        }
+        Changed(clipped);
+        return;
+    }
+    QPainter* p = Begin();
+    if (!p) return;
     p->setCompositionMode(QPainter::CompositionMode_Source);
     p->drawImage(to, *from, fromRect);
     Changed(to);

@@ -9,11 +9,15 @@
 #include "graphics/Types.h"
 
 #include <QImage>
+#include <QPolygon>
 #include <QPainter>
 #include <QString>
 
+#include <QFontMetrics>
+
 #include <functional>
 #include <memory>
+#include <optional>
 
 enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
 enum TPenMode {
@@ -83,11 +87,20 @@ public:
 private:
     QPainter* Begin();
     void Shape(int left, int top, int right, int bottom, bool ellipse);
+    void Stroke(const QPolygon& polygon);
+    bool StraightLine(const QPoint& a, const QPoint& b);
     void ApplyPen(QPainter& p) const;
     void ApplyBrush(QPainter& p) const;
     void ApplyMode(QPainter& p) const;
     QRect Grown(const QRect& r) const;
 
+    // The Qt font and metrics of Font, made again only when Font changed.
+    const QFont& QtFont() const;
+    const QFontMetrics& Metrics() const;
+
     QImage* FTarget = nullptr;
     mutable std::unique_ptr<QPainter> FPainter;
+    mutable std::optional<TFont> FFontMade;
+    mutable QFont FQtFont;
+    mutable std::optional<QFontMetrics> FMetrics;
 };
