@@ -120,6 +120,16 @@ TEST_F(Canvas, ShapesExcludeTheirRightAndBottomEdges) {
     EXPECT_EQ(At(7, 15), QColor(Qt::red));
     EXPECT_EQ(At(8, 15), QColor(Qt::white));
     EXPECT_EQ(canvas().PenPos, (TPoint{8, 15}));
+    canvas().LineTo(8, 10);  // upwards: 15 .. 11
+    EXPECT_EQ(At(8, 15), QColor(Qt::red));
+    EXPECT_EQ(At(8, 11), QColor(Qt::red));
+    EXPECT_EQ(At(8, 10), QColor(Qt::white));
+    canvas().Pen.Width = 2;  // a two-pixel pen covers the point and the pixel before it
+    canvas().MoveTo(12, 2);
+    canvas().LineTo(18, 2);
+    EXPECT_EQ(At(14, 1), QColor(Qt::red));
+    EXPECT_EQ(At(14, 2), QColor(Qt::red));
+    EXPECT_EQ(At(14, 3), QColor(Qt::white));
 }
 
 TEST_F(Canvas, HatchedAndClearBrushesLeaveTheBackground) {
@@ -165,6 +175,8 @@ TEST_F(Canvas, CopiesBitmapsAndInvertsWithThePenMode) {
     other.Canvas().CopyRect(Rect(5, 5, 9, 9), canvas(), Rect(0, 0, 4, 4));
     EXPECT_EQ(QColor(other.Image().pixel(6, 6)), QColor(Qt::blue));
     EXPECT_EQ(QColor(other.Image().pixel(4, 4)), QColor(Qt::black));
+    other.Canvas().CopyRect(Rect(8, -2, 12, 2), canvas(), Rect(0, 0, 4, 4));  // partly outside
+    EXPECT_EQ(QColor(other.Image().pixel(9, 1)), QColor(Qt::blue));
 
     canvas().Pen.Mode = pmNot;
     canvas().Brush.Style = bsClear;
@@ -204,6 +216,17 @@ TEST_F(Canvas, SplinePathFillsTranslucentlyWithTheAlternateRule) {
     EXPECT_NEAR(At(15, 15).green(), 15, 1);
     path.Fill(canvas(), grey);
     EXPECT_GT(At(2, 8).green(), once);
+
+    // A translucent one-pixel outline blends each pixel once, corners included.
+    TBitmap dark;
+    dark.SetSize(10, 10);
+    TSplinePath corner;
+    corner.AddLine(1, 1, 6, 1);
+    corner.AddLine(6, 1, 6, 6);
+    corner.Draw(dark.Canvas(), QColor(255, 255, 255, 128), 1);
+    EXPECT_EQ(QColor(dark.Image().pixel(3, 1)).red(), 128);
+    EXPECT_EQ(QColor(dark.Image().pixel(6, 1)).red(), 128);
+    EXPECT_EQ(QColor(dark.Image().pixel(6, 6)).red(), 0);  // the figure's last pixel is left out
 
     // A cardinal spline passes through its points.
     TBitmap b;
