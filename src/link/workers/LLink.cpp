@@ -53,13 +53,18 @@ void LLink::SendFrame(const ByteArray& frame) {
 
 void LLink::PutTransmit(const std::uint8_t* bytes, int count) {
   if (!open_) return;
-  {
-    std::lock_guard lock(lock_);
-    const int n = std::clamp(count, 0, static_cast<int>(transmit_.size()));
-    std::copy(bytes, bytes + n, transmit_.begin());
-    transmitLength_ = n;
+  std::lock_guard lock(lock_);
+  const int n = std::clamp(count, 0, static_cast<int>(transmit_.size()));
+  std::copy(bytes, bytes + n, transmit_.begin());
+  transmitLength_ = n;
+  if (worker_.IsCurrent()) {
+    // Sent by the worker itself (the next queued frame after a reply): written at once, so
+    // a second reply in the same input cannot replace it before it went out.
+    retryCounter_ = 0;
+    WriteOut();
+  } else {
+    send_.Set();
   }
-  send_.Set();
 }
 
 void LLink::OnByte(std::uint8_t b) { PostMessage(owner_, WM_LINK_BYTE, b, 0); }

@@ -36,7 +36,8 @@ class LLink {
   // is released at once. Safe on a link that never opened.
   virtual void Close();
   // The frame to the worker: ignored while the link is not open; copies at most the
-  // transmit buffer's size and sets the send event. SendFrame also ignores an empty frame.
+  // transmit buffer's size and sets the send event (called on the worker itself, it writes
+  // the frame at once instead). SendFrame also ignores an empty frame.
   virtual void SendRaw(const std::uint8_t* bytes, int count);
   virtual void SendFrame(const ByteArray& frame);
   // The byte handler, called by the worker under the lock for every received byte: posts
@@ -65,7 +66,7 @@ class LLink {
   // The transport's writer, called on the worker under the lock.
   virtual void WriteTransport(const std::uint8_t* bytes, int count) = 0;
 
-  // The base send, shared by SendRaw and SendFrame.
+  // The base send, shared by SendRaw and SendFrame; takes the lock.
   void PutTransmit(const std::uint8_t* bytes, int count);
   // Under the lock: the transmit buffer (transmit length bytes) to the writer.
   void WriteOut();

@@ -13,45 +13,12 @@
 
 #include "serial/SerialPort.h"
 #include "serial/SerialPortList.h"
+#include "TestPty.h"
 
 namespace {
 
-// A pseudo-terminal standing in for a serial line: the test holds the master side.
-class Pty {
- public:
-  Pty() {
-    master_ = ::posix_openpt(O_RDWR | O_NOCTTY);
-    if (master_ >= 0 && ::grantpt(master_) == 0 && ::unlockpt(master_) == 0) {
-      slave_ = ::ptsname(master_);
-    }
-  }
-  ~Pty() { CloseMaster(); }
-  const std::string& Slave() const { return slave_; }
-  int Master() const { return master_; }
-  void CloseMaster() {
-    if (master_ >= 0) ::close(master_);
-    master_ = -1;
-  }
-  std::vector<std::uint8_t> ReadMaster(size_t count) {
-    std::vector<std::uint8_t> out;
-    while (out.size() < count) {
-      pollfd p{master_, POLLIN, 0};
-      if (::poll(&p, 1, 10000) <= 0) break;
-      std::uint8_t buf[64];
-      const ssize_t n = ::read(master_, buf, std::min(sizeof buf, count - out.size()));
-      if (n <= 0) break;
-      out.insert(out.end(), buf, buf + n);
-    }
-    return out;
-  }
-
- private:
-  int master_ = -1;
-  std::string slave_;
-};
-
 TEST(SerialPort, OpensRawWithTheGivenSettingsAndMovesBytesBothWays) {
-  Pty pty;
+  TestPty pty;
   SerialPort port;
   ASSERT_TRUE(port.Open(pty.Slave()));
   EXPECT_TRUE(port.SetState(115200, 8, NOPARITY, ONESTOPBIT));
@@ -78,7 +45,7 @@ TEST(SerialPort, OpensRawWithTheGivenSettingsAndMovesBytesBothWays) {
 }
 
 TEST(SerialPort, RefusesSettingsTheSystemDoesNotOffer) {
-  Pty pty;
+  TestPty pty;
   SerialPort port;
   ASSERT_TRUE(port.Open(pty.Slave()));
   EXPECT_FALSE(port.SetState(128000, 8, NOPARITY, ONESTOPBIT));
@@ -92,7 +59,7 @@ TEST(SerialPort, MissingDeviceAndSecondOpenFail) {
   SerialPort missing;
   EXPECT_FALSE(missing.Open("/dev/q7k-no-such-port"));
   EXPECT_FALSE(missing.Open("/dev/null"));  // not a terminal
-  Pty pty;
+  TestPty pty;
   SerialPort first, second;
   ASSERT_TRUE(first.Open(pty.Slave()));
   if (::geteuid() == 0) {
@@ -117,7 +84,7 @@ TEST(SerialPort, MissingDeviceAndSecondOpenFail) {
 }
 
 TEST(SerialPort, HangUpOfTheLineShowsAsFailed) {
-  Pty pty;
+  TestPty pty;
   SerialPort port;
   ASSERT_TRUE(port.Open(pty.Slave()));
   EXPECT_FALSE(port.Failed());
