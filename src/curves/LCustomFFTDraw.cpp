@@ -421,7 +421,9 @@ std::vector<double> LCustomFFTDraw::GridValues(bool vertical) const {
         }
         return values;
     }
-    // Each decade and `count` lines evenly spaced up to the next.
+    // Each decade and `count` lines evenly spaced up to the next (none for a range that has
+    // no finite logarithms).
+    if (!std::isfinite(std::log10(lo)) || !std::isfinite(std::log10(hi))) return values;
     for (int d = int(std::floor(std::log10(lo))); d < std::log10(hi); ++d) {
         const double from = std::pow(10.0, d), to = std::pow(10.0, d + 1);
         values.push_back(from);
@@ -608,7 +610,7 @@ void LCustomFFTDraw::DrawYAxisLabels() {
             const double v = FYMin + (j + 2) * step;
             put(YLabelText(v, v > 0), TruncPixel(ScreenY(v) - th / 2));
         }
-    } else {
+    } else if (std::isfinite(std::log10(FYMin)) && std::isfinite(std::log10(FYMax))) {
         for (int d = int(std::floor(std::log10(FYMin))) + 1; d < std::log10(FYMax); ++d) {
             const QString text =
                 FormatLabel(YDecadeLabelNumber(d), FYLabelFormat, FYLabelPrecision, FYLabelDigits) + YLabelUnit();

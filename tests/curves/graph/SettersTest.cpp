@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <limits>
 
 namespace {
 
@@ -153,6 +154,20 @@ TEST(Curves, AssignCopiesCurvesNewestLastAndTheSettings) {
     EXPECT_TRUE(copy.GetPlotColor(1, colour));
     EXPECT_EQ(colour, clRed);
     EXPECT_TRUE(copy.GetPlotColor(2, colour));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Setters, ALogAxisWithoutFiniteLogarithmsDrawsNoDecades) {
+    LMyFFTDrawPhase graph(nullptr);
+    SetUpPane(graph);
+    graph.SetYAxisFormat(TMyAxisFormat::Log);
+    graph.SetYMax(std::numeric_limits<double>::infinity());
+    TextRecorder recorder;
+    PaintOnce(graph);  // returns: no endless decade loop
+    EXPECT_TRUE(recorder.On(graph.Page(LCustomFFTDraw::pgYLabel).Canvas()).empty());
 }
 
 }  // namespace
