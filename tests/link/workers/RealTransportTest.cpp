@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "FakeOwner.h"
+#include "FullReadSequence.h"
 #include "LCommProc.h"
 #include "LNetProc.h"
 #include "SimUnitPty.h"
@@ -15,26 +16,6 @@
 #include "socket/TClientSocket.h"
 
 namespace {
-
-struct Exchange {
-  std::uint8_t code;
-  int arg;  // -1: no argument byte
-};
-
-// The exchanges of a full read: handshake, slot flags, preset number, 30 names, 15 image
-// pieces, the closing poll.
-std::vector<Exchange> FullRead() {
-  std::vector<Exchange> steps{{CMD_CONNECT, -1}, {CMD_IDENTITY, -1}, {CMD_LOCK_STATE, -1},
-                              {CMD_PRESET_FLAGS, -1}, {CMD_PRESET_NUMBER, -1}};
-  for (int i = 0; i < 30; ++i) steps.push_back({CMD_READ_PRESET_NAME, i});
-  for (int i = 0; i < 15; ++i) steps.push_back({CMD_READ_IMAGE_PIECE, i});
-  steps.push_back({CMD_POLL, -1});
-  return steps;
-}
-
-ByteArray FrameOf(const Exchange& e) {
-  return e.arg < 0 ? CM_MCS_CMD(1, e.code).Serialise() : CM_MCS_CMD(1, e.code, e.arg).Serialise();
-}
 
 // Drives a full read the way the reply dispatcher does: each reply queues the next request.
 template <class Link>
