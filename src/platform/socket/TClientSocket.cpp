@@ -26,6 +26,7 @@ void TClientSocket::SetActive(bool active) {
   } else {
     socket_.abort();
     active_ = false;
+    connected_ = false;
   }
 }
 
@@ -68,14 +69,19 @@ void TClientSocket::HandleStateChanged(QAbstractSocket::SocketState state) {
       break;
     case QAbstractSocket::ConnectedState:
       socket_.setSocketOption(QAbstractSocket::LowDelayOption, 1);
+      connected_ = true;
       if (OnConnect) OnConnect(this);
       break;
-    case QAbstractSocket::UnconnectedState:
+    case QAbstractSocket::UnconnectedState: {
+      // OnDisconnect only ends a connection that was made, not a failed attempt.
+      const bool wasConnected = connected_;
+      connected_ = false;
       if (active_) {
         active_ = false;
-        if (OnDisconnect) OnDisconnect(this);
+        if (wasConnected && OnDisconnect) OnDisconnect(this);
       }
       break;
+    }
     default:
       break;
   }

@@ -3,7 +3,8 @@
 // thread that owns it (the GUI thread), each called with the socket as sender:
 // OnConnecting (name resolved, connecting), OnConnect, OnRead (bytes wait; read them with
 // ReceiveBuf; the event comes again while bytes remain), OnError (the handler may set the
-// error code to 0 to mark it handled) and OnDisconnect. TCP_NODELAY is set on every
+// error code to 0 to mark it handled; an error left unhandled closes the socket) and
+// OnDisconnect (a connection that was made has ended). TCP_NODELAY is set on every
 // connection and each SendBuf goes out in one write.
 //
 // SendBuf may be called from any thread: a call from another thread copies the bytes and
@@ -63,5 +64,6 @@ class TClientSocket : public QObject {
   QString address_;
   int port_ = 0;
   bool active_ = false;
+  bool connected_ = false;
   bool readScheduled_ = false;
 };

@@ -78,11 +78,7 @@ TEST_F(TClientSocketTest, SendsFromAnyThreadInOrder) {
 }
 
 TEST_F(TClientSocketTest, DisconnectByThePeerRaisesOnDisconnect) {
-  int errorCode = -1;
-  client.OnError = [&](QObject*, TErrorEvent, int& code) {
-    code = 0;  // handled
-    errorCode = 0;
-  };
+  client.OnError = [&](QObject*, TErrorEvent, int& code) { code = 0; };  // handled
   Connect();
   peer->disconnectFromHost();
   ASSERT_TRUE(PumpUntil([&] { return !client.GetActive(); }));
@@ -104,6 +100,8 @@ TEST_F(TClientSocketTest, RefusedConnectionRaisesOnError) {
   ASSERT_TRUE(PumpUntil([&] { return raised; }));
   EXPECT_EQ(kind, eeConnect);
   EXPECT_EQ(client.SendBuf("x", 1), -1);
+  ASSERT_TRUE(PumpUntil([&] { return !client.GetActive(); }));
+  EXPECT_EQ(events, (std::vector<std::string>{"connecting"}));  // no connection, no disconnect
 }
 
 }  // namespace
