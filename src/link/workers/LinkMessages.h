@@ -6,7 +6,7 @@
 // A received byte (wParam), posted only by a bare transport link.
 constexpr UINT WM_LINK_BYTE = 0x54F;
 // A complete reply frame, sent synchronously from the link's worker: wParam is the address
-// of the frame (a const ByteArray*, valid only during the call, see ReplyFrame), lParam the
+// of the frame (a const ByteArray*, valid only during the handler, see ReplyFrame), lParam the
 // milliseconds from sending the outstanding frame to receiving the reply (at most
 // 4294967295).
 constexpr UINT WM_LINK_REPLY = 0x550;

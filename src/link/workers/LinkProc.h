@@ -31,14 +31,14 @@ class LinkProc : public Transport {
   static constexpr int kKeepAliveInterval = 2000;
   static constexpr int kKeepAliveTimeout = 5000;
 
-  // Closes the link. The most derived class calls Close first, so the worker never
-  // reaches a half-destroyed object.
+  // The most derived class closes the link in its destructor, so the worker never reaches
+  // a half-destroyed object.
   ~LinkProc() override = default;
 
-  // The one sending entry: drops the frame on a closed link; restarts the keep-alive
-  // timer; sends at once when idle, else queues the frame (see SendQueue).
+  // The one sending entry: drops the frame on a closed link (and an empty one); restarts
+  // the keep-alive timer; sends at once when idle, else queues the frame (see SendQueue).
   void Enqueue(const ByteArray& frame, bool appendOnly) {
-    if (!this->IsOpen()) return;
+    if (!this->IsOpen() || frame.empty()) return;
     if (keepAlive_) {
       keepAlive_->SetEnabled(false);
       keepAlive_->SetEnabled(true);
@@ -116,10 +116,13 @@ class LinkProc : public Transport {
     const std::int64_t ms = ticks / (PerformanceCounter::Frequency() / 1000);
     const std::int64_t elapsed = std::clamp<std::int64_t>(ms, 0, 4294967295LL);
     const UINT msg = PrepareReply(parser_.Frame());
+    // The handler gets a copy of its own: if closing the link abandons the hand-over while
+    // the handler runs, the frame stays valid until the handler returns.
+    auto frame = std::make_shared<const ByteArray>(parser_.Frame());
     {
       CriticalSectionRelease release(this->lock_);
-      SendMessage(this->owner_, msg, reinterpret_cast<WPARAM>(&parser_.Frame()),
-                  static_cast<LPARAM>(elapsed), this->handOver_);
+      SendMessage(this->owner_, msg, reinterpret_cast<WPARAM>(frame.get()),
+                  static_cast<LPARAM>(elapsed), this->handOver_, frame);
     }
     SendNext();
   }

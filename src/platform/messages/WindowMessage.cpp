@@ -32,13 +32,14 @@ void PostMessage(MessageReceiver* receiver, UINT msg, WPARAM wParam, LPARAM lPar
 }
 
 std::optional<LRESULT> SendMessage(MessageReceiver* receiver, UINT msg, WPARAM wParam,
-                                   LPARAM lParam, HandOver& via) {
+                                   LPARAM lParam, HandOver& via, std::shared_ptr<const void> keep) {
   if (!receiver) return std::nullopt;
   // The result lives beside the call, not on this stack: an abandoned call may still finish.
   auto result = std::make_shared<LRESULT>(0);
-  const bool ran = via.Run(receiver->GetMessageTarget(), [receiver, msg, wParam, lParam, result] {
-    *result = receiver->WndProc(msg, wParam, lParam);
-  });
+  const bool ran = via.Run(receiver->GetMessageTarget(),
+                           [receiver, msg, wParam, lParam, result, keep = std::move(keep)] {
+                             *result = receiver->WndProc(msg, wParam, lParam);
+                           });
   if (!ran) return std::nullopt;
   return *result;
 }

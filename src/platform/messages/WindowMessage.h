@@ -7,6 +7,7 @@
 // so that whoever shuts the sender down can abandon the wait. A send from the receiver's
 // own thread calls the handler directly.
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 using UINT = std::uint32_t;
@@ -23,7 +24,9 @@ void PostMessage(MessageReceiver* receiver, UINT msg, WPARAM wParam, LPARAM lPar
 
 // The handler's result, or nothing when `via` was abandoned (or the receiver destroyed)
 // before the handler ran to its end. Pointers passed in wParam / lParam must stay valid
-// until the call returns and, if the hand-over can be abandoned while the handler runs,
-// until the handler has returned.
+// until the handler has returned, which after an abandoned hand-over can be later than
+// this call's return: pass what they point into as `keep`, which the hand-over holds until
+// then.
 std::optional<LRESULT> SendMessage(MessageReceiver* receiver, UINT msg, WPARAM wParam,
-                                   LPARAM lParam, HandOver& via);
+                                   LPARAM lParam, HandOver& via,
+                                   std::shared_ptr<const void> keep = {});

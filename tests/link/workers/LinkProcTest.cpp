@@ -175,6 +175,7 @@ TYPED_TEST(ProcTest, LinkDestroyedFromInsideTheReplyHandler) {
   bool handled = false;
   this->owner.onMessage = [this, &handled](const FakeOwner::Message& m) {
     this->link.reset();  // closes and frees the link while its worker waits for this call
+    EXPECT_EQ(ReplyFrame(m.wParam), Reply(CMD_CONNECT));  // the frame outlives the link
     handled = true;
   };
   this->link->Enqueue(Request(CMD_CONNECT), true);
