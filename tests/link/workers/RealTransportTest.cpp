@@ -183,18 +183,22 @@ TEST_F(SerialLinkTest, HangUpEndsTheWorkerWithCode1AndCloseReturnsAtOnce) {
   EXPECT_EQ(owner.Of(WM_LINK_ERROR).size(), 1u);  // no code 5
 }
 
-TEST(SerialLink, ForcedResendWritesTheBufferWhateverItsFirstByte) {
+TEST(SerialLink, ForcedResendsComeFirstUncountedAndWriteTheBufferWhateverItsFirstByte) {
   TestPty line;
   SerialPortList::SetOverride({{3, line.Slave()}});
   FakeOwner owner;
   LComm link(&owner);
   ASSERT_TRUE(link.Open(3, 115200, 8, NOPARITY, ONESTOPBIT));
-  link.SetMaxRetries(0);
+  link.SetMaxRetries(1);
+  link.SetForcedResends(2);
   link.SetWaitTimeout(10);
   const ByteArray frame = Request(CMD_POLL);
   link.SendFrame(frame);
-  EXPECT_EQ(line.ReadMaster(frame.size()), frame);
-  ASSERT_TRUE(owner.PumpUntilMessages(WM_LINK_ERROR, 1));  // the frame is forgotten: byte 0 := 0
+  ASSERT_TRUE(owner.PumpUntilMessages(WM_LINK_ERROR, 1));
+  // The write, two forced resends, one counted resend; then the frame is forgotten.
+  ByteArray four;
+  for (int i = 0; i < 4; ++i) four.insert(four.end(), frame.begin(), frame.end());
+  EXPECT_EQ(line.ReadMaster(four.size()), four);
   link.SetForcedResends(1);
   ByteArray forgotten = frame;
   forgotten[0] = 0;
