@@ -38,14 +38,19 @@ function(q7k_glob_library name)
   target_link_libraries(${name} PUBLIC ${A_LIBS})
 endfunction()
 
-# A GoogleTest executable from every .cpp below the current folder; its tests are
-# discovered when CTest runs (so discovery runs inside the test namespace too).
+# A GoogleTest executable from every .cpp below the current folder, with the shared test
+# main (WIDGETS: a QApplication for tests that draw); its tests are discovered when CTest
+# runs (so discovery runs inside the test namespace too).
 function(q7k_glob_test name)
-  cmake_parse_arguments(A "" "" "LIBS" ${ARGN})
+  cmake_parse_arguments(A "WIDGETS" "" "LIBS" ${ARGN})
   file(GLOB_RECURSE srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
   list(FILTER srcs EXCLUDE REGEX "/fuzz/")
+  set(main q7k_test_main)
+  if(A_WIDGETS)
+    set(main q7k_test_main_widgets)
+  endif()
   add_executable(${name} ${srcs})
-  target_link_libraries(${name} PRIVATE ${A_LIBS} GTest::gmock GTest::gtest GTest::gtest_main)
+  target_link_libraries(${name} PRIVATE ${A_LIBS} ${main})
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" LABELS ${name})
 endfunction()

@@ -1,31 +1,9 @@
 #include "GraphTestSupport.h"
 
-#include <QApplication>
 #include <gtest/gtest.h>
 
 #include <clocale>
 #include <cmath>
-
-namespace {
-
-class QtEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override {
-        static int argc = 1;
-        static char name[] = "test_curves_graph";
-        static char* argv[] = {name, nullptr};
-        app = new QApplication(argc, argv);
-        std::setlocale(LC_NUMERIC, "C");
-    }
-    void TearDown() override { delete app; }
-
-private:
-    QApplication* app = nullptr;
-};
-
-[[maybe_unused]] auto* const environment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
-
-}  // namespace
 
 TextRecorder::TextRecorder() {
     TCanvas::SetTextOutHook([this](const TCanvas& c, int x, int y, const QString& text) {

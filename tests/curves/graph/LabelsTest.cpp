@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace {
 
 using Texts = std::vector<QString>;
@@ -14,6 +16,8 @@ struct YLabelCase {
     const char* unit;
     Texts expected;  // in drawing order: top, bottom, then the grid labels upwards
 };
+
+void PrintTo(const YLabelCase& c, std::ostream* os) { *os << c.name; }
 
 class YLabels : public ::testing::TestWithParam<YLabelCase> {};
 
@@ -79,6 +83,8 @@ struct XLabelCase {
     int width;
     Texts expected;
 };
+
+void PrintTo(const XLabelCase& c, std::ostream* os) { *os << c.width << " px"; }
 
 class XLabels : public ::testing::TestWithParam<XLabelCase> {};
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <QImage>
 
 #include <cmath>
@@ -78,6 +80,8 @@ struct ParamCase {
     std::vector<QString> texts;
     std::vector<int> dy;  // each line's y relative to the point
 };
+
+void PrintTo(const ParamCase& c, std::ostream* os) { *os << c.name; }
 
 class ParamTexts : public Overlays, public ::testing::WithParamInterface<ParamCase> {};
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <functional>
 #include <limits>
 
@@ -13,6 +15,8 @@ struct ClampCase {
     std::function<double(const LMyFFTDrawPhase&)> get;
     double expected;
 };
+
+void PrintTo(const ClampCase& c, std::ostream* os) { *os << c.name; }
 
 class Clamps : public ::testing::TestWithParam<ClampCase> {};
 

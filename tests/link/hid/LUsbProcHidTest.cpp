@@ -1,7 +1,6 @@
 // The USB link exchanging frames with the simulated unit through the simulated HID
 // device, the way the main window connects them: the link writes through the held
 // device, input reports go to the link cut to their frame's length.
-#ifdef Q7K_HAVE_LINK_WORKERS
 
 #include <gtest/gtest.h>
 
@@ -57,7 +56,7 @@ class UsbLinkTest : public SimHidFixture {
     ctl = std::make_unique<TJvHidDeviceController>();
     b = std::make_unique<HidBorrower>(*ctl);
     owner = std::make_unique<UsbOwner>(*b);
-    ASSERT_TRUE(WaitUntil([&] { return b->Held() != nullptr; }));
+    ASSERT_TRUE(PumpUntil([&] { return b->Held() != nullptr; }));
     link = std::make_unique<LUsbProc>(owner.get());
     owner->link = link.get();
     link->SetQuiet(true);  // no keep-alive polls in the counts
@@ -93,7 +92,7 @@ TEST_F(UsbLinkTest, ExchangesFramesWithTheUnit) {
   link->SetWaitTimeout(5000);
   link->Enqueue(LCmd(1, CMD_CONNECT).Serialise(), false);
   link->Enqueue(LCmd(1, CMD_IDENTITY).Serialise(), false);
-  ASSERT_TRUE(WaitUntil([&] { return owner->replies.size() == 2; }));
+  ASSERT_TRUE(PumpUntil([&] { return owner->replies.size() == 2; }));
   EXPECT_EQ(LCmd(owner->replies[0]).GetCode(), CMD_CONNECT);
   const LCmd identity(owner->replies[1]);
   EXPECT_EQ(identity.GetCode(), CMD_IDENTITY);
@@ -122,7 +121,7 @@ TEST_F(UsbLinkTest, UnansweredFrameIsWrittenRetryLimitPlusOneTimesThenFails) {
   link->SetMaxRetries(3);
   link->SetWaitTimeout(20);
   link->Enqueue(LCmd(1, CMD_CONNECT).Serialise(), false);
-  ASSERT_TRUE(WaitUntil([&] { return !owner->errors.empty(); }));
+  ASSERT_TRUE(PumpUntil([&] { return !owner->errors.empty(); }));
   EXPECT_EQ(owner->errors[0], LINK_ERROR_NO_REPLY);
   EXPECT_EQ(FramesWithCode(CMD_CONNECT), 4u);
   EXPECT_EQ(SimHid::WrittenReports().size(), 4u);
@@ -134,11 +133,10 @@ TEST_F(UsbLinkTest, UnitUnpluggedWhileLinkedStopsTheWrites) {
   link->SetWaitTimeout(20);
   unit.AddFault({SimUnitFaultKind::Drop, -1, -1});
   SimHid::Unplug();
-  ASSERT_TRUE(WaitUntil([&] { return b->Held() == nullptr; }));
+  ASSERT_TRUE(PumpUntil([&] { return b->Held() == nullptr; }));
   link->Enqueue(LCmd(1, CMD_CONNECT).Serialise(), false);
-  ASSERT_TRUE(WaitUntil([&] { return !owner->errors.empty(); }));
+  ASSERT_TRUE(PumpUntil([&] { return !owner->errors.empty(); }));
   EXPECT_TRUE(SimHid::WrittenReports().empty()) << "no device held: the writes are skipped";
   EXPECT_EQ(b->unplugs, 1);
 }
 
-#endif  // Q7K_HAVE_LINK_WORKERS

@@ -27,7 +27,7 @@ TEST_F(ControllerTest, NoDeviceAtStartGivesExactlyOneChange) {
   TJvHidDeviceController ctl;
   HidBorrower b(ctl);
   EXPECT_EQ(b.changes, 0) << "the first pass runs from the event loop";
-  ASSERT_TRUE(WaitUntil([&] { return b.changes == 1; }));
+  ASSERT_TRUE(PumpUntil([&] { return b.changes == 1; }));
   Drain();
   EXPECT_EQ(b.changes, 1);
   EXPECT_TRUE(ctl.Devices().empty());
@@ -47,7 +47,7 @@ TEST_F(ControllerTest, UnitPresentAtStartIsCheckedOutAndReadFrom) {
     EXPECT_EQ(dev->ProductName(), "DSP Processor") << "an arriving device can be asked for its names";
   });
   HidBorrower b(ctl);
-  ASSERT_TRUE(WaitUntil([&] { return b.Held() != nullptr; }));
+  ASSERT_TRUE(PumpUntil([&] { return b.Held() != nullptr; }));
   EXPECT_EQ(arrivals, 1);
   EXPECT_EQ(b.changes, 1);
   ASSERT_EQ(ctl.Devices().size(), 1u);
@@ -58,7 +58,7 @@ TEST_F(ControllerTest, UnitPresentAtStartIsCheckedOutAndReadFrom) {
   // Input reports reach the data handler with report ID 0 and the whole report after it.
   const uint8_t frame[] = {0x02, 0x00, 0x01, 0x00, 0x03, 0x13, 'Q', '7', 'K', 0x5A, 0x03};
   SimHid::PushInput(frame, sizeof frame);
-  ASSERT_TRUE(WaitUntil([&] { return b.reports.size() == 1; }));
+  ASSERT_TRUE(PumpUntil([&] { return b.reports.size() == 1; }));
   EXPECT_EQ(b.reportIds[0], 0);
   ASSERT_EQ(b.reports[0].size(), 64u);
   EXPECT_TRUE(std::equal(std::begin(frame), std::end(frame), b.reports[0].begin()));
@@ -83,11 +83,11 @@ TEST_F(ControllerTest, UnplugWhileReadingChecksInOnceAndReplugAddsANewDevice) {
   SimHid::Plug();
   TJvHidDeviceController ctl;
   HidBorrower b(ctl);
-  ASSERT_TRUE(WaitUntil([&] { return b.Held() != nullptr; }));
+  ASSERT_TRUE(PumpUntil([&] { return b.Held() != nullptr; }));
   const uint32_t firstId = b.Held()->PnPInfo().DeviceID();
 
   SimHid::Unplug();  // the read thread is waiting for a report meanwhile
-  ASSERT_TRUE(WaitUntil([&] { return b.changes == 2; }));
+  ASSERT_TRUE(PumpUntil([&] { return b.changes == 2; }));
   EXPECT_EQ(b.unplugs, 1);
   EXPECT_TRUE(b.handlesClosedAtUnplug);
   EXPECT_EQ(b.Held(), nullptr);
@@ -95,7 +95,7 @@ TEST_F(ControllerTest, UnplugWhileReadingChecksInOnceAndReplugAddsANewDevice) {
   ExpectCounts(ctl, 0, 0, 0);
 
   SimHid::Plug();
-  ASSERT_TRUE(WaitUntil([&] { return b.Held() != nullptr; }));
+  ASSERT_TRUE(PumpUntil([&] { return b.Held() != nullptr; }));
   EXPECT_NE(b.Held()->PnPInfo().DeviceID(), firstId);
   EXPECT_EQ(b.unplugs, 1);
   ExpectCounts(ctl, 0, 1, 0);
@@ -107,11 +107,11 @@ TEST_F(ControllerTest, UnpluggedDeviceNotCheckedInStaysListedUntilItsCheckIn) {
   HidBorrower b(ctl, /*checkInOnUnplug=*/false);
   int removals = 0;
   ctl.SetOnRemoval([&](TJvHidDevice*) { removals++; });
-  ASSERT_TRUE(WaitUntil([&] { return b.Held() != nullptr; }));
+  ASSERT_TRUE(PumpUntil([&] { return b.Held() != nullptr; }));
   TJvHidDevice* old = b.Held();
 
   SimHid::Unplug();
-  ASSERT_TRUE(WaitUntil([&] { return b.changes == 2; }));
+  ASSERT_TRUE(PumpUntil([&] { return b.changes == 2; }));
   EXPECT_EQ(b.unplugs, 1);
   EXPECT_EQ(removals, 1);
   ExpectCounts(ctl, 0, 0, 1);
@@ -124,7 +124,7 @@ TEST_F(ControllerTest, UnpluggedDeviceNotCheckedInStaysListedUntilItsCheckIn) {
   EXPECT_EQ(b.unplugs, 1) << "the unplug event is raised once";
 
   SimHid::Plug();  // the re-plugged unit is a new device at the end of the list
-  ASSERT_TRUE(WaitUntil([&] { return ctl.Devices().size() == 2; }));
+  ASSERT_TRUE(PumpUntil([&] { return ctl.Devices().size() == 2; }));
   EXPECT_EQ(ctl.Devices()[0], old);
   TJvHidDevice* fresh = ctl.Devices()[1];
   EXPECT_TRUE(fresh->IsPluggedIn());
@@ -142,7 +142,7 @@ TEST_F(ControllerTest, UnpluggedDeviceNotCheckedInStaysListedUntilItsCheckIn) {
 TEST_F(ControllerTest, CheckOutRules) {
   SimHid::Plug();
   TJvHidDeviceController ctl;
-  ASSERT_TRUE(WaitUntil([&] { return ctl.Devices().size() == 1; }));
+  ASSERT_TRUE(PumpUntil([&] { return ctl.Devices().size() == 1; }));
   TJvHidDevice* dev = reinterpret_cast<TJvHidDevice*>(1);
   EXPECT_FALSE(ctl.CheckOutByIndex(dev, -1));
   EXPECT_EQ(dev, nullptr);
@@ -181,7 +181,7 @@ TEST_F(ControllerTest, NoticeDuringAPassIsDropped) {
     }
   });
   ctl.SetLoading(false);
-  ASSERT_TRUE(WaitUntil([&] { return changes >= 1; }));
+  ASSERT_TRUE(PumpUntil([&] { return changes >= 1; }));
   Drain();
   EXPECT_EQ(changes, 1);
   EXPECT_TRUE(ctl.Devices().empty());
@@ -194,18 +194,18 @@ TEST_F(ControllerTest, WithoutNoticesThePassesComeFromARescan) {
   SimHid::SetNoticesAvailable(false);
   TJvHidDeviceController ctl;
   HidBorrower b(ctl);
-  ASSERT_TRUE(WaitUntil([&] { return b.changes == 1; }));
+  ASSERT_TRUE(PumpUntil([&] { return b.changes == 1; }));
   SimHid::Plug();
-  ASSERT_TRUE(WaitUntil([&] { return b.Held() != nullptr; }));
+  ASSERT_TRUE(PumpUntil([&] { return b.Held() != nullptr; }));
   SimHid::Unplug();
-  ASSERT_TRUE(WaitUntil([&] { return ctl.Devices().empty(); }));
+  ASSERT_TRUE(PumpUntil([&] { return ctl.Devices().empty(); }));
   EXPECT_EQ(b.unplugs, 1);
 }
 
 TEST_F(ControllerTest, HandlersPassToTheDevicesThatStillUseTheControllersOwn) {
   SimHid::Plug();
   TJvHidDeviceController ctl;
-  ASSERT_TRUE(WaitUntil([&] { return ctl.Devices().size() == 1; }));
+  ASSERT_TRUE(PumpUntil([&] { return ctl.Devices().size() == 1; }));
   TJvHidDevice* dev = ctl.Devices()[0];
 
   const TJvHidDataEvent first = [](TJvHidDevice*, uint8_t, const void*, uint16_t) {};
@@ -237,7 +237,7 @@ TEST_F(ControllerTest, HandlersPassToTheDevicesThatStillUseTheControllersOwn) {
 TEST_F(ControllerTest, DestroyingAListedPluggedInDeviceLeavesAFreshOneInItsPlace) {
   SimHid::Plug();
   TJvHidDeviceController ctl;
-  ASSERT_TRUE(WaitUntil([&] { return ctl.Devices().size() == 1; }));
+  ASSERT_TRUE(PumpUntil([&] { return ctl.Devices().size() == 1; }));
   TJvHidDevice* dev = nullptr;
   ASSERT_TRUE(ctl.CheckOut(dev));
   const uint32_t id = dev->PnPInfo().DeviceID();
@@ -254,7 +254,7 @@ TEST_F(ControllerTest, DestroyingTheControllerUnplugsALentDevice) {
   SimHid::Plug();
   auto ctl = std::make_unique<TJvHidDeviceController>();
   HidBorrower b(*ctl);
-  ASSERT_TRUE(WaitUntil([&] { return b.Held() != nullptr; }));
+  ASSERT_TRUE(PumpUntil([&] { return b.Held() != nullptr; }));
   TJvHidDevice* dev = b.Held();
   dev->SetOnUnplug([&](TJvHidDevice* d) {
     b.unplugs++;
@@ -297,7 +297,7 @@ TEST_F(ControllerTest, ThePlatformLibraryRunsTheLayerOnAnEmptySystem) {
     TJvHidDeviceController ctl;
     HidBorrower b(ctl);
     EXPECT_TRUE(IsHidLoaded());
-    ASSERT_TRUE(WaitUntil([&] { return b.changes == 1; }));
+    ASSERT_TRUE(PumpUntil([&] { return b.changes == 1; }));
     EXPECT_TRUE(ctl.Devices().empty());
   }
   ::unsetenv("Q7K_HID_SYSFS");

@@ -22,7 +22,7 @@ class DeviceTest : public SimHidFixture {
     SimHid::Plug();
     ctl = std::make_unique<TJvHidDeviceController>();
     b = std::make_unique<HidBorrower>(*ctl, checkInOnUnplug);
-    ASSERT_TRUE(WaitUntil([&] { return b->Held() != nullptr; }));
+    ASSERT_TRUE(PumpUntil([&] { return b->Held() != nullptr; }));
   }
   void TearDown() override {
     b.reset();
@@ -98,7 +98,7 @@ TEST_F(DeviceTest, DataHandlerStartsAndStopsTheThread) {
   EXPECT_TRUE(dev->HasThread());
   const uint8_t data[] = {1, 2, 3};
   SimHid::PushInput(data, sizeof data);
-  ASSERT_TRUE(WaitUntil([&] { return b->reports.size() == 1; }));
+  ASSERT_TRUE(PumpUntil([&] { return b->reports.size() == 1; }));
 }
 
 TEST_F(DeviceTest, ReportOfNBytesGivesIdAndNMinusOneBytes) {
@@ -106,7 +106,7 @@ TEST_F(DeviceTest, ReportOfNBytesGivesIdAndNMinusOneBytes) {
   Start();
   const uint8_t data[] = {10, 11, 12, 13, 14, 15, 16, 17, 18, 19};
   SimHid::PushInput(data, sizeof data);
-  ASSERT_TRUE(WaitUntil([&] { return b->reports.size() == 1; }));
+  ASSERT_TRUE(PumpUntil([&] { return b->reports.size() == 1; }));
   EXPECT_EQ(b->reportIds[0], 0);
   EXPECT_EQ(b->reports[0], std::vector<uint8_t>(data, data + 8));
 }
@@ -145,7 +145,7 @@ TEST_F(DeviceTest, CheckInFromTheDataHandlerDoesNotDeadlock) {
   const uint8_t data[] = {1, 2};
   SimHid::PushInput(data, sizeof data);
   SimHid::PushInput(data, sizeof data);
-  ASSERT_TRUE(WaitUntil([&] { return delivered == 1 && !ctl->Devices()[0]->IsCheckedOut(); }));
+  ASSERT_TRUE(PumpUntil([&] { return delivered == 1 && !ctl->Devices()[0]->IsCheckedOut(); }));
   Drain();
   EXPECT_EQ(delivered, 1);
   EXPECT_FALSE(ctl->Devices()[0]->HasThread());
@@ -160,7 +160,7 @@ TEST_F(DeviceTest, NothingIsDeliveredAfterTheUnplug) {
   qApp->installEventFilter(&filter);
   const uint8_t data[] = {7, 7, 7};
   SimHid::PushInput(data, sizeof data);
-  ASSERT_TRUE(WaitUntil([&] { return filter.handOvers > 0; }));
+  ASSERT_TRUE(PumpUntil([&] { return filter.handOvers > 0; }));
   qApp->removeEventFilter(&filter);
   Drain();
   EXPECT_EQ(b->unplugs, 1);

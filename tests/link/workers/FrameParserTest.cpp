@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <string>
 #include <vector>
 
@@ -29,6 +31,8 @@ struct ParserCase {
   ByteArray stream;
   std::vector<ByteArray> frames;
 };
+
+void PrintTo(const ParserCase& c, std::ostream* os) { *os << c.name; }
 
 const ByteArray kPoll = Reply(18);
 const ByteArray kName = Reply(41, {5, 'D', 'e', 'f'});

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <string>
 #include <vector>
 
@@ -28,6 +30,8 @@ struct QueueCase {
   std::vector<ByteArray> waiting;  // what waits at the end
   bool busy;
 };
+
+void PrintTo(const QueueCase& c, std::ostream* os) { *os << c.name; }
 
 class SendQueueTable : public ::testing::TestWithParam<QueueCase> {};
 

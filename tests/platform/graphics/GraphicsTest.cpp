@@ -12,22 +12,6 @@
 
 namespace {
 
-class QtEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override {
-        static int argc = 1;
-        static char name[] = "test_platform_graphics";
-        static char* argv[] = {name, nullptr};
-        app = new QGuiApplication(argc, argv);
-    }
-    void TearDown() override { delete app; }
-
-private:
-    QGuiApplication* app = nullptr;
-};
-
-[[maybe_unused]] auto* const environment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
-
 TEST(Colors, SystemColoursResolveThroughTheFixedTable) {
     struct Case {
         TColor in, out;

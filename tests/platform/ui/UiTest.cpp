@@ -14,22 +14,6 @@
 
 namespace {
 
-class QtEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override {
-        static int argc = 1;
-        static char name[] = "test_platform_ui";
-        static char* argv[] = {name, nullptr};
-        app = new QApplication(argc, argv);
-    }
-    void TearDown() override { delete app; }
-
-private:
-    QApplication* app = nullptr;
-};
-
-[[maybe_unused]] auto* const environment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
-
 // Handles everything already queued, including the repaints it leads to.
 void Settle() {
     for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
