@@ -87,20 +87,25 @@ TEST(LCmd, DamagedTrailerGivesIdZeroAndCodeFromByteZero) {
   EXPECT_EQ(parsed.GetPayload(), Frame({4, 5}));
 }
 
-// Frames whose length byte disagrees with their size never read past their end.
+// Frames whose length byte disagrees with their size never read past their end; a frame
+// shorter than 9 bytes counts as damaged even where its last bytes look like a trailer.
 TEST(LCmd, MalformedFramesStayInsideTheirBytes) {
   struct Case {
     const char* what;
     ByteArray frame;
     ByteArray payload;
+    int id;
+    int code;
   } cases[] = {
-      {"length byte 0", Frame({0x10, 0x02, 0x01, 0x00, 0x00, 0x24, 0x10, 0x03, 0x00}), {}},
+      {"length byte 0", Frame({0x10, 0x02, 0x01, 0x00, 0x00, 0x24, 0x10, 0x03, 0x00}), {}, 1, 0x24},
       {"length promises more than is there",
        Frame({0x10, 0x02, 0x01, 0x00, 0xFF, 0x24, 0x07, 0x08, 0x10, 0x03, 0x00}),
-       Frame({0x07, 0x08})},
-      {"shorter than a frame", Frame({0x10, 0x02, 0x01, 0x00, 0x05, 0x24}), {}},
-      {"only the marker", Frame({0x10}), {}},
-      {"nothing", ByteArray{}, {}},
+       Frame({0x07, 0x08}), 1, 0x24},
+      {"shorter than a frame", Frame({0x10, 0x02, 0x01, 0x00, 0x05, 0x24}), {}, 0, 0x10},
+      {"eight bytes ending like a trailer", Frame({0x10, 0x02, 0x05, 0x00, 0x01, 0x10, 0x03, 0x00}),
+       {}, 0, 0x10},
+      {"only the marker", Frame({0x10}), {}, 0, 0x10},
+      {"nothing", ByteArray{}, {}, 0, 0},
   };
   for (const Case& c : cases) {
     // Copy into a buffer of exactly that size so the sanitizer sees any overrun.
@@ -108,6 +113,8 @@ TEST(LCmd, MalformedFramesStayInsideTheirBytes) {
     std::copy(c.frame.begin(), c.frame.end(), bytes);
     LCmd parsed(std::span<const std::uint8_t>(bytes, c.frame.size()));
     EXPECT_EQ(parsed.GetPayload(), c.payload) << c.what;
+    EXPECT_EQ(parsed.GetDeviceId(), c.id) << c.what;
+    EXPECT_EQ(parsed.GetCode(), c.code) << c.what;
     delete[] bytes;
   }
 }

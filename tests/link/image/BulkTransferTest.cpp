@@ -334,6 +334,14 @@ TEST_F(BulkTransferTest, CopyChannelCopiesProcessingButNotIdentity) {
   EXPECT_EQ(unit.GetLinkMask(3), 2);
   EXPECT_TRUE(host.sent.empty());
 
+  // A source whose bits are clear clears them on the target.
+  unit.CopyChannel(4, 3);
+  EXPECT_FALSE(unit.IsMuted(3));
+  EXPECT_TRUE(unit.IsMuted(2));
+  EXPECT_EQ(unit.Image().bandBypass[3], 0);
+  EXPECT_EQ(unit.Image().outputEqBypass, 0x01);
+  EXPECT_EQ(unit.GetDelay(3), 0);
+
   // Inputs copy the gate too; a copy across sides is refused.
   unit.SetGate(0, GateRecord{1, 2, 3, 4});
   unit.CopyChannel(0, 1);

@@ -143,12 +143,20 @@ TEST_F(SettersTest, GroupedSettersWriteTheGroupAndSendForTheEditedChannel) {
   }
 }
 
-TEST_F(SettersTest, MuteOfLinkedOutputsSetsEveryGroupBit) {
-  Masks({1, 2, 7, 0, 0, 8, 16, 32});
+TEST_F(SettersTest, BitSettersSetAndClearTheBitOfEveryGroupMember) {
+  Masks({3, 0, 7, 0, 0, 8, 16, 32});
   unit.SetMute(4, 1);
   EXPECT_EQ(unit.Image().outputMute, 0x0007);
   unit.SetMute(2, 0);
   EXPECT_EQ(unit.Image().outputMute, 0x0000);
+
+  unit.SetPeqBand(1, 3, 120, 140, 35, 0, 1);
+  unit.SetPeqBand(0, 5, 120, 200, 35, 0, 1);
+  EXPECT_EQ(unit.Image().bandBypass[0], 0x0028);
+  EXPECT_EQ(unit.Image().bandBypass[1], 0x0028);
+  unit.SetPeqBand(0, 3, 120, 140, 35, 0, 0);
+  EXPECT_EQ(unit.Image().bandBypass[0], 0x0020);
+  EXPECT_EQ(unit.Image().bandBypass[1], 0x0020);
 }
 
 TEST_F(SettersTest, CurveMarkHappensWhetherOrNotSent) {
