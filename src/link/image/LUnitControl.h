@@ -23,6 +23,8 @@ class LUnitControl {
   static constexpr char kFileMagic[] = "*****Q7KV010****";
   static constexpr std::size_t kFileMagicSize = 16;
   static constexpr std::uint8_t kEmptyRecordFill = 0x64;
+  static_assert(kUnitRecordSize == kUnitImageSize + 2);  // a record ends in CR LF
+  static_assert(kUnitFileSize == kFileMagicSize + kDeviceInfoSize + kPresetSlots * kUnitRecordSize);
 
   explicit LUnitControl(UnitHost& host);
   ~LUnitControl();
