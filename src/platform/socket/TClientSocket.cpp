@@ -37,6 +37,7 @@ bool TClientSocket::Connected() const {
 int TClientSocket::ReceiveBuf(void* buffer, int count) {
   if (count <= 0) return 0;
   const qint64 n = socket_.read(static_cast<char*>(buffer), count);
+  if (n > 0) bytesTaken_ = true;
   return n > 0 ? static_cast<int>(n) : 0;
 }
 
@@ -88,9 +89,11 @@ void TClientSocket::HandleStateChanged(QAbstractSocket::SocketState state) {
 }
 
 void TClientSocket::HandleRead() {
+  bytesTaken_ = false;
   if (OnRead) OnRead(this);
-  // Bytes the handler left behind raise the event again, as new data would.
-  if (socket_.bytesAvailable() > 0 && !readScheduled_) {
+  // Bytes the handler left behind after taking some raise the event again, as new data
+  // would; a handler that takes nothing is not called again until more data arrives.
+  if (bytesTaken_ && socket_.bytesAvailable() > 0 && !readScheduled_) {
     readScheduled_ = true;
     QMetaObject::invokeMethod(
         this,

@@ -2,7 +2,7 @@
 // The non-blocking TCP client socket with events, on a QTcpSocket. Its events come on the
 // thread that owns it (the GUI thread), each called with the socket as sender:
 // OnConnecting (name resolved, connecting), OnConnect, OnRead (bytes wait; read them with
-// ReceiveBuf; the event comes again while bytes remain), OnError (the handler may set the
+// ReceiveBuf; the event comes again while bytes remain after a read), OnError (the handler may set the
 // error code to 0 to mark it handled; an error left unhandled closes the socket) and
 // OnDisconnect (a connection that was made has ended). TCP_NODELAY is set on every
 // connection and each SendBuf goes out in one write.
@@ -66,4 +66,5 @@ class TClientSocket : public QObject {
   bool active_ = false;
   bool connected_ = false;
   bool readScheduled_ = false;
+  bool bytesTaken_ = false;  // the running OnRead handler read bytes
 };

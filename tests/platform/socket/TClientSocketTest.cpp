@@ -62,6 +62,18 @@ TEST_F(TClientSocketTest, ReadEventRepeatsWhileBytesRemain) {
   EXPECT_GE(reads, 3);
 }
 
+TEST_F(TClientSocketTest, HandlerThatReadsNothingIsNotCalledAgainUntilNewData) {
+  client.OnRead = [this](QObject*) { ++reads; };  // leaves the bytes waiting
+  Connect();
+  peer->write("abc");
+  ASSERT_TRUE(PumpUntil([&] { return reads == 1; }));
+  for (int i = 0; i < 50; ++i) QCoreApplication::processEvents();  // no busy re-raising
+  EXPECT_EQ(reads, 1);
+  EXPECT_EQ(client.ReceiveLength(), 3);
+  peer->write("d");
+  ASSERT_TRUE(PumpUntil([&] { return reads == 2; }));
+}
+
 TEST_F(TClientSocketTest, SendsFromAnyThreadInOrder) {
   Connect();
   EXPECT_EQ(client.SendBuf("ab", 2), 2);
