@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/file.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
@@ -34,7 +35,10 @@ bool SerialPort::Open(const std::string& device) {
   const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return false;
   termios tio{};
-  if (!::isatty(fd) || ::ioctl(fd, TIOCEXCL) != 0 || ::tcgetattr(fd, &tio) != 0) {
+  // TIOCEXCL keeps other users out but not the administrator; the advisory lock also
+  // refuses a second open by a privileged program (another link or editor).
+  if (!::isatty(fd) || ::ioctl(fd, TIOCEXCL) != 0 || ::flock(fd, LOCK_EX | LOCK_NB) != 0 ||
+      ::tcgetattr(fd, &tio) != 0) {
     ::close(fd);
     return false;
   }
