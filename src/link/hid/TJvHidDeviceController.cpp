@@ -67,8 +67,12 @@ void TJvHidDeviceController::EventPipe(intptr_t lParam) {
   if (FInDeviceChange) return;  // a notice during a pass (nested event loop) is dropped
   FLParam = lParam;
   FInDeviceChange = true;
+  // A handler's exception ends the pass; it must not leave every later notice dropped.
+  struct PassEnd {
+    bool& running;
+    ~PassEnd() { running = false; }
+  } end{FInDeviceChange};
   DeviceChange();
-  FInDeviceChange = false;
 }
 
 std::vector<TJvHidDevice*> TJvHidDeviceController::BuildDeviceList() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "HidDeviceSlot.h"
@@ -17,6 +18,7 @@ struct HidBorrower {
     ctl.SetLoading(true);  // as a stored layout sets the handlers: no pass yet
     ctl.SetDeviceChangeEvent([this](QObject*) {
       changes++;
+      events.push_back("change");
       ctl.Enumerate();
     });
     ctl.SetEnumerate([this](TJvHidDevice* dev, int32_t idx) {
@@ -29,6 +31,7 @@ struct HidBorrower {
     });
     ctl.SetDevUnplug([this](TJvHidDevice* dev) {
       unplugs++;
+      events.push_back("unplug");
       handlesClosedAtUnplug = dev->HidFileHandle() < 0 && dev->HidOverlappedWrite() < 0 && !dev->IsPluggedIn();
       if (checkIn && dev == slot.Device()) {
         TJvHidDevice* held = slot.Release();
@@ -56,6 +59,7 @@ struct HidBorrower {
   int changes = 0;
   int enumerated = 0;
   int unplugs = 0;
+  std::vector<std::string> events;  // "change" and "unplug" in the order they came
   bool handlesClosedAtUnplug = false;
   std::vector<uint8_t> reportIds;
   std::vector<std::vector<uint8_t>> reports;

@@ -106,12 +106,17 @@ TEST_F(ControllerTest, UnpluggedDeviceNotCheckedInStaysListedUntilItsCheckIn) {
   TJvHidDeviceController ctl;
   HidBorrower b(ctl, /*checkInOnUnplug=*/false);
   int removals = 0;
-  ctl.SetOnRemoval([&](TJvHidDevice*) { removals++; });
+  ctl.SetOnRemoval([&](TJvHidDevice*) {
+    removals++;
+    b.events.push_back("removal");
+  });
   ASSERT_TRUE(PumpUntil([&] { return b.Held() != nullptr; }));
   TJvHidDevice* old = b.Held();
 
+  b.events.clear();
   SimHid::Unplug();
   ASSERT_TRUE(PumpUntil([&] { return b.changes == 2; }));
+  EXPECT_EQ(b.events, (std::vector<std::string>{"unplug", "removal", "change"}));
   EXPECT_EQ(b.unplugs, 1);
   EXPECT_EQ(removals, 1);
   ExpectCounts(ctl, 0, 0, 1);
@@ -188,6 +193,28 @@ TEST_F(ControllerTest, NoticeDuringAPassIsDropped) {
   ctl.DeviceChange();
   EXPECT_EQ(ctl.Devices().size(), 1u);
   EXPECT_EQ(changes, 2);
+}
+
+TEST_F(ControllerTest, AHandlerExceptionDoesNotStopLaterPasses) {
+  TJvHidDeviceController ctl;
+  int changes = 0;
+  ctl.SetLoading(true);
+  ctl.SetDeviceChangeEvent([&](QObject*) {
+    if (++changes == 1) throw std::runtime_error("handler failed");
+  });
+  ctl.SetLoading(false);
+  // The first pass is a posted call; delivering it directly lets the test catch what the
+  // program's event loop would report.
+  bool thrown = false;
+  try {
+    QCoreApplication::sendPostedEvents(&ctl, QEvent::MetaCall);
+  } catch (const std::runtime_error&) {
+    thrown = true;
+  }
+  ASSERT_TRUE(thrown);
+  SimHid::Plug();  // its notice must start a pass as usual
+  ASSERT_TRUE(PumpUntil([&] { return changes == 2; }));
+  EXPECT_EQ(ctl.Devices().size(), 1u);
 }
 
 TEST_F(ControllerTest, WithoutNoticesThePassesComeFromARescan) {
