@@ -1,5 +1,6 @@
 #include "HidUeventMonitor.h"
 
+#include <cerrno>
 #include <cstring>
 #include <linux/netlink.h>
 #include <string_view>
@@ -49,6 +50,11 @@ bool ReadPending(int fd) {
   char buf[8192];
   for (;;) {
     const ssize_t n = ::recv(fd, buf, sizeof buf, MSG_DONTWAIT);
+    // An overrun socket has dropped notices, perhaps the one that mattered: rescan.
+    if (n < 0 && errno == ENOBUFS) {
+      seen = true;
+      continue;
+    }
     if (n <= 0) return seen;
     if (IsHidrawChange(buf, static_cast<size_t>(n))) seen = true;
   }
