@@ -275,6 +275,14 @@ TEST_F(ControllerTest, DestroyingAListedPluggedInDeviceLeavesAFreshOneInItsPlace
   EXPECT_FALSE(ctl.Devices()[0]->IsCheckedOut());
   EXPECT_EQ(ctl.Devices()[0]->Tag(), 0);
   ExpectCounts(ctl, 1, 0, 0);
+
+  // The interface went before any pass noticed it: the fresh device cannot be opened, so
+  // the entry goes and the counters follow.
+  ASSERT_TRUE(ctl.CheckOut(dev));
+  SimHid::Unplug();
+  delete dev;
+  EXPECT_TRUE(ctl.Devices().empty());
+  ExpectCounts(ctl, 0, 0, 0);
 }
 
 TEST_F(ControllerTest, DestroyingTheControllerUnplugsALentDevice) {
