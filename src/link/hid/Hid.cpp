@@ -27,30 +27,25 @@ namespace {
 
 TModuleHandle HidLib = nullptr;
 
-template <typename T>
-void Bind(T& variable, const char* name, bool& allFound) {
-  variable = reinterpret_cast<T>(GetModuleSymbolEx(HidLib, name, allFound));
-}
-
 void BindAll(bool& allFound) {
-  Bind(HidOpen, "q7k_hid_open", allFound);
-  Bind(HidClose, "q7k_hid_close", allFound);
-  Bind(HidGetAttributes, "q7k_hid_get_attributes", allFound);
-  Bind(HidGetPreparsedData, "q7k_hid_get_preparsed_data", allFound);
-  Bind(HidFreePreparsedData, "q7k_hid_free_preparsed_data", allFound);
-  Bind(HidGetCaps, "q7k_hid_get_caps", allFound);
-  Bind(HidGetNumInputBuffers, "q7k_hid_get_num_input_buffers", allFound);
-  Bind(HidSetNumInputBuffers, "q7k_hid_set_num_input_buffers", allFound);
-  Bind(HidWrite, "q7k_hid_write", allFound);
-  Bind(HidRead, "q7k_hid_read", allFound);
-  Bind(HidCancelRead, "q7k_hid_cancel_read", allFound);
-  Bind(HidGetManufacturerString, "q7k_hid_get_manufacturer_string", allFound);
-  Bind(HidGetProductString, "q7k_hid_get_product_string", allFound);
-  Bind(HidFlushQueue, "q7k_hid_flush_queue", allFound);
-  Bind(HidGetFeature, "q7k_hid_get_feature", allFound);
-  Bind(HidSetFeature, "q7k_hid_set_feature", allFound);
-  Bind(HidGetInputReport, "q7k_hid_get_input_report", allFound);
-  Bind(HidSetOutputReport, "q7k_hid_set_output_report", allFound);
+  BindModuleSymbol(HidLib, HidOpen, "q7k_hid_open", allFound);
+  BindModuleSymbol(HidLib, HidClose, "q7k_hid_close", allFound);
+  BindModuleSymbol(HidLib, HidGetAttributes, "q7k_hid_get_attributes", allFound);
+  BindModuleSymbol(HidLib, HidGetPreparsedData, "q7k_hid_get_preparsed_data", allFound);
+  BindModuleSymbol(HidLib, HidFreePreparsedData, "q7k_hid_free_preparsed_data", allFound);
+  BindModuleSymbol(HidLib, HidGetCaps, "q7k_hid_get_caps", allFound);
+  BindModuleSymbol(HidLib, HidGetNumInputBuffers, "q7k_hid_get_num_input_buffers", allFound);
+  BindModuleSymbol(HidLib, HidSetNumInputBuffers, "q7k_hid_set_num_input_buffers", allFound);
+  BindModuleSymbol(HidLib, HidWrite, "q7k_hid_write", allFound);
+  BindModuleSymbol(HidLib, HidRead, "q7k_hid_read", allFound);
+  BindModuleSymbol(HidLib, HidCancelRead, "q7k_hid_cancel_read", allFound);
+  BindModuleSymbol(HidLib, HidGetManufacturerString, "q7k_hid_get_manufacturer_string", allFound);
+  BindModuleSymbol(HidLib, HidGetProductString, "q7k_hid_get_product_string", allFound);
+  BindModuleSymbol(HidLib, HidFlushQueue, "q7k_hid_flush_queue", allFound);
+  BindModuleSymbol(HidLib, HidGetFeature, "q7k_hid_get_feature", allFound);
+  BindModuleSymbol(HidLib, HidSetFeature, "q7k_hid_set_feature", allFound);
+  BindModuleSymbol(HidLib, HidGetInputReport, "q7k_hid_get_input_report", allFound);
+  BindModuleSymbol(HidLib, HidSetOutputReport, "q7k_hid_set_output_report", allFound);
 }
 
 std::string ProgramDir() {

@@ -23,6 +23,11 @@ void* GetModuleSymbol(TModuleHandle module, const std::string& symbolName);
 // As GetModuleSymbol; `accu` becomes false when the result is null and keeps its value
 // otherwise, so one flag collects the outcome of a series of look-ups.
 void* GetModuleSymbolEx(TModuleHandle module, const std::string& symbolName, bool& accu);
+// GetModuleSymbolEx into a typed entry-point variable.
+template <typename T>
+void BindModuleSymbol(TModuleHandle module, T& variable, const char* symbolName, bool& accu) {
+  variable = reinterpret_cast<T>(GetModuleSymbolEx(module, symbolName, accu));
+}
 bool ReadModuleData(TModuleHandle module, const std::string& symbolName, void* buffer, uint32_t size);
 bool WriteModuleData(TModuleHandle module, const std::string& symbolName, const void* buffer, uint32_t size);
 

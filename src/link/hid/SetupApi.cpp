@@ -16,20 +16,15 @@ namespace {
 TModuleHandle SetupLib = nullptr;
 int32_t UseCount = 0;
 
-template <typename T>
-void Bind(T& variable, const char* name, bool& allFound) {
-  variable = reinterpret_cast<T>(GetModuleSymbolEx(SetupLib, name, allFound));
-}
-
 void BindAll(bool& allFound) {
-  Bind(HidEnumOpen, "q7k_hid_enum_open", allFound);
-  Bind(HidEnumInterface, "q7k_hid_enum_interface", allFound);
-  Bind(HidEnumPath, "q7k_hid_enum_path", allFound);
-  Bind(HidEnumProperty, "q7k_hid_enum_property", allFound);
-  Bind(HidEnumClose, "q7k_hid_enum_close", allFound);
-  Bind(HidMonitorOpen, "q7k_hid_monitor_open", allFound);
-  Bind(HidMonitorRead, "q7k_hid_monitor_read", allFound);
-  Bind(HidMonitorClose, "q7k_hid_monitor_close", allFound);
+  BindModuleSymbol(SetupLib, HidEnumOpen, "q7k_hid_enum_open", allFound);
+  BindModuleSymbol(SetupLib, HidEnumInterface, "q7k_hid_enum_interface", allFound);
+  BindModuleSymbol(SetupLib, HidEnumPath, "q7k_hid_enum_path", allFound);
+  BindModuleSymbol(SetupLib, HidEnumProperty, "q7k_hid_enum_property", allFound);
+  BindModuleSymbol(SetupLib, HidEnumClose, "q7k_hid_enum_close", allFound);
+  BindModuleSymbol(SetupLib, HidMonitorOpen, "q7k_hid_monitor_open", allFound);
+  BindModuleSymbol(SetupLib, HidMonitorRead, "q7k_hid_monitor_read", allFound);
+  BindModuleSymbol(SetupLib, HidMonitorClose, "q7k_hid_monitor_close", allFound);
 }
 
 }  // namespace
