@@ -9,17 +9,19 @@ void TBitmap::SetSize(int width, int height) {
     height = std::max(0, height);
     if (width == FImage.width() && height == FImage.height()) return;
     FCanvas.Release();
-    QImage resized;
-    if (width > 0 && height > 0) {
-        resized = QImage(width, height, QImage::Format_ARGB32_Premultiplied);
-        resized.fill(Qt::black);
-        if (!FImage.isNull()) {
-            QPainter p(&resized);
-            p.setCompositionMode(QPainter::CompositionMode_Source);
-            p.drawImage(0, 0, FImage);
-        }
+    FImage = ResizedImage(FImage, width, height, Qt::black);
+}
+
+QImage ResizedImage(const QImage& old, int width, int height, const QColor& fill) {
+    if (width <= 0 || height <= 0) return QImage();
+    QImage resized(width, height, QImage::Format_ARGB32_Premultiplied);
+    resized.fill(fill);
+    if (!old.isNull()) {
+        QPainter p(&resized);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.drawImage(0, 0, old);
     }
-    FImage = std::move(resized);
+    return resized;
 }
 
 const QImage& TBitmap::Image() const {

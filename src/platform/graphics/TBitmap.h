@@ -27,3 +27,7 @@ private:
     QImage FImage;
     TCanvas FCanvas;
 };
+
+// An image of that size in the pixel format of bitmaps and control surfaces, filled with
+// `fill`, with the old image's content at its top left; a null image for an empty size.
+QImage ResizedImage(const QImage& old, int width, int height, const QColor& fill);

@@ -63,17 +63,20 @@ void TControl::SetParent(TWinControl* parent) {
     FParent = parent;
     setParent(parent);
     setGeometry(bounds);
-    if (parent && !IsWindowed()) {
-        // Graphic controls lie below the windowed controls of the same parent.
-        for (QObject* child : parent->children()) {
-            auto* sibling = qobject_cast<TControl*>(child);
-            if (sibling && sibling != this && sibling->IsWindowed()) {
-                stackUnder(sibling);
-                break;
-            }
+    // Graphic controls lie below the windowed controls of the same parent.
+    if (parent && !IsWindowed()) StackUnderWindowedSiblings();
+    ApplyVisible();
+}
+
+bool TControl::StackUnderWindowedSiblings() {
+    for (QObject* child : FParent->children()) {
+        auto* sibling = qobject_cast<TControl*>(child);
+        if (sibling && sibling != this && sibling->IsWindowed()) {
+            stackUnder(sibling);
+            return true;
         }
     }
-    ApplyVisible();
+    return false;
 }
 
 void TControl::ApplyVisible() {
@@ -113,18 +116,7 @@ void TControl::SetCursor(TCursor cursor) {
 }
 
 void TControl::BringToFront() {
-    if (IsWindowed() || !FParent) {
-        raise();
-        return;
-    }
-    for (QObject* child : FParent->children()) {
-        auto* sibling = qobject_cast<TControl*>(child);
-        if (sibling && sibling != this && sibling->IsWindowed()) {
-            stackUnder(sibling);
-            return;
-        }
-    }
-    raise();
+    if (IsWindowed() || !FParent || !StackUnderWindowedSiblings()) raise();
 }
 
 void TControl::Click() {

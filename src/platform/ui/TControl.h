@@ -121,6 +121,10 @@ protected:
     virtual void ApplyVisible();
 
 private:
+    // Puts a graphic control just below the first windowed control of its parent; false
+    // when the parent has none.
+    bool StackUnderWindowedSiblings();
+
     TWinControl* FParent = nullptr;
     bool FVisible = true;
     QString FCaption;

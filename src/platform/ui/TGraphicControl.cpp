@@ -1,5 +1,7 @@
 #include "ui/TGraphicControl.h"
 
+#include "graphics/TBitmap.h"
+
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -12,18 +14,7 @@ TGraphicControl::~TGraphicControl() { FCanvas.Release(); }
 TCanvas& TGraphicControl::Canvas() {
     if (FSurface.size() != size()) {
         FCanvas.Release();
-        if (width() > 0 && height() > 0) {
-            QImage surface(size(), QImage::Format_ARGB32_Premultiplied);
-            surface.fill(Qt::transparent);
-            if (!FSurface.isNull()) {
-                QPainter p(&surface);
-                p.setCompositionMode(QPainter::CompositionMode_Source);
-                p.drawImage(0, 0, FSurface);
-            }
-            FSurface = std::move(surface);
-        } else {
-            FSurface = QImage();
-        }
+        FSurface = ResizedImage(FSurface, width(), height(), Qt::transparent);
         FFresh = QRegion();
     }
     return FCanvas;
