@@ -87,9 +87,15 @@ bool ClipSegment(QPointF& a, QPointF& b, const QRectF& r) {
 // Blends a one-pixel line from a up to (not including) b into a 32-bit image with a
 // premultiplied colour, so that consecutive segments blend their shared point once.
 void BlendLine(QImage& image, QPointF a, QPointF b, QRgb premultiplied) {
-    const QRectF bounds(-1, -1, image.width() + 1, image.height() + 1);
-    const bool endInside = bounds.contains(b);
-    if (!ClipSegment(a, b, bounds)) return;
+    // Segments within the image and its one-pixel border (nearly all of them) need no
+    // clipping; the others are clipped to that border.
+    const double right = image.width(), bottom = image.height();
+    auto inside = [&](const QPointF& p) { return p.x() >= -1 && p.x() <= right && p.y() >= -1 && p.y() <= bottom; };
+    const bool endInside = inside(b);
+    if (!(endInside && inside(a))) {
+        const bool finite = std::isfinite(a.x()) && std::isfinite(a.y()) && std::isfinite(b.x()) && std::isfinite(b.y());
+        if (!finite || !ClipSegment(a, b, QRectF(-1, -1, right + 1, bottom + 1))) return;
+    }
     int x0 = int(std::lround(a.x())), y0 = int(std::lround(a.y()));
     const int x1 = int(std::lround(b.x())), y1 = int(std::lround(b.y()));
     const int dx = std::abs(x1 - x0), dy = -std::abs(y1 - y0);
