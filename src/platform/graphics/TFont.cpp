@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -29,6 +30,7 @@ const QString kCjkFamily = QStringLiteral("WenQuanYi Micro Hei");
 
 // Character height used for a font whose height is 0 ("default size").
 constexpr int kDefaultPixelHeight = 12;
+constexpr int kMaxPixelHeight = 0x7FFF;
 
 }  // namespace
 
@@ -54,16 +56,20 @@ QFont TFont::ToQFont() const {
     font.setItalic(FStyle & fsItalic);
     font.setUnderline(FStyle & fsUnderline);
     font.setStrikeOut(FStyle & fsStrikeOut);
-    if (FHeight < 0) {
-        font.setPixelSize(-FHeight);
-    } else if (FHeight == 0) {
+    // Heights beyond any screen are held at kMaxPixelHeight (which also keeps INT_MIN from
+    // overflowing when negated).
+    const int height = std::clamp(FHeight, -kMaxPixelHeight, kMaxPixelHeight);
+    if (height < 0) {
+        font.setPixelSize(-height);
+    } else if (height == 0) {
         font.setPixelSize(kDefaultPixelHeight);
     } else {
         // A positive height is the cell height (ascent + descent): scale the character
         // height so that the cell comes out at that height.
-        font.setPixelSize(FHeight);
+        font.setPixelSize(height);
         const double cell = QFontMetricsF(font).height();
-        if (cell > 0) font.setPixelSize(std::max(1, int(std::lround(FHeight * FHeight / cell))));
+        if (cell > 0)
+            font.setPixelSize(int(std::clamp(std::lround(double(height) * height / cell), 1L, long(kMaxPixelHeight))));
     }
     return font;
 }

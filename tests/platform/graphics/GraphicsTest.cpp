@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <vector>
 
 namespace {
@@ -69,6 +70,13 @@ TEST(Fonts, FaceNamesMapToInstalledFamiliesWithACjkFallback) {
     // A positive height is the cell height.
     f.SetHeight(20);
     EXPECT_NEAR(QFontMetrics(f.ToQFont()).height(), 20, 1);
+    // Heights of any int give a usable font without overflowing.
+    for (int height : {std::numeric_limits<int>::min(), -100000, 100000, std::numeric_limits<int>::max()}) {
+        f.SetHeight(height);
+        const int pixels = f.ToQFont().pixelSize();
+        EXPECT_GT(pixels, 0) << height;
+        EXPECT_LE(pixels, 0x7FFF) << height;
+    }
 }
 
 class Canvas : public ::testing::Test {
