@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "Hid.h"
+#include "text/AnsiCodec.h"
 #include "TJvHidDevice.h"
 
 QString TJvHidDevice::ReadName(q7k_hid_get_string_t entry, QString& cache) {
@@ -27,7 +28,9 @@ std::vector<uint16_t> TJvHidDevice::PhysicalDescriptor() { return FPhysicalDescr
 
 QString TJvHidDevice::GetDeviceStringUnicode(uint8_t) { return {}; }
 
-QByteArray TJvHidDevice::GetDeviceStringAnsi(uint8_t idx) { return GetDeviceStringUnicode(idx).toLocal8Bit(); }
+QByteArray TJvHidDevice::GetDeviceStringAnsi(uint8_t idx) {
+  return QByteArray::fromStdString(AnsiCodec::FromUnicode(GetDeviceStringUnicode(idx)));
+}
 
 HIDP_LINK_COLLECTION_NODE TJvHidDevice::GetLinkCollectionNode(uint16_t idx) {
   // The nodes are counted from the report descriptor; their contents need the report
