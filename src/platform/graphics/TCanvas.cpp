@@ -260,7 +260,7 @@ void TCanvas::TextOut(int x, int y, const QString& text) {
     if (!p) return;
     const QFont& font = QtFont();
     const QFontMetrics& metrics = Metrics();
-    const QRect cell(x, y, metrics.horizontalAdvance(text), metrics.height());
+    const QRect cell(x, y, TextWidth(text), metrics.height());
     if (Brush.Style == bsSolid) p->fillRect(cell, ToQColor(Brush.Color));
     p->setFont(font);
     p->setPen(ToQColor(Font.Color()));
@@ -274,6 +274,7 @@ const QFont& TCanvas::QtFont() const {
         FFontMade = Font;
         FQtFont = Font.ToQFont();
         FMetrics.emplace(FQtFont);
+        FWidths.clear();
     }
     return FQtFont;
 }
@@ -283,7 +284,13 @@ const QFontMetrics& TCanvas::Metrics() const {
     return *FMetrics;
 }
 
-int TCanvas::TextWidth(const QString& text) const { return Metrics().horizontalAdvance(text); }
+int TCanvas::TextWidth(const QString& text) const {
+    const QFontMetrics& metrics = Metrics();
+    if (const auto it = FWidths.constFind(text); it != FWidths.constEnd()) return *it;
+    // The cache only bounds itself: a canvas draws a small, recurring set of texts.
+    if (FWidths.size() > 4096) FWidths.clear();
+    return *FWidths.insert(text, metrics.horizontalAdvance(text));
+}
 
 int TCanvas::TextHeight(const QString& text) const {
     Q_UNUSED(text);

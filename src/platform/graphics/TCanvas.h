@@ -14,6 +14,7 @@
 #include <QString>
 
 #include <QFontMetrics>
+#include <QHash>
 
 #include <functional>
 #include <memory>
@@ -103,4 +104,7 @@ private:
     mutable std::optional<TFont> FFontMade;
     mutable QFont FQtFont;
     mutable std::optional<QFontMetrics> FMetrics;
+    // Widths of the texts measured or drawn in the current font (the same labels are
+    // measured again on every redraw).
+    mutable QHash<QString, int> FWidths;
 };
