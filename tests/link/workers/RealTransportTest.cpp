@@ -89,6 +89,19 @@ TEST_F(NetLinkTest, FullReadAgainstTheUnitOverTcp) {
   ExpectFullRead(owner, unit, WM_LINK_REPLY);
 }
 
+TEST_F(NetLinkTest, ReplyCarriesTheMillisecondsFromSendingToReceiving) {
+  using namespace std::chrono;
+  unit.AddFault({SimUnitFaultKind::Delay, CMD_CONNECT, 1, milliseconds(40)});
+  const auto before = steady_clock::now();
+  link.Enqueue(Request(CMD_CONNECT), true);
+  ASSERT_TRUE(owner.PumpUntilMessages(WM_LINK_REPLY, 1));
+  const auto observed = duration_cast<milliseconds>(steady_clock::now() - before).count();
+  // Bounded by the unit's delay below and by what this thread saw around it above.
+  const LPARAM elapsed = owner.Of(WM_LINK_REPLY)[0].lParam;
+  EXPECT_GE(elapsed, 40);
+  EXPECT_LE(elapsed, observed);
+}
+
 TEST_F(NetLinkTest, UnitThatDropsEveryFrameIsReportedAfterTheResends) {
   unit.AddFault({SimUnitFaultKind::Drop, -1, -1});
   link.SetMaxRetries(3);
