@@ -101,6 +101,26 @@ bool TJvHidDeviceController::ListedAt(TJvHidDevice* dev, size_t index) const {
   return index < FList.size() && FList[index] == dev;
 }
 
+bool TJvHidDeviceController::Listed(const TJvHidDevice* dev) const {
+  return std::find(FList.begin(), FList.end(), dev) != FList.end();
+}
+
+class TJvHidDeviceController::EventScope {
+ public:
+  EventScope(const TJvHidDeviceController& ctl, TJvHidDevice* dev) : ctl_(ctl), dev_(dev) {
+    dev_->FIsEnumerated = true;
+  }
+  ~EventScope() {
+    if (ctl_.Listed(dev_)) dev_->FIsEnumerated = false;
+  }
+  EventScope(const EventScope&) = delete;
+  EventScope& operator=(const EventScope&) = delete;
+
+ private:
+  const TJvHidDeviceController& ctl_;
+  TJvHidDevice* dev_;
+};
+
 void TJvHidDeviceController::DeviceChange() {
   bool changed = FLParam == -1;
   std::vector<TJvHidDevice*> fresh = BuildDeviceList();
@@ -160,16 +180,14 @@ void TJvHidDeviceController::DeviceChange() {
 
 void TJvHidDeviceController::DoArrival(TJvHidDevice* HidDev) {
   if (!FArrivalEvent) return;
-  HidDev->FIsEnumerated = true;
+  const EventScope event(*this, HidDev);
   FArrivalEvent(HidDev);
-  HidDev->FIsEnumerated = false;
 }
 
 void TJvHidDeviceController::DoRemoval(TJvHidDevice* HidDev) {
   if (!FRemovalEvent) return;
-  HidDev->FIsEnumerated = true;
+  const EventScope event(*this, HidDev);
   FRemovalEvent(HidDev);
-  HidDev->FIsEnumerated = false;
 }
 
 void TJvHidDeviceController::DoDeviceChange() {
@@ -178,11 +196,15 @@ void TJvHidDeviceController::DoDeviceChange() {
 
 bool TJvHidDeviceController::DoEnumerate(TJvHidDevice* HidDev, int32_t Idx) {
   if (!FEnumerateEvent) return false;
-  HidDev->FIsEnumerated = true;
-  const bool result = FEnumerateEvent(HidDev, Idx);
-  HidDev->FIsEnumerated = false;
-  if (!HidDev->IsCheckedOut()) HidDev->CloseAllFiles();
-  return result;
+  struct CloseAtRest {
+    const TJvHidDeviceController& ctl;
+    TJvHidDevice* dev;
+    ~CloseAtRest() {
+      if (ctl.Listed(dev) && !dev->IsCheckedOut()) dev->CloseAllFiles();
+    }
+  } atRest{*this, HidDev};
+  const EventScope event(*this, HidDev);
+  return FEnumerateEvent(HidDev, Idx);
 }
 
 int32_t TJvHidDeviceController::Enumerate() {
@@ -269,9 +291,11 @@ bool TJvHidDeviceController::CheckOutByCallback(TJvHidDevice*& HidDev, const TCh
   for (size_t i = 0; i < FList.size(); ++i) {
     TJvHidDevice* dev = FList[i];
     if (dev->IsCheckedOut()) continue;
-    dev->FIsEnumerated = true;
-    const bool accept = Check(dev);
-    dev->FIsEnumerated = false;
+    bool accept;
+    {
+      const EventScope event(*this, dev);
+      accept = Check(dev);
+    }
     if (CheckThisOut(HidDev, static_cast<int32_t>(i), accept)) return true;
     dev->CloseAllFiles();
   }
@@ -324,9 +348,10 @@ int32_t TJvHidDeviceController::CountByCallback(const TCheckFunction& Check) {
   int32_t count = 0;
   for (TJvHidDevice* dev : FList) {
     if (!dev->IsPluggedIn()) continue;
-    dev->FIsEnumerated = true;
-    if (Check(dev)) count++;
-    dev->FIsEnumerated = false;
+    {
+      const EventScope event(*this, dev);
+      if (Check(dev)) count++;
+    }
     if (!dev->IsCheckedOut()) dev->CloseAllFiles();
   }
   return count;

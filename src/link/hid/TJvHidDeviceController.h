@@ -95,6 +95,11 @@ class TJvHidDeviceController : public QObject {
   void DeviceDestroyed(TJvHidDevice* dev, std::unique_ptr<TJvHidPnPInfo> pnpInfo, const TJvHidDataEvent& data,
                        const TJvHidPlugEvent& unplug, int32_t sleepTime);
   bool ListedAt(TJvHidDevice* dev, size_t index) const;
+  bool Listed(const TJvHidDevice* dev) const;
+  // Marks a device as inside an event of the controller while it lives, and clears the
+  // mark however the event ended, if the device is still listed: an event may check the
+  // device in, which destroys an unplugged one.
+  class EventScope;
 
   QUuid FHidGuid;
   TJvHidPlugEvent FArrivalEvent;

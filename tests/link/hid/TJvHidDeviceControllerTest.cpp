@@ -144,6 +144,43 @@ TEST_F(ControllerTest, UnpluggedDeviceNotCheckedInStaysListedUntilItsCheckIn) {
   ctl.CheckIn(last);
 }
 
+TEST_F(ControllerTest, CheckInFromTheRemovalEventEndsTheDevice) {
+  SimHid::Plug();
+  TJvHidDeviceController ctl;
+  HidBorrower b(ctl, /*checkInOnUnplug=*/false);
+  int removals = 0;
+  ctl.SetOnRemoval([&](TJvHidDevice* dev) {
+    removals++;
+    TJvHidDevice* held = b.slot.Release();
+    EXPECT_EQ(held, dev);
+    ctl.CheckIn(held);  // destroys the unplugged device while the pass raises the event
+  });
+  ASSERT_TRUE(PumpUntil([&] { return b.Held() != nullptr; }));
+  SimHid::Unplug();
+  ASSERT_TRUE(PumpUntil([&] { return b.changes == 2; }));
+  EXPECT_EQ(removals, 1);
+  EXPECT_TRUE(ctl.Devices().empty());
+  ExpectCounts(ctl, 0, 0, 0);
+}
+
+TEST_F(ControllerTest, AnEnumerationHandlerExceptionLeavesTheDeviceAtRest) {
+  SimHid::Plug();
+  TJvHidDeviceController ctl;
+  ASSERT_TRUE(PumpUntil([&] { return ctl.Devices().size() == 1; }));
+  TJvHidDevice* dev = ctl.Devices()[0];
+  ctl.SetEnumerate([](TJvHidDevice* d, int32_t) -> bool {
+    d->OpenFile();
+    throw std::runtime_error("handler failed");
+  });
+  EXPECT_THROW(ctl.Enumerate(), std::runtime_error);
+  EXPECT_FALSE(dev->IsAccessible()) << "no longer inside an event";
+  EXPECT_EQ(dev->HidFileHandle(), -1) << "a device at rest holds no open handle";
+  ctl.SetEnumerate(nullptr);
+  EXPECT_THROW(ctl.CountByCallback([](TJvHidDevice*) -> bool { throw std::runtime_error("check failed"); }),
+               std::runtime_error);
+  EXPECT_FALSE(dev->IsAccessible());
+}
+
 TEST_F(ControllerTest, CheckOutRules) {
   SimHid::Plug();
   TJvHidDeviceController ctl;
