@@ -1,6 +1,7 @@
 #include "ui/TForm.h"
 
 #include <QCloseEvent>
+#include <QPointer>
 
 TForm::TForm(TComponent* owner) : TWinControl(owner) {
     SetVisible(false);
@@ -26,7 +27,9 @@ int TForm::ShowModal() {
     Show();
     QEventLoop loop;
     FModalLoop = &loop;
+    const QPointer<TForm> alive(this);
     if (FModalResult == mrNone) loop.exec();
+    if (!alive) return mrCancel;  // the form was destroyed while it was shown
     FModalLoop = nullptr;
     setWindowModality(Qt::NonModal);
     Hide();

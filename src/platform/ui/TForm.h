@@ -18,7 +18,8 @@ public:
     void SetCaption(const QString& caption) override;
 
     // Shows the form modal and runs a local event loop until ModalResult becomes non-zero;
-    // returns it and hides the form. Closing the window gives mrCancel.
+    // returns it and hides the form. Closing the window, or destroying the form while it is
+    // shown, gives mrCancel.
     int ShowModal();
     int ModalResult() const { return FModalResult; }
     void SetModalResult(int result);

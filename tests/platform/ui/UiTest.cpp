@@ -227,6 +227,11 @@ TEST(Forms, ShowModalRunsUntilAModalResult) {
     EXPECT_EQ(shows, 1);
     QTimer::singleShot(0, &form, [&] { form.close(); });
     EXPECT_EQ(form.ShowModal(), mrCancel);
+
+    // A form destroyed by a handler while it is shown ends its loop with mrCancel.
+    auto* doomed = new TForm(nullptr);
+    QTimer::singleShot(0, [doomed] { delete doomed; });
+    EXPECT_EQ(doomed->ShowModal(), mrCancel);
 }
 
 TEST(SysUtils, FloatToStrFFormats) {
