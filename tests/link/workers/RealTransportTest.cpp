@@ -39,7 +39,8 @@ void ExpectFullRead(const FakeOwner& owner, const SimUnit& unit, UINT replyMsg) 
   ASSERT_EQ(replies.size(), steps.size());
   for (std::size_t i = 0; i < steps.size(); ++i) {
     EXPECT_EQ(frames[i].bytes, FrameOf(steps[i])) << i;
-    const std::uint8_t expected = steps[i].code == CMD_READ_IMAGE_PIECE ? CMD_IMAGE_PIECE : steps[i].code;
+    const std::uint8_t expected =
+        steps[i].code == CMD_READ_IMAGE_PIECE ? std::uint8_t{CMD_IMAGE_PIECE} : std::uint8_t(steps[i].code);
     EXPECT_EQ(CodeOf(replies[i].frame), expected) << i;
     EXPECT_EQ(replies[i].frame[2], 1) << i;
   }
