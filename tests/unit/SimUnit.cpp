@@ -70,14 +70,7 @@ SimUnit::SimUnit() : host_(std::make_unique<SilentHost>()), live_(std::make_uniq
 SimUnit::~SimUnit() = default;
 
 SimBytes SimUnit::BuildFrame(uint8_t unitId, uint8_t code, const SimBytes& payload) {
-  SimBytes f{0x10, 0x02, unitId, 0x00, uint8_t(payload.size() + 1), code};
-  f.insert(f.end(), payload.begin(), payload.end());
-  f.push_back(0x10);
-  f.push_back(0x03);
-  uint8_t x = 0;
-  for (uint8_t b : f) x ^= b;
-  f.push_back(x);
-  return f;
+  return LCmd::FrameBytes(unitId, 0x00, code, payload);
 }
 
 void SimUnit::Attach(SimUnitPort* port) {

@@ -29,16 +29,19 @@ LCmd::LCmd(std::span<const std::uint8_t> frame) {
 
 LCmd::~LCmd() = default;
 
-ByteArray LCmd::Serialise() const {
+ByteArray LCmd::Serialise() const { return FrameBytes(0x00, deviceId_, code_, payload_); }
+
+ByteArray LCmd::FrameBytes(std::uint8_t byte2, std::uint8_t byte3, std::uint8_t code,
+                           std::span<const std::uint8_t> payload) {
   ByteArray out;
-  out.reserve(payload_.size() + kFrameOverhead);
+  out.reserve(payload.size() + kFrameOverhead);
   out.push_back(0x10);
   out.push_back(0x02);
-  out.push_back(0x00);
-  out.push_back(deviceId_);
-  out.push_back(static_cast<std::uint8_t>(payload_.size() + 1));
-  out.push_back(code_);
-  out.insert(out.end(), payload_.begin(), payload_.end());
+  out.push_back(byte2);
+  out.push_back(byte3);
+  out.push_back(static_cast<std::uint8_t>(payload.size() + 1));
+  out.push_back(code);
+  out.insert(out.end(), payload.begin(), payload.end());
   out.push_back(0x10);
   out.push_back(0x03);
   std::uint8_t x = 0;

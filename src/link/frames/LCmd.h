@@ -33,6 +33,11 @@ class LCmd {
 
   ByteArray Serialise() const;
 
+  // The bytes of one frame. The editor puts 0 in byte 2 and the addressed unit ID in
+  // byte 3 (Serialise); the unit puts its own ID in byte 2.
+  static ByteArray FrameBytes(std::uint8_t byte2, std::uint8_t byte3, std::uint8_t code,
+                              std::span<const std::uint8_t> payload);
+
   std::uint8_t GetDeviceId() const { return deviceId_; }
   std::uint8_t GetCode() const { return code_; }
   const ByteArray& GetPayload() const { return payload_; }

@@ -16,14 +16,7 @@ ByteArray Frame(std::initializer_list<int> bytes) {
 
 // A reply as the unit frames it: its own ID in byte 2.
 ByteArray ReplyFrame(std::uint8_t id, std::uint8_t code, const ByteArray& payload) {
-  ByteArray f = {0x10, 0x02, id, 0x00, static_cast<std::uint8_t>(payload.size() + 1), code};
-  f.insert(f.end(), payload.begin(), payload.end());
-  f.push_back(0x10);
-  f.push_back(0x03);
-  std::uint8_t x = 0;
-  for (auto b : f) x ^= b;
-  f.push_back(x);
-  return f;
+  return LCmd::FrameBytes(id, 0x00, code, payload);
 }
 
 TEST(LCmd, SerialisesTheFrameExamples) {
