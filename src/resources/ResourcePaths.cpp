@@ -1,0 +1,4 @@
+#include "ResourcePaths.h"
+
+const char kEnglishLanguageTable[] = ":/lang/English.txt";
+const char kChineseGbLanguageTable[] = ":/lang/ChineseGB.txt";
