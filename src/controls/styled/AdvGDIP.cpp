@@ -4,6 +4,7 @@
 
 #include <QBuffer>
 #include <QFontDatabase>
+#include <QHash>
 #include <QImageReader>
 #include <QLinearGradient>
 #include <QRadialGradient>
@@ -656,14 +657,19 @@ QPen TGPPen::Native() const {
 // ---------------------------------------------------------------- fonts
 
 TGPFontFamily::TGPFontFamily(const QString& name) {
-    const QString family = TFont::SubstituteFamily(name);
-    for (const QString& installed : QFontDatabase::families()) {
-        if (installed.compare(family, Qt::CaseInsensitive) == 0) {
-            FName = installed;
-            return;
-        }
+    // Installed families by lower-case name, looked up once per name (texts are measured
+    // and drawn many times per paint).
+    static QHash<QString, QString> installed;
+    const QString family = TFont::SubstituteFamily(name).toLower();
+    auto found = installed.constFind(family);
+    if (found == installed.constEnd()) {
+        QString match;
+        for (const QString& f : QFontDatabase::families())
+            if (f.compare(family, Qt::CaseInsensitive) == 0) match = f;
+        found = installed.insert(family, match);
     }
-    SetStatus(TStatus::FontFamilyNotFound);
+    FName = *found;
+    if (FName.isEmpty()) SetStatus(TStatus::FontFamilyNotFound);
 }
 
 namespace {

@@ -1,5 +1,7 @@
 #include "AdvProgressBar.h"
 
+#include "SafeFormat.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -36,39 +38,6 @@ void Bar(TCanvas& c, const TGaugeSettings& s, TColor color, TColor colorTo, int 
         DrawStepGradient(c, colorTo, color, true, TRect{l, t, mid, b}, s.Steps);
         DrawStepGradient(c, color, colorTo, true, TRect{mid, t, r, b}, s.Steps);
     }
-}
-
-// The text of a user format with the arguments (value, max): "%d" (with flags and a width)
-// takes the next argument, "%%" is a percent sign; anything else is copied as it stands.
-QString SafeFormat(const QString& format, int value, int max) {
-    const int args[2] = {value, max};
-    int next = 0;
-    QString out;
-    for (int i = 0; i < format.size(); ++i) {
-        const QChar ch = format[i];
-        if (ch != QLatin1Char('%') || i + 1 >= format.size()) {
-            out += ch;
-            continue;
-        }
-        int j = i + 1;
-        if (format[j] == QLatin1Char('%')) {
-            out += QLatin1Char('%');
-            i = j;
-            continue;
-        }
-        const bool left = format[j] == QLatin1Char('-');
-        if (left) ++j;
-        int width = 0;
-        while (j < format.size() && format[j].isDigit() && width < 100) width = width * 10 + format[j++].digitValue();
-        if (j < format.size() && (format[j] == QLatin1Char('d') || format[j] == QLatin1Char('D')) && next < 2) {
-            const QString number = QString::number(args[next++]);
-            out += left ? number.leftJustified(width) : number.rightJustified(width);
-            i = j;
-        } else {
-            out += ch;
-        }
-    }
-    return out;
 }
 
 }  // namespace
@@ -224,7 +193,7 @@ void DrawGauge(TCanvas& c, const TRect& R, TGaugeSettings s) {
     // The text.
     if (s.ShowPosition) {
         QString text = s.ShowPercentage ? QString::number(s.Position) + QLatin1Char('%') : QString::number(s.Value);
-        if (!s.Format.isEmpty()) text = SafeFormat(s.Format, s.Value, s.Max);
+        if (!s.Format.isEmpty()) text = SafeFormat(s.Format, {double(s.Value), double(s.Max)});
         c.Font = s.Font;
         c.Brush.Style = bsClear;
         const int tw = c.TextWidth(text), th = c.TextHeight(text);
@@ -388,7 +357,7 @@ TGaugeSettings TAdvProgressBar::Settings() const {
 
 QString TAdvProgressBar::PositionText() const {
     const TGaugeSettings s = Settings();
-    if (!s.Format.isEmpty()) return SafeFormat(s.Format, s.Value, s.Max);
+    if (!s.Format.isEmpty()) return SafeFormat(s.Format, {double(s.Value), double(s.Max)});
     return s.ShowPercentage ? QString::number(s.Position) + QLatin1Char('%') : QString::number(s.Value);
 }
 

@@ -8,6 +8,7 @@
 #include "GDIPicture.h"
 
 #include <functional>
+#include <stdexcept>
 
 enum TFillRoundingType { rtNone, rtTop, rtBottom, rtBoth, rtLeft, rtRight };
 enum TShadowType { stRightBottom, stBottom, stSurround };
@@ -21,6 +22,7 @@ enum TFillPicturePosition {
 enum TGlowMode { gmNone, gmGradient, gmRadial, gmRadialGradient };
 
 class TGDIPFill;
+class TIniFile;
 using TFillEvent = std::function<void(TGDIPFill* sender)>;
 
 // A new path of a rectangle with corners rounded by `radius` as `type` says.
@@ -107,6 +109,19 @@ public:
     // Announces a change (not while an update is open).
     void Changed();
 
+    // Persistence: one ini section per descriptor (integers in decimal, pictures as
+    // hexadecimal text of their files), and the clipboard format "GDI+ Fill".
+    void SaveToFile(const QString& fileName, const QString& section);
+    void SaveToFile(TIniFile& ini, const QString& section);
+    // Missing keys keep the current values; a bad hexadecimal digit in a picture's text
+    // throws EConvertError ("No Hex-Number") with the values read before it set.
+    void LoadFromFile(const QString& fileName, const QString& section);
+    void LoadFromFile(TIniFile& ini, const QString& section);
+    void SaveToClipBoard();
+    // Reads the descriptor from the clipboard when it holds the format; each stored value
+    // goes through its setter.
+    void LoadFromClipBoard();
+
 private:
     template <typename T>
     void Store(T& field, T value) {
@@ -160,6 +175,25 @@ private:
     TColor FGlowRadialColor = clWhite;
     bool FBackGroundPictureAspectRatio = false, FPictureAspectRatio = false;
     TPictureMode FBackGroundPictureAspectMode = pmStretch, FPictureAspectMode = pmStretch;
+};
+
+// The clipboard format of fill descriptors.
+inline const char* const kFillClipboardFormat = "GDI+ Fill";
+
+// The conversion error of hexadecimal picture texts.
+class EConvertError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+// Two upper-case hexadecimal digits per byte.
+QString BytesToHex(const QByteArray& bytes);
+// Pairs of digits (either letter case) to bytes; an odd last character is ignored.
+QByteArray HexToBytes(const QString& text);
+
+// The carrier of a descriptor on the clipboard.
+class TSaver {
+public:
+    TGDIPFill* SaveObject = nullptr;
 };
 
 // The size (w', h') of a w x h picture fitted into W x H keeping its aspect; pmNormal never

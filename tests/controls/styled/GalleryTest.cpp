@@ -3,6 +3,8 @@
 #include "AdvProgressBar.h"
 #include "AdvTrackBar.h"
 #include "CurvyControls.h"
+#include "SplashSupport.h"
+#include "rtflabel.h"
 
 #include "ui/TWinControl.h"
 
@@ -141,4 +143,59 @@ TEST(Gallery, FadersEditsAndProgressBars) {
     EXPECT_EQ(image.pixel(6 + 4, 200 + 12), qRgb(0xDF, 0xFF, 0xFF));
     EXPECT_EQ(image.pixel(356 + 30, 40 + 20), qRgb(255, 255, 255));
     EXPECT_EQ(image.pixel(356 + 30, 40 + 112 + 20), qRgb(255, 0, 0));
+}
+
+TEST(Gallery, SplashWindowAsTheProgramShowsIt) {
+    TForm main(nullptr);
+    TAdvSmoothSplashScreen splash(&main);
+    SetUpProgramSplash(splash);
+    splash.Loaded();
+    ASSERT_TRUE(splash.Showing());
+    const QImage& buffer = *splash.SplashWindow()->Buffer();
+    ASSERT_TRUE(buffer.save(QStringLiteral(Q7K_TEST_OUTPUT_DIR "/gallery_splash.png")));
+    // The same over a desktop, as a user sees the translucent window.
+    QImage desktop(buffer.width() + 80, buffer.height() + 80, QImage::Format_ARGB32_Premultiplied);
+    {
+        QPainter p(&desktop);
+        QLinearGradient g(0, 0, desktop.width(), desktop.height());
+        g.setColorAt(0, QColor(0x5A, 0x6F, 0x86));
+        g.setColorAt(1, QColor(0x8C, 0x9B, 0x8A));
+        p.fillRect(desktop.rect(), g);
+        p.drawImage(40, 40, buffer);
+    }
+    ASSERT_TRUE(desktop.save(QStringLiteral(Q7K_TEST_OUTPUT_DIR "/gallery_splash_on_desktop.png")));
+    EXPECT_EQ(qAlpha(buffer.pixel(0, 0)), 0);
+    EXPECT_EQ(buffer.pixel(300, 300) | 0xFF000000u, buffer.pixel(300, 300));
+}
+
+TEST(Gallery, RichTextLabel) {
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 640, 220);
+    form.SetColor(clWhite);
+    TRTFLabel label(&form);
+    label.SetParent(&form);
+    label.SetBounds(0, 0, 640, 220);
+    label.SetTransparent(false);
+    label.SetColor(clWhite);
+    label.Loaded();
+    label.SetWordWrap(true);
+    const QByteArray rtf =
+        R"({\rtf1\ansi\deff0{\fonttbl{\f0\fswiss Arial;}{\f1\fmodern Courier New;}})"
+        R"({\colortbl ;\red0\green70\blue140;\red170\green20\blue20;\red90\green90\blue90;})"
+        R"({\*\generator Layout;}\pard\f0\fs32\cf1\b Control codes\b0\par)"
+        R"(\fs20\cf3 Frames start with \f1 10 02\f0 , carry the unit ID, a length and a command code,)"
+        R"( and end with \f1 10 03\f0  and an XOR check byte.\par\par)"
+        R"(\cf2\b Code 16\b0\cf0\tab Connect\line \cf2\b Code 17\b0\cf0\tab Disconnect\line )"
+        R"(\cf2\b Code 64\b0\cf0\tab Level meters, polled every 300 ms\par)"
+        R"(\qc\i\fs18\cf3 All values are little-endian; temperatures in \u176?C.\i0\par})";
+    QString text;
+    for (const char c : rtf) text += QChar(uchar(c));
+    label.SetRichText(text);
+    form.Show();
+    const QImage image = label.grab().toImage();
+    ASSERT_TRUE(image.save(QStringLiteral(Q7K_TEST_OUTPUT_DIR "/gallery_rich_text_label.png")));
+    int blue = 0;
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 300; ++x) blue += qBlue(image.pixel(x, y)) > 100 && qRed(image.pixel(x, y)) < 60;
+    EXPECT_GT(blue, 50);  // the heading in its dark blue
 }

@@ -8,6 +8,7 @@
 #include <QColor>
 #include <QImage>
 
+#include <algorithm>
 #include <vector>
 
 // The bytes of an image file of that format ("BMP", "PNG", "JPG", "GIF", "TIFF").
@@ -70,6 +71,8 @@ public:
             ++FNow;
             const std::vector<Timer*> timers = FTimers;
             for (Timer* t : timers) {
+                // A handler may have destroyed other timers.
+                if (std::find(FTimers.begin(), FTimers.end(), t) == FTimers.end()) continue;
                 if (t->FEnabled && FNow >= t->FDue) {
                     t->FDue = FNow + t->FInterval;
                     if (t->OnTimer) t->OnTimer();
