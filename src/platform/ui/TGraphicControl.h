@@ -19,6 +19,11 @@ public:
     TCanvas& Canvas();
     // True while Paint runs.
     bool Painting() const { return FPainting; }
+    // Repaints the whole control at the next paint, also where it was drawn outside Paint.
+    void Invalidate() {
+        FFresh = QRegion();
+        update();
+    }
 
 protected:
     // Draws the control on Canvas; runs for every repaint that the system asks for.

@@ -1,0 +1,46 @@
+#pragma once
+// A window-less picture control: one picture at its natural size (centred by default) or
+// stretched over the control, with an office-hint record it carries for others.
+#include "AdvHintInfo.h"
+#include "GDIPicture.h"
+
+#include "ui/TGraphicControl.h"
+
+class TAdvOfficeImage : public TGraphicControl {
+    Q_OBJECT
+public:
+    explicit TAdvOfficeImage(TComponent* owner);
+
+    TGDIPPicture& Picture() { return FIPicture; }
+    void SetPicture(const TGDIPPicture& picture);
+    TAdvHintInfo& OfficeHint() { return FOfficeHint; }
+    void SetOfficeHint(const TAdvHintInfo& hint) { FOfficeHint.Assign(hint); }
+    bool Center() const { return FCenter; }
+    void SetCenter(bool value);
+    bool Stretch() const { return FStretch; }
+    void SetStretch(bool value);
+    bool MouseInControl() const { return FMouseInControl; }
+    // Set while the control is being designed: an empty control shows a dotted frame.
+    bool Designing = false;
+    QString Version() const { return QStringLiteral("1.1.0.0"); }
+    void SetVersion(const QString&) {}
+    // Where the picture goes at its natural size (Stretch off).
+    QPoint PicturePos() const;
+
+    TNotifyEvent OnMouseEnter;
+    TNotifyEvent OnMouseLeave;
+
+protected:
+    void Paint() override;
+    virtual void PaintPicture(TCanvas& canvas);
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    int FOffSet = 4;
+    bool FMouseInControl = false;
+    TAdvHintInfo FOfficeHint;
+    TGDIPPicture FIPicture;
+    bool FCenter = true;
+    bool FStretch = false;
+};

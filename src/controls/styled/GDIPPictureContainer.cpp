@@ -1,0 +1,43 @@
+#include "GDIPPictureContainer.h"
+
+namespace {
+
+// Upper case of the ASCII letters only.
+QString AsciiUpper(const QString& s) {
+    QString out = s;
+    for (QChar& c : out)
+        if (c >= QLatin1Char('a') && c <= QLatin1Char('z')) c = QChar(c.unicode() - 32);
+    return out;
+}
+
+}  // namespace
+
+void TPictureItem::Assign(const TPictureItem& source) {
+    if (&source == this) return;
+    FName = source.FName;
+    FTag = source.FTag;
+    FPicture.Assign(&source.FPicture);
+}
+
+TPictureItem* TPictureCollection::Add() {
+    FItems.push_back(std::make_unique<TPictureItem>());
+    return FItems.back().get();
+}
+
+TPictureItem* TPictureCollection::Insert(int index) {
+    index = std::clamp(index, 0, Count());
+    return FItems.insert(FItems.begin() + index, std::make_unique<TPictureItem>())->get();
+}
+
+void TPictureCollection::Assign(const TPictureCollection& source) {
+    if (&source == this) return;
+    FItems.clear();
+    for (const auto& item : source.FItems) Add()->Assign(*item);
+}
+
+TAdvGDIPPicture* TGDIPPictureContainer::FindPicture(const QString& name) const {
+    const QString wanted = AsciiUpper(name);
+    for (int i = 0; i < FItems.Count(); ++i)
+        if (AsciiUpper(FItems.Items(i)->Name()) == wanted) return &FItems.Items(i)->Picture();
+    return nullptr;
+}

@@ -1,0 +1,64 @@
+#pragma once
+// A non-visual component holding named pictures, so that other styled components can refer
+// to a picture by name.
+#include "GDIPicture.h"
+
+#include "ui/TComponent.h"
+
+#include <QObject>
+
+#include <memory>
+#include <vector>
+
+class TPictureItem {
+public:
+    TPictureItem() = default;
+    TPictureItem(const TPictureItem&) = delete;
+    TPictureItem& operator=(const TPictureItem&) = delete;
+    // Copies the name, the tag and the picture's bytes.
+    void Assign(const TPictureItem& source);
+
+    TAdvGDIPPicture& Picture() { return FPicture; }
+    void SetPicture(const TAdvGDIPPicture& picture) { FPicture.Assign(&picture); }
+    QString Name() const { return FName; }
+    void SetName(const QString& name) { FName = name; }
+    int Tag() const { return FTag; }
+    void SetTag(int tag) { FTag = tag; }
+
+private:
+    TAdvGDIPPicture FPicture;
+    int FTag = 0;
+    QString FName;
+};
+
+class TPictureCollection {
+public:
+    explicit TPictureCollection(TComponent* owner) : FOwner(owner) {}
+    TComponent* Owner() const { return FOwner; }
+    TPictureItem* Add();
+    TPictureItem* Insert(int index);
+    int Count() const { return int(FItems.size()); }
+    TPictureItem* Items(int index) const { return FItems.at(std::size_t(index)).get(); }
+    void Clear() { FItems.clear(); }
+    void Assign(const TPictureCollection& source);
+
+private:
+    TComponent* FOwner;
+    std::vector<std::unique_ptr<TPictureItem>> FItems;
+};
+
+class TGDIPPictureContainer : public QObject, public TComponent {
+public:
+    explicit TGDIPPictureContainer(TComponent* owner) : TComponent(owner), FItems(this) {}
+    QObject* Object() override { return this; }
+
+    TPictureCollection& Items() { return FItems; }
+    void SetItems(const TPictureCollection& items) { FItems.Assign(items); }
+    QString Version() const { return QStringLiteral("1.0.0.0"); }
+    void SetVersion(const QString&) {}
+    // The picture of the first item whose name matches (ASCII letter case ignored), or null.
+    TAdvGDIPPicture* FindPicture(const QString& name) const;
+
+private:
+    TPictureCollection FItems;
+};

@@ -1,0 +1,60 @@
+#pragma once
+// The collections of the splash screen's items: owned items made with a back reference to
+// their collection, OnChange when the collection becomes empty, OnDeleteItem while an item
+// is being deleted (with its index).
+#include <algorithm>
+#include <functional>
+#include <memory>
+#include <vector>
+
+template <typename Collection, typename Item>
+class TSplashCollection {
+public:
+    Item* Add() {
+        FItems.push_back(std::make_unique<Item>(Self()));
+        return FItems.back().get();
+    }
+    Item* Insert(int index) {
+        index = std::clamp(index, 0, Count());
+        return FItems.insert(FItems.begin() + index, std::make_unique<Item>(Self()))->get();
+    }
+    void Delete(int index) {
+        if (index < 0 || index >= Count()) return;
+        FItems[std::size_t(index)].reset();  // the item reports its deletion while listed
+        FItems.erase(FItems.begin() + index);
+        if (FItems.empty() && OnChange) OnChange(Self());
+    }
+    void Clear() {
+        while (!FItems.empty()) {
+            FItems.back().reset();
+            FItems.pop_back();
+        }
+        if (OnChange) OnChange(Self());
+    }
+    int Count() const { return int(FItems.size()); }
+    Item* Items(int index) const { return FItems.at(std::size_t(index)).get(); }
+    int IndexOf(const Item* item) const {
+        for (int i = 0; i < Count(); ++i)
+            if (FItems[std::size_t(i)].get() == item) return i;
+        return -1;
+    }
+    void Assign(const TSplashCollection& source) {
+        if (&source == this) return;
+        FItems.clear();
+        for (const auto& item : source.FItems) Add()->Assign(*item);
+    }
+
+    std::function<void(Collection* sender)> OnChange;
+    std::function<void(Collection* sender, int index)> OnDeleteItem;
+
+protected:
+    TSplashCollection() = default;
+    ~TSplashCollection() {
+        OnDeleteItem = nullptr;
+        FItems.clear();
+    }
+
+private:
+    Collection* Self() { return static_cast<Collection*>(this); }
+    std::vector<std::unique_ptr<Item>> FItems;
+};

@@ -1,0 +1,282 @@
+#include "SplashSupport.h"
+#include "StyledTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QPointer>
+
+#include <vector>
+
+namespace {
+
+// Counts pixels of a colour inside a rectangle of an image.
+int Count(const QImage& image, const QRect& r, QRgb color) {
+    int n = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x) n += image.pixel(x, y) == color;
+    return n;
+}
+
+// Records the fade steps instead of sleeping, and the opacity of every presentation.
+struct FadeRecorder {
+    FadeRecorder() {
+        TSplashScreenWindow::Sleep = [this](int ms) { pauses.push_back(ms); };
+        TSplashScreenWindow::OnPresent = [this](TSplashScreenWindow* w) { opacities.push_back(w->Opacity()); };
+    }
+    ~FadeRecorder() {
+        TSplashScreenWindow::Sleep = [](int) {};
+        TSplashScreenWindow::OnPresent = nullptr;
+    }
+    std::vector<int> pauses, opacities;
+};
+
+}  // namespace
+
+TEST(Splash, ShowsBeforeTheEventLoopAndClosesWhenTheMainFormShows) {
+    FadeRecorder fades;
+    TForm main(nullptr);
+    std::vector<TComponent*> shown;
+    main.OnShow = [&](TComponent* sender) { shown.push_back(sender); };
+    auto* splash = new TAdvSmoothSplashScreen(&main);
+    SetUpProgramSplash(*splash);
+    int closes = 0;
+    splash->OnClose = [&](TComponent* sender) {
+        EXPECT_EQ(sender, splash);
+        ++closes;
+    };
+    splash->Loaded();
+    ASSERT_TRUE(splash->Showing());
+    TSplashScreenWindow* window = splash->SplashWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->Layered());
+    EXPECT_EQ(window->size(), QSize(622, 352));
+    EXPECT_EQ(window->Opacity(), 255);  // dsNormal: fully there at once
+    EXPECT_TRUE(fades.pauses.empty());
+    // Rendered already: white name and status texts over the artwork.
+    const QImage& buffer = *window->Buffer();
+    EXPECT_GT(Count(buffer, QRect(85, 130, 360, 40), qRgb(255, 255, 255)), 150);
+    EXPECT_GT(Count(buffer, QRect(475, 140, 60, 26), qRgb(255, 255, 255)), 30);
+    EXPECT_GT(Count(buffer, QRect(180, 210, 250, 36), qRgb(255, 255, 255)), 150);
+    EXPECT_EQ(qAlpha(buffer.pixel(300, 300)), 255);  // the artwork, with its own alpha
+    EXPECT_EQ(qAlpha(buffer.pixel(1, 1)), 0);        // its rounded corner
+
+    main.Show();
+    EXPECT_FALSE(splash->Showing());
+    EXPECT_EQ(splash->SplashWindow(), nullptr);
+    EXPECT_EQ(closes, 1);
+    EXPECT_EQ(shown, std::vector<TComponent*>{&main});
+    main.Hide();
+    main.Show();  // the main form's own handler is back in place
+    EXPECT_EQ(shown.size(), 2u);
+    EXPECT_EQ(closes, 1);
+}
+
+TEST(Splash, LeavesOnShowAloneWithoutCloseOnMainFormShow) {
+    TForm main(nullptr);
+    int own = 0;
+    main.OnShow = [&](TComponent*) { ++own; };
+    TAdvSmoothSplashScreen splash(&main);
+    SetUpProgramSplash(splash);
+    splash.CloseOnMainFormShow = false;
+    splash.Show(123, 456);  // X and Y change nothing
+    main.Show();
+    EXPECT_TRUE(splash.Showing());
+    EXPECT_EQ(own, 1);
+    splash.Hide();
+    main.Hide();
+    main.Show();
+    EXPECT_EQ(own, 2);
+}
+
+TEST(Splash, ClosesOnTimeOutOnceAndShowsOnlyOnce) {
+    FakeClock clock;
+    TForm main(nullptr);
+    TAdvSmoothSplashScreen splash(&main);
+    SetUpProgramSplash(splash);
+    splash.CloseOnTimeout = true;
+    int before = 0, closes = 0;
+    splash.OnBeforeShow = [&](TComponent*) { ++before; };
+    splash.OnClose = [&](TComponent*) { ++closes; };
+    splash.Show();
+    splash.Show();
+    EXPECT_EQ(before, 1);
+    clock.Advance(99);
+    EXPECT_TRUE(splash.Showing());
+    clock.Advance(1);
+    EXPECT_FALSE(splash.Showing());
+    clock.Advance(500);
+    EXPECT_EQ(closes, 1);
+}
+
+TEST(Splash, DestroyingTheComponentHidesItsWindow) {
+    TForm main(nullptr);
+    auto* splash = new TAdvSmoothSplashScreen(&main);
+    SetUpProgramSplash(*splash);
+    splash->Show();
+    QPointer<TSplashScreenWindow> window = splash->SplashWindow();
+    ASSERT_TRUE(window);
+    delete splash;
+    EXPECT_FALSE(window);
+    main.Show();  // the hook went with it
+}
+
+TEST(Splash, FadesStepUntilTheirEnds) {
+    FadeRecorder fades;
+    TForm main(nullptr);
+    TAdvSmoothSplashScreen splash(&main);
+    SetUpProgramSplash(splash);
+    splash.DisplayStyle = dsFadeInOut;
+    splash.Show();
+    std::vector<int> fadeIn(fades.opacities.end() - 13, fades.opacities.end());
+    EXPECT_EQ(fadeIn, (std::vector<int>{25, 45, 65, 85, 105, 125, 145, 165, 185, 205, 225, 245, 255}));
+    EXPECT_EQ(std::count(fades.pauses.begin(), fades.pauses.end(), 5), 12);
+    // A step of 0 counts as 1, so the fade ends.
+    fades.opacities.clear();
+    splash.SplashWindow()->FadeOutWindow(0, 1, 251);
+    EXPECT_EQ(fades.opacities, (std::vector<int>{254, 253, 252, 251}));
+    splash.FadeIn(0, 1, 255);
+    EXPECT_EQ(fades.opacities.back(), 255);
+    fades.opacities.clear();
+    fades.pauses.clear();
+    splash.Hide();
+    EXPECT_EQ(fades.opacities.front(), 235);
+    EXPECT_EQ(fades.opacities.back(), 10);
+    EXPECT_EQ(fades.pauses.size(), 12u);
+
+    // Without layering the window's own opacity climbs in steps of 5.
+    splash.Fill().SetOpacity(255);
+    splash.Show();
+    EXPECT_FALSE(splash.SplashWindow()->Layered());
+    EXPECT_EQ(splash.SplashWindow()->AlphaBlendValue(), 255);
+    EXPECT_EQ(std::count(fades.pauses.begin(), fades.pauses.end(), 5), 12 + 50);
+}
+
+TEST(Splash, ListScrollsAndTheBufferFollowsTheWindow) {
+    TForm main(nullptr);
+    TAdvSmoothSplashScreen splash(&main);
+    SetUpProgramSplash(splash);
+    TSplashListItemsSettings& s = splash.ListItemsSettings();
+    s.Rect = TListItemsRect{100, 10, 300, 20};
+    for (int k = 0; k < 12; ++k) splash.ListItems().Add()->HTMLText = QStringLiteral("line %1").arg(k);
+    splash.Show();
+    TSplashListItems& list = splash.ListItems();
+    const int last = list.Count() - 1;
+    EXPECT_LE(list.Items(last)->DisplayRect.Bottom, 120);
+    EXPECT_EQ(list.Items(0)->DisplayRect.Top, -1);
+    int first = 0;
+    while (list.Items(first)->DisplayRect.Top == -1) ++first;
+    EXPECT_EQ(list.Items(first)->DisplayRect.Top, 20);
+    EXPECT_EQ(list.Items(first + 1)->DisplayRect.Top - list.Items(first)->DisplayRect.Bottom, s.Space);
+
+    // One line taller than the list stays, at the list's top.
+    list.Clear();
+    list.Add()->HTMLText = QStringLiteral("<FONT size=\"72\">Big</FONT>");
+    splash.Refresh();
+    EXPECT_EQ(list.Items(0)->DisplayRect.Top, 20);
+
+    TSplashScreenWindow* window = splash.SplashWindow();
+    window->SetBounds(window->Left(), window->Top(), 700, 400);
+    window->Refresh();
+    EXPECT_EQ(window->Buffer()->size(), QSize(700, 400));
+}
+
+TEST(Splash, ItemsAndHeadingTexts) {
+    TForm main(nullptr);
+    TAdvSmoothSplashScreen splash(&main);
+    SetUpProgramSplash(splash);
+    splash.ListItems().Clear();
+    // A BMP item keyed by its bottom-left colour, its text after the picture gap.
+    QImage bmp = Solid(10, 10, QColor(255, 0, 255));
+    for (int y = 2; y < 8; ++y)
+        for (int x = 2; x < 8; ++x) bmp.setPixel(x, y, qRgb(0, 255, 0));
+    TSplashItem* item = splash.Items().Add();
+    QBuffer data;
+    data.setData(ImageFile(bmp, "BMP"));
+    data.open(QIODevice::ReadOnly);
+    item->Picture().LoadFromStream(&data);
+    item->PosX = 20;
+    item->PosY = 20;
+    item->Text = QStringLiteral("IIII");
+    item->Font.SetColor(clLime);
+    item->Font.SetHeight(-20);
+    TSplashItem* broken = splash.Items().Add();
+    QBuffer junk;
+    junk.setData("not a picture");
+    junk.open(QIODevice::ReadOnly);
+    broken->Picture().LoadFromStream(&junk);
+    // A heading without an end colour is solid; one of kind gtNone takes space, draws nothing.
+    splash.BasicProgramInfo().ProgramVersion().GradientType = gtNone;
+    splash.Show();
+    const QImage& buffer = *splash.SplashWindow()->Buffer();
+    EXPECT_EQ(buffer.pixel(20 + 5, 20 + 5), qRgb(0, 255, 0));
+    EXPECT_NE(buffer.pixel(20, 20), qRgb(255, 0, 255));
+    EXPECT_GT(Count(buffer, QRect(20 + 10 + 5, 18, 60, 30), qRgb(0, 255, 0)), 20);
+    EXPECT_EQ(Count(buffer, QRect(20 + 10, 18, 5, 30), qRgb(0, 255, 0)), 0);
+    EXPECT_EQ(Count(buffer, QRect(475, 140, 60, 26), qRgb(255, 255, 255)), 0);
+
+    TSplashHeadingText heading;
+    int changes = 0;
+    heading.OnChange = [&](TSplashHeadingText*) { ++changes; };
+    heading.SetText(QString());
+    heading.SetText(QStringLiteral("x"));
+    heading.SetText(QStringLiteral("x"));
+    EXPECT_EQ(changes, 1);
+}
+
+TEST(SplashProgress, RangeAnimationAndValueText) {
+    TForm form(nullptr);
+    TAdvSplashProgressBar bar(&form);
+    std::vector<double> reported;
+    bar.OnPositionChanged = [&](TComponent*, double v) { reported.push_back(v); };
+    bar.SetPosition(150);
+    EXPECT_EQ(bar.Position(), 100);
+    bar.SetPosition(-5);
+    EXPECT_EQ(bar.Position(), 0);
+    bar.SetPosition(80);
+    reported.clear();
+    bar.SetMaximum(50);
+    EXPECT_EQ(bar.Position(), 50);
+    EXPECT_TRUE(reported.empty());
+
+    bar.SetMaximum(100);
+    bar.SetPosition(0);
+    bar.SetProgressAnimation(true);
+    bar.SetPosition(100);
+    EXPECT_EQ(bar.ShownPosition(), 0);
+    bar.AnimationTick();
+    EXPECT_NEAR(bar.ShownPosition(), 100.0 / 15, 1e-9);
+    bar.AnimationTick();
+    EXPECT_NEAR(bar.ShownPosition(), 100.0 / 15 + (100 - 100.0 / 15) / 15, 1e-9);
+    for (int k = 0; k < 1000 && bar.AnimationInProgress(); ++k) bar.AnimationTick();
+    EXPECT_NEAR(bar.ShownPosition(), 100, 0.001);
+    for (int k = 0; k < 1000 && bar.ShownPosition() != 100; ++k) bar.AnimationTick();
+    EXPECT_EQ(bar.ShownPosition(), 100);  // snapped once within 0.000001
+
+    TGDIPSplashProgress settings;
+    settings.SetValueType(vtPercentage);
+    EXPECT_EQ(settings.ValueText(50, 150, 100), QStringLiteral("50%"));
+    EXPECT_EQ(settings.ValueText(150, 150, 100), QStringLiteral("150%"));
+    // Below the minimum the filled part would be negative: nothing is filled.
+    const TGPRectF p = settings.CalculateProgressRectangle(TRect{0, 0, 100, 12}, 50, 150, 0);
+    EXPECT_LT(p.Width, 0);
+    QImage image(100, 12, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::black);
+    settings.BackGroundFill().SetColor(clNone);
+    settings.ProgressFill().SetColor(clRed);
+    settings.ProgressFill().SetColorTo(clNone);
+    {
+        TGPGraphics g(&image);
+        settings.Draw(&g, TRect{0, 0, 100, 12}, 50, 150, 0);
+    }
+    EXPECT_EQ(Count(image, image.rect(), qRgb(255, 0, 0)), 0);
+
+    TGDIPSplashProgress other;
+    TFont big;
+    big.SetHeight(-30);
+    other.SetProgressFont(big);
+    other.Assign(settings);
+    EXPECT_EQ(other.ProgressFont().Height(), -30);
+    EXPECT_EQ(other.ValueType(), vtPercentage);
+}
