@@ -1,6 +1,7 @@
 #include "core/iLimitDataList.h"
 #include "core/iMemoryStream.h"
 #include "core/iPlotMinMaxPoint.h"
+#include "PlotTestSupport.h"
 #include "core/iVCLComponent.h"
 #include "rtl/Exception.h"
 #include "ui/VirtualKeys.h"
@@ -47,15 +48,7 @@ public:
     std::function<void()> onInvalidate;
 };
 
-constexpr double kMs = 1.0 / 86400000.0;
-
-// A fixed clock for the scheduler, in days; restored when the test ends.
-struct FakeClock {
-    double now = 45000.0;
-    FakeClock() { TiUpdateObject::Global().SetClock([this] { return now; }); }
-    ~FakeClock() { TiUpdateObject::Global().SetClock(nullptr); }
-    void Advance(double ms) { now += ms * kMs; }
-};
+constexpr double kMs = kOneMs;
 
 TEST(RepaintScheduling, FrameRateLimitHoldsBackAndTheTickCatchesUp) {
     FakeClock clock;

@@ -1,3 +1,4 @@
+#include "PlotTestSupport.h"
 #include "core/iPlotDataList.h"
 #include "rtl/Exception.h"
 
@@ -15,15 +16,6 @@ std::vector<double> Xs(const TiPlotDataCustomList& s) {
 
 void Feed(TiPlotDataCustomList& s, std::initializer_list<double> xs) {
     for (double x : xs) s.Add(x, 10 * x, false, false);
-}
-
-QString MessageOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const Exception& e) {
-        return e.Message();
-    }
-    return {};
 }
 
 TEST(PointStores, GrowInStepsAndReportTheirSizes) {
