@@ -131,6 +131,13 @@ TEST(AxisMapping, VerticalAndLogarithmicScales) {
     s.Recalc();
     EXPECT_NEAR(a.PixelsToPosition(300), 10, 1e-9);
     EXPECT_NEAR(a.PercentToPosition(1.0 / 3), 10, 1e-9);
+    // A Min of 0 or less set directly on a log scale maps as if it were 1, in every formula.
+    a.SetMin(-5);
+    a.SetSpan(9);
+    s.Recalc();
+    EXPECT_EQ(a.PositionToPixels(1), 400);
+    EXPECT_NEAR(a.PixelsToPosition(100), 10, 1e-9);
+    EXPECT_NEAR(a.PercentToPosition(1), 10, 1e-9);
 }
 
 TEST(AxisMapping, PercentPositions) {

@@ -164,6 +164,34 @@ TEST(DataCursor, KeysMovePointerOneByPixelsWorth) {
     EXPECT_EQ(cursor->HintPosition(), hint);
 }
 
+// A plot whose channels count as time series, so that the cursor snaps; its XY channel has
+// no X order to search (CalcIndex answers -1).
+struct SnappingPlot : TiXYPlot {
+    SnappingPlot() : TiXYPlot(nullptr) { SetBounds(0, 0, 400, 300); }
+    bool IsTimeSeriesPlot() const override { return true; }
+};
+
+TEST(DataCursor, SnappingNeverReadsAMissingPoint) {
+    SnappingPlot plot;
+    plot.ReCalcLayout();
+    TiPlotDataCursor* cursor = plot.DataCursor(0);
+    cursor->SetSnapToDataPoint(true);
+    cursor->SetPointer1Position(40);
+    // An empty channel: nothing to snap to.
+    cursor->DoSnapToDataPoint();
+    EXPECT_EQ(cursor->Pointer1Position(), 40);
+    // Points on both sides of the pointer, but no index found between them: no point -1 read.
+    TiXYPlotChannel* c = plot.Channel(0);
+    c->AddXY(10, 1);
+    c->AddXY(90, 2);
+    EXPECT_NO_THROW(cursor->DoSnapToDataPoint());
+    EXPECT_EQ(cursor->Pointer1Position(), 40);
+    // Beyond the last point it snaps to the last point.
+    cursor->SetPointer1Position(95);
+    cursor->DoSnapToDataPoint();
+    EXPECT_NEAR(cursor->Pointer1Position(), 90, 1e-9);
+}
+
 TEST(ToolBar, ButtonGroupsCancellingAndZoom) {
     auto plot = MakePlot();
     TiPlotToolBar* bar = plot->ToolBar(0);

@@ -1,5 +1,6 @@
 #include "graphics/GdiDrawing.h"
 #include "graphics/TBitmap.h"
+#include "graphics/TImageList.h"
 
 #include <gtest/gtest.h>
 
@@ -165,6 +166,25 @@ TEST(FocusRect, InvertsEveryOtherFramePixelAndUndoesItself) {
     DrawFocusRect(b.Canvas(), {1, 1, 11, 7});
     for (int x = 0; x < 12; ++x)
         for (int y = 0; y < 8; ++y) EXPECT_EQ(Pixel(b, x, y), 0u);
+}
+
+TEST(ImageList, MaskColourIsTransparentAndDisabledImagesAreGrey) {
+    TImageList list(4, 4);
+    QImage picture(4, 4, QImage::Format_RGB32);
+    picture.fill(QColor(0, 128, 128));  // teal: the mask colour
+    picture.setPixel(1, 1, qRgb(255, 0, 0));
+    EXPECT_EQ(list.AddMasked(picture, clTeal), 0);
+    TBitmap b;
+    Blank(b, 20, 10);
+    list.Draw(b.Canvas(), 2, 2, 0, true);
+    list.Draw(b.Canvas(), 12, 2, 0, false);
+    list.Draw(b.Canvas(), 0, 0, 5, true);  // no such image: nothing
+    EXPECT_EQ(Pixel(b, 3, 3), 0xFF0000u);
+    EXPECT_EQ(Pixel(b, 2, 2), 0u);
+    const QColor grey(b.Image().pixel(13, 3));
+    EXPECT_EQ(grey.red(), grey.green());
+    EXPECT_GT(grey.red(), 128);
+    EXPECT_EQ(Pixel(b, 0, 0), 0u);
 }
 
 }  // namespace
