@@ -1,6 +1,7 @@
 #include "PlotTestSupport.h"
 #include "graphics/TBitmap.h"
 #include "rtl/Exception.h"
+#include "rtl/TVariantArray.h"
 
 #include <gtest/gtest.h>
 
@@ -73,6 +74,30 @@ TEST(Channel, CountDataStyleAndNullPoints) {
     c->SetXAxisName(QStringLiteral("none"));
     c->AddXY(1, 1);
     EXPECT_EQ(MessageOf([&] { c->GetMarkerExtentXMax(1); }), QStringLiteral("X-Axis not assigned"));
+}
+
+TEST(Channel, ArraysOfPoints) {
+    auto plot = MakePlot();
+    TiXYPlotChannel* c = plot->Channel(0);
+    const TVariantArray xs = TVariantArray::OneDimensional(0, {1, 2, 3});
+    EXPECT_EQ(MessageOf([&] { c->AddXYArrays(xs, TVariantArray::OneDimensional(1, {4, 5, 6})); }),
+              QStringLiteral("X-Data and Y-Data low bound dimension must match"));
+    EXPECT_EQ(MessageOf([&] { c->AddXYArrays(xs, TVariantArray::OneDimensional(0, {4, 5})); }),
+              QStringLiteral("X-Data and Y-Data hogh bound dimension must match"));
+    EXPECT_EQ(MessageOf([&] { c->AddXYArrays(xs, TVariantArray::TwoDimensional(0, 0, {{1}})); }),
+              QStringLiteral("Y-Data array must be 1 dimensional"));
+    EXPECT_EQ(c->Count(), 0);
+    c->AddXYArrays(xs, TVariantArray::OneDimensional(0, {4, 5, 6}));
+    EXPECT_EQ(c->Count(), 3);
+    EXPECT_EQ(c->GetY(2), 6);
+    EXPECT_EQ(MessageOf([&] { c->AddXYArray(xs); }), QStringLiteral("Array Must Be 2 Dimensional"));
+    EXPECT_EQ(MessageOf([&] { c->AddXYArray(TVariantArray::TwoDimensional(0, 0, {{1, 2}, {3, 4}, {5, 6}})); }),
+              QStringLiteral("Array First Dimension Must Be 2 Elements"));
+    c->AddXYArray(TVariantArray::TwoDimensional(1, 5, {{7, 8}, {70, 80}}));  // row 1: X, row 2: Y
+    EXPECT_EQ(c->Count(), 5);
+    EXPECT_EQ(c->GetX(4), 8);
+    EXPECT_EQ(c->GetY(4), 80);
+    EXPECT_EQ(c->RunningYMax(), 80);
 }
 
 // A plot with only the data view's area visible: fixed axes and no toolbar, legend or title.

@@ -121,7 +121,8 @@ TiPlotXAxis::TiPlotXAxis(TObject* owner, TiNotifyEvent onChange, TiNotifyEvent o
                          TiNotifyEvent onRename)
     : TiPlotAxis(owner, std::move(onChange), std::move(onInsert), std::move(onRemove), std::move(onRename)) {
     FHorizontal = true;
-    FTrackingStyle = iptsScaleMinMax;
+    // The time-series plot scrolls its X axis smoothly; the XY plot scales it.
+    FTrackingStyle = FPlot && FPlot->IsTimeSeriesPlot() ? iptsScrollSmooth : iptsScaleMinMax;
     FTrackingAlignFirstStyle = ipafsAuto;
 }
 

@@ -6,6 +6,7 @@
 #include "objects/iPlotDataCursor.h"
 #include "objects/iPlotDataView.h"
 #include "rtl/Exception.h"
+#include "rtl/TVariantArray.h"
 
 #include <algorithm>
 #include <cmath>
@@ -204,6 +205,23 @@ int TiPlotChannelCustom::AddPoint(double x, double y, bool null, bool empty) {
     }
     TriggerChange();
     return index;
+}
+
+void TiPlotChannelCustom::AddXYArray(const TVariantArray& data) {
+    if (data.DimCount() != 2) throw Exception(QStringLiteral("Array Must Be 2 Dimensional"));
+    if (data.High(1) - data.Low(1) + 1 != 2) throw Exception(QStringLiteral("Array First Dimension Must Be 2 Elements"));
+    for (int j = data.Low(2); j <= data.High(2); ++j)
+        AddPoint(data.At(data.Low(1), j), data.At(data.High(1), j), false, false);
+}
+
+void TiPlotChannelCustom::AddXYArrays(const TVariantArray& xData, const TVariantArray& yData) {
+    if (xData.DimCount() != 1) throw Exception(QStringLiteral("X-Data array must be 1 dimensional"));
+    if (yData.DimCount() != 1) throw Exception(QStringLiteral("Y-Data array must be 1 dimensional"));
+    if (xData.Low(1) != yData.Low(1))
+        throw Exception(QStringLiteral("X-Data and Y-Data low bound dimension must match"));
+    if (xData.High(1) != yData.High(1))
+        throw Exception(QStringLiteral("X-Data and Y-Data hogh bound dimension must match"));
+    for (int i = xData.Low(1); i <= xData.High(1); ++i) AddPoint(xData.At(i), yData.At(i), false, false);
 }
 
 void TiPlotChannelCustom::DeletePoints(int size) {

@@ -12,6 +12,7 @@
 
 #include <memory>
 
+class TVariantArray;
 class TiPlotAxis;
 class TiPlotXAxis;
 class TiPlotYAxis;
@@ -31,6 +32,11 @@ public:
 
     // ---- points -------------------------------------------------------------------------
     virtual int AddXY(double x, double y);
+    // Points from a 2-dimensional array whose first dimension holds X and Y ("Array Must Be 2
+    // Dimensional", "Array First Dimension Must Be 2 Elements"), or from two 1-dimensional
+    // arrays of equal bounds. Nothing is added when the arrays are refused.
+    void AddXYArray(const TVariantArray& data);
+    void AddXYArrays(const TVariantArray& xData, const TVariantArray& yData);
     // Deletes the Size oldest points; the whole count clears the channel.
     void DeletePoints(int size);
     void Clear();

@@ -1,7 +1,6 @@
 #pragma once
-// Per-pixel-column accumulation of channel values (fast traces), the state of a digital
-// trace, and the two marker classes that tell where a theme's schemes came from.
-#include <QStringList>
+// Per-pixel-column accumulation of channel values (fast traces) and the state of a digital
+// trace, for the time-series channel's drawing.
 
 class TiPlotMinMaxPoint {
 public:
@@ -33,7 +32,3 @@ struct TDigitalSequenceData {
     bool TransitionSet = false;
     double TransitionXValue = 0;
 };
-
-// A theme category's schemes, from the user's scheme file or from the standard one.
-class TiUserSchemeList : public QStringList {};
-class TiLibrarySchemeList : public QStringList {};
