@@ -94,6 +94,10 @@ QPainter* TCanvas::Begin() {
         }
         FPainter->setRenderHint(QPainter::Antialiasing, false);
     }
+    if (FClip)
+        FPainter->setClipRect(*FClip);
+    else if (FPainter->hasClipping())
+        FPainter->setClipping(false);
     FPainter->setCompositionMode(QPainter::CompositionMode_SourceOver);
     FPainter->setPen(Qt::NoPen);
     FPainter->setBrush(Qt::NoBrush);
@@ -157,7 +161,7 @@ bool TCanvas::StraightLine(const QPoint& a, const QPoint& b) {
     QRect line = a.y() == b.y() ? QRect(QPoint(std::min(a.x(), b.x() + 1), a.y()), QPoint(std::max(a.x(), b.x() - 1), a.y()))
                                 : QRect(QPoint(a.x(), std::min(a.y(), b.y() + 1)), QPoint(a.x(), std::max(a.y(), b.y() - 1)));
     if (a == b) return true;
-    line = line.intersected(FTarget->rect());
+    line = line.intersected(DrawableArea());
     if (line.isEmpty()) return true;
     Release();
     FillPixels(*FTarget, line, ToQColor(Pen.Color).rgb());
@@ -222,11 +226,38 @@ void TCanvas::Rectangle(int left, int top, int right, int bottom) { Shape(left, 
 
 void TCanvas::Ellipse(int left, int top, int right, int bottom) { Shape(left, top, right, bottom, true); }
 
+void TCanvas::Polygon(const TPoint* points, int count) {
+    if (count <= 0) return;
+    QPainter* p = Begin();
+    if (!p) return;
+    ApplyPen(*p);
+    ApplyBrush(*p);
+    ApplyMode(*p);
+    QPolygon polygon(count);
+    for (int i = 0; i < count; ++i) polygon.setPoint(i, points[i].X, points[i].Y);
+    p->drawPolygon(polygon);
+    Changed(Grown(polygon.boundingRect()));
+}
+
+void TCanvas::SetClipRect(const TRect& r) { FClip = r.ToQRect().normalized(); }
+
+void TCanvas::ClearClipRect() { FClip.reset(); }
+
+std::optional<TRect> TCanvas::ClipRect() const {
+    if (!FClip) return std::nullopt;
+    return TRect{FClip->left(), FClip->top(), FClip->left() + FClip->width(), FClip->top() + FClip->height()};
+}
+
+QRect TCanvas::DrawableArea() const {
+    if (!FTarget) return QRect();
+    return FClip ? FTarget->rect().intersected(*FClip) : FTarget->rect();
+}
+
 void TCanvas::FillRect(const TRect& r) {
     if (!FTarget || FTarget->isNull() || Brush.Style == bsClear) return;
     if (Brush.Style == bsSolid && IsPlain32(*FTarget)) {
         // A solid fill is a plain write of opaque pixels.
-        const QRect area = r.ToQRect().normalized().intersected(FTarget->rect());
+        const QRect area = r.ToQRect().normalized().intersected(DrawableArea());
         if (area.isEmpty()) return;
         Release();
         FillPixels(*FTarget, area, ToQColor(Brush.Color).rgb());
@@ -317,7 +348,7 @@ void TCanvas::CopyRect(const TRect& dest, TCanvas& source, const TRect& sourceRe
         // Same size, same pixels: copy the rows.
         Release();
         const QPoint shift = fromRect.topLeft() - to.topLeft();
-        const QRect clipped = to.intersected(FTarget->rect()).intersected(from->rect().translated(-shift));
+        const QRect clipped = to.intersected(DrawableArea()).intersected(from->rect().translated(-shift));
         if (clipped.isEmpty()) return;
         for (int y = clipped.top(); y <= clipped.bottom(); ++y) {
             const auto* src =

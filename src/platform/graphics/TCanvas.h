@@ -67,6 +67,8 @@ public:
     void Rectangle(int left, int top, int right, int bottom);
     void Rectangle(const TRect& r) { Rectangle(r.Left, r.Top, r.Right, r.Bottom); }
     void Ellipse(int left, int top, int right, int bottom);
+    // A closed polygon: its outline with the pen, its inside with the brush.
+    void Polygon(const TPoint* points, int count);
     void FillRect(const TRect& r);
     void FrameRect(const TRect& r);
     void TextOut(int x, int y, const QString& text);
@@ -85,6 +87,14 @@ public:
     // Called after every drawing operation with the area it touched.
     std::function<void(const QRect& area)> OnDrawn;
 
+    // The clip region: a rectangle outside which no drawing operation changes a pixel (none
+    // at start: the whole image).
+    void SetClipRect(const TRect& r);
+    void ClearClipRect();
+    std::optional<TRect> ClipRect() const;
+    // The part of the image that drawing may change now (the image, within the clip).
+    QRect DrawableArea() const;
+
 private:
     QPainter* Begin();
     void Shape(int left, int top, int right, int bottom, bool ellipse);
@@ -100,6 +110,7 @@ private:
     const QFontMetrics& Metrics() const;
 
     QImage* FTarget = nullptr;
+    std::optional<QRect> FClip;
     mutable std::unique_ptr<QPainter> FPainter;
     mutable std::optional<TFont> FFontMade;
     mutable QFont FQtFont;

@@ -1,0 +1,34 @@
+#pragma once
+// A list of same-sized images drawn by index, as toolbars and labels draw their pictures.
+// An image added with a mask colour is transparent where it has that colour; a disabled
+// image is drawn greyed.
+#include "graphics/TCanvas.h"
+#include "graphics/TColor.h"
+
+#include <QImage>
+
+#include <vector>
+
+class TImageList {
+public:
+    explicit TImageList(int width = 16, int height = 16) : FWidth(width), FHeight(height) {}
+
+    int Width() const { return FWidth; }
+    int Height() const { return FHeight; }
+    // Empties the list and sets the image size.
+    void SetSize(int width, int height);
+    int Count() const { return int(FImages.size()); }
+    // Appends an image (scaled to the list's size) and returns its index.
+    int Add(const QImage& image);
+    int AddMasked(const QImage& image, TColor maskColor);
+    void Clear() { FImages.clear(); }
+    const QImage& Image(int index) const { return FImages.at(std::size_t(index)); }
+    // Draws image `index` with its top-left corner at (x, y); nothing for an index outside
+    // the list.
+    void Draw(TCanvas& canvas, int x, int y, int index, bool enabled = true) const;
+
+private:
+    int FWidth;
+    int FHeight;
+    std::vector<QImage> FImages;
+};

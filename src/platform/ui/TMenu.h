@@ -1,0 +1,60 @@
+#pragma once
+// Menus as the windows build them: a tree of items (caption, visible, enabled, checked, a
+// click handler) under a popup menu that shows at a screen point. The items are plain data;
+// a Qt menu is made from them each time the menu pops up.
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QMenu;
+
+class TMenuItem {
+public:
+    TMenuItem() = default;
+    explicit TMenuItem(const QString& caption) : Caption(caption) {}
+    TMenuItem(const TMenuItem&) = delete;
+    TMenuItem& operator=(const TMenuItem&) = delete;
+
+    QString Caption;
+    bool Visible = true;
+    bool Enabled = true;
+    bool Checked = false;
+    std::function<void(TMenuItem* sender)> OnClick;
+
+    // Appends an item (owned) and returns it.
+    TMenuItem* Add(const QString& caption);
+    int Count() const { return int(FItems.size()); }
+    TMenuItem* Items(int index) const { return FItems.at(std::size_t(index)).get(); }
+    void Delete(int index);
+    void Clear();
+    // The first child with that caption, or null.
+    TMenuItem* Find(const QString& caption) const;
+    // Runs the click handler, as a click on the item does.
+    void Click();
+
+private:
+    std::vector<std::unique_ptr<TMenuItem>> FItems;
+};
+
+class TPopupMenu {
+public:
+    TPopupMenu();
+    ~TPopupMenu();
+    TPopupMenu(const TPopupMenu&) = delete;
+    TPopupMenu& operator=(const TPopupMenu&) = delete;
+
+    TMenuItem& Items() { return FItems; }
+    // Shows the menu at a screen point without waiting for a choice.
+    void Popup(int screenX, int screenY);
+    // Called when the menu pops up, before it shows.
+    std::function<void(TPopupMenu* sender)> OnPopup;
+    // The number of times the menu popped up.
+    int PopupCount() const { return FPopupCount; }
+
+private:
+    TMenuItem FItems;
+    std::unique_ptr<QMenu> FMenu;
+    int FPopupCount = 0;
+};

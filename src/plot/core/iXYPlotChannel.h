@@ -1,0 +1,63 @@
+#pragma once
+// The channel of the XY plot: (X, Y) points in the order they were added, with no
+// ordering requirement on X. It draws every point it holds and reads the data cursor's
+// values at the cursor's pointers. Its OPC settings feed two data items (X and Y) when the
+// optional OPC support is present; the program sets none, so it takes points from AddXY.
+#include "core/iPlotChannelCustom.h"
+
+class TiXYPlotChannel : public TiPlotChannelCustom {
+public:
+    TiXYPlotChannel(TObject* owner, TiNotifyEvent onChange, TiNotifyEvent onInsert, TiNotifyEvent onRemove,
+                    TiNotifyEvent onRename);
+    // The channel class of the XY plot.
+    static TiPlotChannelCustom* Create(TObject* owner, TiNotifyEvent onChange, TiNotifyEvent onInsert,
+                                       TiNotifyEvent onRemove, TiNotifyEvent onRename);
+
+    const TiPublishedClass& PublishedClass() const override;
+    static const TiPublishedClass& Published();
+
+    // A null or empty point at (0, 0), straight to the store (no statistics or tracking).
+    int AddNull();
+    int AddEmpty();
+
+    void SetCanDraw(TCanvas& canvas) override;
+    void Draw(TCanvas& canvas, TColor backGroundColor) override;
+    void DoInsert() override;
+    void CalcStartIndex() override { FStartIndex = Count() > 0 ? 0 : -1; }
+    void CalcStopIndex() override { FStopIndex = Count() - 1; }
+    double GetFitXMax() override;
+    double GetFitXMin() override;
+    double GetFitYMax() override;
+    double GetFitYMin() override;
+    void CalcDataCursorValues(TiPlotDataCursor* cursor) override;
+
+    // Connects the two data items to the OPC server; without the OPC support library there
+    // is nothing to connect, so the channel stays fed by AddXY alone.
+    virtual void OPCActivate() {}
+    virtual void OPCDeactivate() {}
+    bool OPCActive() const { return false; }
+
+    const QString& OPCComputerName() const { return FOPCComputerName; }
+    void SetOPCComputerName(const QString& v) { FOPCComputerName = v; }
+    const QString& OPCServerName() const { return FOPCServerName; }
+    void SetOPCServerName(const QString& v) { FOPCServerName = v; }
+    const QString& OPCItemName() const { return FOPCItemName; }
+    void SetOPCItemName(const QString& v) { FOPCItemName = v; }
+    const QString& OPCItem2Name() const { return FOPCItem2Name; }
+    void SetOPCItem2Name(const QString& v) { FOPCItem2Name = v; }
+    int OPCUpdateRate() const { return FOPCUpdateRate; }
+    void SetOPCUpdateRate(int v) { FOPCUpdateRate = v; }
+    bool OPCAutoConnect() const { return FOPCAutoConnect; }
+    void SetOPCAutoConnect(bool v) { FOPCAutoConnect = v; }
+
+private:
+    // The extreme of an extent over the valid points; `none` when nothing is drawn.
+    double FitExtreme(double (TiPlotChannelCustom::*extent)(int) const, bool largest, double none);
+
+    QString FOPCComputerName;
+    QString FOPCServerName;
+    QString FOPCItemName;
+    QString FOPCItem2Name;
+    int FOPCUpdateRate = 500;
+    bool FOPCAutoConnect = true;
+};

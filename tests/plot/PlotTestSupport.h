@@ -1,0 +1,40 @@
+#pragma once
+// Shared pieces of the plot tests: plots set up for a test, their painted image and pixel
+// checks.
+#include "core/iPlotAxis.h"
+#include "core/iXYPlot.h"
+#include "objects/iPlotDataCursor.h"
+#include "objects/iPlotDataView.h"
+#include "objects/iPlotLabel.h"
+#include "objects/iPlotLegend.h"
+#include "objects/iPlotToolBar.h"
+
+#include <QImage>
+
+#include <functional>
+#include <memory>
+
+constexpr double kOneMs = 1.0 / 86400000.0;
+
+// A fixed clock for the repaint scheduler, in days; the steady clock is back when it ends.
+struct FakeClock {
+    double now = 45000.0;
+    FakeClock() { TiUpdateObject::Global().SetClock([this] { return now; }); }
+    ~FakeClock() { TiUpdateObject::Global().SetClock(nullptr); }
+    void Advance(double ms) { now += ms * kOneMs; }
+};
+
+// An XY plot of the given size, as created in code.
+std::unique_ptr<TiXYPlot> MakePlot(int width = 400, int height = 300);
+
+// The message of the plot exception a call raises; empty when it raises none.
+QString MessageOf(const std::function<void()>& call);
+
+// The colour of a pixel as 0xRRGGBB.
+inline unsigned PixelAt(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xFFFFFFu; }
+// The 0xRRGGBB of a colour value.
+unsigned Rgb(TColor color);
+// How many pixels of a rectangle have exactly that colour.
+int CountColor(const QImage& image, const TRect& area, TColor color);
+// Whether some pixel of the rectangle is near that colour (text is smoothed).
+bool HasColorNear(const QImage& image, const TRect& area, TColor color, int tolerance = 40);
