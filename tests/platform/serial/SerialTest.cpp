@@ -8,11 +8,14 @@
 
 #include <cerrno>
 #include <cstdint>
+#include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "serial/SerialPort.h"
 #include "serial/SerialPortList.h"
+#include "TempTree.h"
 #include "TestPty.h"
 
 namespace {
@@ -121,12 +124,60 @@ TEST(SerialPortList, EnvironmentListStandsInForTheSystemsPorts) {
   EXPECT_EQ(ports[1].device, "/dev/ttyQ");
 }
 
-TEST(SerialPortList, SystemListNamesOnlyPortsWithinTheRule) {
+// A sysfs tty class and a device folder of the test's own: each listed port's node is a
+// link to a pty the test holds.
+class FakeTtyTree {
+ public:
+  FakeTtyTree() { std::filesystem::create_directories(tree_.Path("sys/class/tty")); }
+  // A tty; with a device behind it (and a UART type for ttyS ports) when `type` is given.
+  void Add(const std::string& name, const char* type, const std::string& node = {}) {
+    const auto dir = tree_.Path("sys/class/tty/" + name);
+    std::filesystem::create_directories(dir);
+    if (type) {
+      std::filesystem::create_directories(dir / "device");
+      TempTree::Write(dir / "type", std::string(type) + "\n");
+    }
+    if (!node.empty()) std::filesystem::create_symlink(node, tree_.Path("dev/" + name));
+  }
+  std::string Dev(const std::string& name) const { return tree_.Path("dev/" + name).string(); }
+
+ private:
+  TempTree tree_{{{"Q7K_SERIAL_SYSFS", "sys"}, {"Q7K_SERIAL_DEVROOT", "dev"}}};
+};
+
+TEST(SerialPortList, SystemPortsAreNumberedByTheRule) {
+  TestPty usb, acm, other;
+  FakeTtyTree tree;
+  tree.Add("ttyS0", "4");
+  tree.Add("ttyS1", "0");       // a placeholder without a UART
+  tree.Add("ttyS31", "4");
+  tree.Add("ttyS32", "4");      // beyond its family
+  tree.Add("ttyUSB0", "", usb.Slave());
+  tree.Add("ttyACM2", "", acm.Slave());
+  tree.Add("tty0", nullptr);    // a virtual terminal: no device
+  tree.Add("ttyXRUSB0", "", other.Slave());
+  tree.Add("ttyAMA0", "");
+  tree.Add("ttyZZ9", "");       // a third other port: no number left
+  std::vector<std::pair<int, std::string>> listed;
   for (const SerialPortInfo& p : SerialPortList::Ports()) {
-    EXPECT_GE(p.number, 1);
-    EXPECT_LE(p.number, 98);
     EXPECT_EQ(p.name, QStringLiteral("COM%1").arg(p.number));
-    EXPECT_EQ(p.device.rfind("/dev/", 0), 0u);
+    listed.emplace_back(p.number, p.device);
+  }
+  EXPECT_EQ(listed, (std::vector<std::pair<int, std::string>>{{1, tree.Dev("ttyS0")},
+                                                                {32, tree.Dev("ttyS31")},
+                                                                {33, tree.Dev("ttyUSB0")},
+                                                                {67, tree.Dev("ttyACM2")},
+                                                                {97, tree.Dev("ttyAMA0")},
+                                                                {98, tree.Dev("ttyXRUSB0")}}));
+  // A port opened by its name reaches the line behind that number.
+  const std::pair<const char*, TestPty*> lines[] = {{"COM33", &usb}, {"\\\\.\\COM67", &acm}, {"\\\\.\\COM98", &other}};
+  for (const auto& [name, pty] : lines) {
+    SCOPED_TRACE(name);
+    SerialPort port;
+    ASSERT_TRUE(port.Open(SerialPortList::DeviceFor(QString::fromLatin1(name))));
+    const std::uint8_t byte[] = {0x5A};
+    ASSERT_TRUE(port.Write(byte, 1));
+    EXPECT_EQ(pty->ReadMaster(1), std::vector<std::uint8_t>{0x5A});
   }
 }
 
