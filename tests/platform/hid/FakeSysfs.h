@@ -11,19 +11,29 @@
 
 class FakeSysfs {
  public:
-  FakeSysfs() { std::filesystem::create_directories(tree_.Path("sys/class/hidraw")); }
+  // The host controller's root hub stands above every device, with strings of its own.
+  FakeSysfs() {
+    std::filesystem::create_directories(tree_.Path("sys/class/hidraw"));
+    const auto hub = tree_.Path("sys/devices/pci0000:00/usb1");
+    std::filesystem::create_directories(hub);
+    Write(hub / "idVendor", "1d6b\n");
+    Write(hub / "manufacturer", "Linux xhci-hcd\n");
+    Write(hub / "product", "xHCI Host Controller\n");
+    Write(hub / "bcdDevice", "0601\n");
+  }
 
-  // A USB HID interface: the USB device folder (with the strings), the interface, the HID
-  // device named "<bus>:<vid>:<pid>.<seq>" with uevent and report descriptor, the hidraw
-  // class link and a device node (a plain file).
+  // A USB HID interface: the USB device folder (with the strings that are not empty), the
+  // interface, the HID device named "<bus>:<vid>:<pid>.<seq>" with uevent and report
+  // descriptor, the hidraw class link and a device node (a plain file).
   void AddDevice(const std::string& node, const std::string& usbDev, const std::string& hidName,
                  const std::string& uevent, const std::vector<uint8_t>& descriptor,
                  const std::string& manufacturer, const std::string& product) {
     const auto usb = tree_.Path("sys/devices/pci0000:00/usb1") / usbDev;
     const auto hid = usb / (usbDev + ":1.0") / hidName;
     std::filesystem::create_directories(hid);
-    Write(usb / "manufacturer", manufacturer + "\n");
-    Write(usb / "product", product + "\n");
+    Write(usb / "idVendor", "0168\n");
+    if (!manufacturer.empty()) Write(usb / "manufacturer", manufacturer + "\n");
+    if (!product.empty()) Write(usb / "product", product + "\n");
     Write(usb / "bcdDevice", "0103\n");
     Write(hid / "uevent", uevent);
     Write(hid / "report_descriptor", std::string(descriptor.begin(), descriptor.end()));

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/file.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <stdlib.h>
 #include <unistd.h>
 
@@ -17,6 +17,7 @@
 #include "serial/SerialPortList.h"
 #include "TempTree.h"
 #include "TestPty.h"
+#include "Unprivileged.h"
 
 namespace {
 
@@ -58,6 +59,16 @@ TEST(SerialPort, RefusesSettingsTheSystemDoesNotOffer) {
   EXPECT_TRUE(port.SetState(9600, 7, EVENPARITY, TWOSTOPBITS));
 }
 
+// 0 when an ordinary user can open the node now, else the error that refuses it.
+int OrdinaryOpenError(const std::string& node) {
+  return RunUnprivileged([&] {
+    const int fd = ::open(node.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0) return errno;
+    ::close(fd);
+    return 0;
+  });
+}
+
 TEST(SerialPort, MissingDeviceAndSecondOpenFail) {
   SerialPort missing;
   EXPECT_FALSE(missing.Open("/dev/q7k-no-such-port"));
@@ -65,24 +76,44 @@ TEST(SerialPort, MissingDeviceAndSecondOpenFail) {
   TestPty pty;
   SerialPort first, second;
   ASSERT_TRUE(first.Open(pty.Slave()));
-  if (::geteuid() == 0) {
-    // The administrator bypasses exclusive opens: try as an ordinary user in a child.
-    ASSERT_EQ(::chmod(pty.Slave().c_str(), 0666), 0);
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-      if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(2);
-      const int fd = ::open(pty.Slave().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
-      ::_exit(fd < 0 && errno == EBUSY ? 0 : 1);
-    }
-    int status = -1;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0);
-  }
-  EXPECT_FALSE(second.Open(pty.Slave()));  // the administrator too
+  EXPECT_EQ(OrdinaryOpenError(pty.Slave()), EBUSY);
+  EXPECT_FALSE(second.Open(pty.Slave()));  // a privileged program too
   first.Close();
+  EXPECT_EQ(OrdinaryOpenError(pty.Slave()), 0);
   EXPECT_TRUE(second.Open(pty.Slave()));
+}
+
+TEST(SerialPort, AFailedOpenLeavesThePortToTheProgramHoldingIt) {
+  // A terminal program holds the port with an advisory lock of its own.
+  TestPty pty;
+  const int holder = ::open(pty.Slave().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+  ASSERT_GE(holder, 0);
+  ASSERT_EQ(::flock(holder, LOCK_EX | LOCK_NB), 0);
+  SerialPort port;
+  EXPECT_FALSE(port.Open(pty.Slave()));
+  // It can still open its own port again as an ordinary user: no exclusive flag was left.
+  EXPECT_EQ(OrdinaryOpenError(pty.Slave()), 0);
+  ::close(holder);
+  EXPECT_TRUE(port.Open(pty.Slave()));
+}
+
+TEST(SerialPort, APortWithoutPermissionIsToldOnceOnStderr) {
+  TestPty a, b;
+  ASSERT_EQ(::chmod(a.Slave().c_str(), 0), 0);
+  ASSERT_EQ(::chmod(b.Slave().c_str(), 0), 0);
+  const std::string expected = "cannot open " + a.Slave() + ": Permission denied\n" + "cannot open " +
+                               b.Slave() + ": Permission denied\n";
+  EXPECT_EQ(RunUnprivileged([&] {
+              const std::string said = StderrOf([&] {
+                SerialPort port;
+                for (const std::string& node : {a.Slave(), a.Slave(), b.Slave(), std::string("/dev/q7k-no-such-port")})
+                  if (port.Open(node)) return;
+              });
+              if (said == expected) return 0;
+              std::fprintf(stderr, "said on stderr:\n%s", said.c_str());
+              return 1;
+            }),
+            0);
 }
 
 TEST(SerialPort, HangUpOfTheLineShowsAsFailed) {
