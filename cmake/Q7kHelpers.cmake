@@ -55,19 +55,28 @@ function(q7k_glob_test name)
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" LABELS ${name})
 endfunction()
 
-# A libFuzzer target, run by CTest for a bounded number of inputs.
+# A libFuzzer target, run by CTest for a bounded number of inputs (RUNS) from its seed
+# corpus: the folder corpus/<name>/ beside the source (or CORPUS). The run only reads the
+# corpus; scripts/fuzz-corpus.sh grows and minimises it.
 function(q7k_fuzz_target name source)
-  cmake_parse_arguments(A "" "RUNS" "LIBS" ${ARGN})
+  cmake_parse_arguments(A "" "RUNS;CORPUS" "LIBS" ${ARGN})
   if(NOT Q7K_FUZZ)
     return()
   endif()
   if(NOT A_RUNS)
     set(A_RUNS 200000)
   endif()
+  if(NOT A_CORPUS)
+    get_filename_component(sourceDir ${source} ABSOLUTE)
+    get_filename_component(sourceDir ${sourceDir} DIRECTORY)
+    set(A_CORPUS ${sourceDir}/corpus/${name})
+  endif()
   add_executable(${name} ${source})
   target_compile_options(${name} PRIVATE -fsanitize=fuzzer)
   target_link_options(${name} PRIVATE -fsanitize=fuzzer)
   target_link_libraries(${name} PRIVATE ${A_LIBS})
-  add_test(NAME ${name} COMMAND ${name} -runs=${A_RUNS} -seed=1 -rss_limit_mb=4096)
+  add_test(NAME ${name} COMMAND ${CMAKE_COMMAND} -DFUZZER=$<TARGET_FILE:${name}> -DRUNS=${A_RUNS}
+    -DCORPUS=${A_CORPUS} -DSCRATCH=${CMAKE_CURRENT_BINARY_DIR}/${name}.found
+    -P ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/Q7kRunFuzz.cmake)
   set_tests_properties(${name} PROPERTIES LABELS fuzz ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()
