@@ -17,6 +17,7 @@
 #include "messages/HandOver.h"
 #include "messages/MessageReceiver.h"
 #include "messages/MessageTarget.h"
+#include "messages/QueuedCall.h"
 #include "messages/WindowMessage.h"
 
 namespace {
@@ -67,6 +68,23 @@ TEST(PostMessage, DroppedWhenTheReceiverGoesFirst) {
   ASSERT_TRUE(PumpUntil([&] { return !delivered.empty(); }));
   QCoreApplication::processEvents();
   EXPECT_EQ(delivered, std::vector<int>{2});
+}
+
+TEST(PostCall, RunsOnTheTargetsThreadAfterWhatWasPostedBeforeAndNotAfterTheTargetWent) {
+  Window w;
+  std::vector<int> order;
+  w.onMessage = [&](UINT) { order.push_back(0); };
+  auto gone = std::make_unique<MessageTarget>();
+  TestThread poster("the poster queued a message and two calls", [&] {
+    PostMessage(&w, 0x551, 0, 0);
+    PostCall(w.GetMessageTarget(), [&] { order.push_back(QThread::currentThread() == qApp->thread() ? 1 : -1); });
+    PostCall(gone.get(), [&] { order.push_back(2); });
+  });
+  ASSERT_TRUE(poster.Join());
+  gone.reset();
+  ASSERT_TRUE(PumpUntil([&] { return order.size() >= 2; }));
+  QCoreApplication::processEvents();
+  EXPECT_EQ(order, (std::vector<int>{0, 1}));
 }
 
 TEST(SendMessage, WorkerBlocksUntilTheGuiThreadHasHandledIt) {
