@@ -40,9 +40,11 @@ endfunction()
 
 # A GoogleTest executable from every .cpp below the current folder, with the shared test
 # main (WIDGETS: a QApplication for tests that draw); its tests are discovered when CTest
-# runs (so discovery runs inside the test namespace too).
+# runs (so discovery runs inside the test namespace too). THREADS marks tests that start
+# threads: the target q7k_thread_tests builds them all, and they are the only tests of a
+# ThreadSanitizer build (Q7K_TSAN).
 function(q7k_glob_test name)
-  cmake_parse_arguments(A "WIDGETS" "" "LIBS" ${ARGN})
+  cmake_parse_arguments(A "WIDGETS;THREADS" "" "LIBS" ${ARGN})
   file(GLOB_RECURSE srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
   list(FILTER srcs EXCLUDE REGEX "/fuzz/")
   set(main q7k_test_main)
@@ -51,6 +53,15 @@ function(q7k_glob_test name)
   endif()
   add_executable(${name} ${srcs})
   target_link_libraries(${name} PRIVATE ${A_LIBS} ${main})
+  if(Q7K_TSAN AND NOT A_THREADS)
+    return()  # the target stays for the folder's own settings; only q7k_thread_tests is built
+  endif()
+  if(A_THREADS)
+    if(NOT TARGET q7k_thread_tests)
+      add_custom_target(q7k_thread_tests)
+    endif()
+    add_dependencies(q7k_thread_tests ${name})
+  endif()
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" LABELS ${name})
 endfunction()
