@@ -94,7 +94,9 @@ TYPED_TEST(TransportTest, CloseReportsCode5ForAWorkerThatDoesNotStopAndStillWait
   auto& link = *this->link;
   auto& owner = this->owner;
   std::latch writerMayReturn(1);
-  owner.onWrite = [&](const ByteArray&) { writerMayReturn.wait(); };
+  owner.onWrite = [&](const ByteArray&) {
+    EXPECT_TRUE(WaitUntil([&] { return writerMayReturn.try_wait(); }, "Close reporting code 5 to free the writer"));
+  };
   int reported = -1;
   link.SetCloseWait(20);
   link.onError = [&](int code, int) {
