@@ -40,9 +40,11 @@ endfunction()
 
 # A GoogleTest executable from every .cpp below the current folder, with the shared test
 # main (WIDGETS: a QApplication for tests that draw); its tests are discovered when CTest
-# runs (so discovery runs inside the test namespace too).
+# runs (so discovery runs inside the test namespace too). THREADS marks tests that start
+# threads: the target q7k_thread_tests builds them all, and they are the only tests of a
+# ThreadSanitizer build (Q7K_TSAN).
 function(q7k_glob_test name)
-  cmake_parse_arguments(A "WIDGETS" "" "LIBS" ${ARGN})
+  cmake_parse_arguments(A "WIDGETS;THREADS" "" "LIBS" ${ARGN})
   file(GLOB_RECURSE srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
   list(FILTER srcs EXCLUDE REGEX "/fuzz/")
   set(main q7k_test_main)
@@ -51,23 +53,41 @@ function(q7k_glob_test name)
   endif()
   add_executable(${name} ${srcs})
   target_link_libraries(${name} PRIVATE ${A_LIBS} ${main})
+  if(Q7K_TSAN AND NOT A_THREADS)
+    return()  # the target stays for the folder's own settings; only q7k_thread_tests is built
+  endif()
+  if(A_THREADS)
+    if(NOT TARGET q7k_thread_tests)
+      add_custom_target(q7k_thread_tests)
+    endif()
+    add_dependencies(q7k_thread_tests ${name})
+  endif()
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" LABELS ${name})
 endfunction()
 
-# A libFuzzer target, run by CTest for a bounded number of inputs.
+# A libFuzzer target, run by CTest for a bounded number of inputs (RUNS) from its seed
+# corpus: the folder corpus/<name>/ beside the source (or CORPUS). The run only reads the
+# corpus; scripts/fuzz-corpus.sh grows and minimises it.
 function(q7k_fuzz_target name source)
-  cmake_parse_arguments(A "" "RUNS" "LIBS" ${ARGN})
+  cmake_parse_arguments(A "" "RUNS;CORPUS" "LIBS" ${ARGN})
   if(NOT Q7K_FUZZ)
     return()
   endif()
   if(NOT A_RUNS)
     set(A_RUNS 200000)
   endif()
+  if(NOT A_CORPUS)
+    get_filename_component(sourceDir ${source} ABSOLUTE)
+    get_filename_component(sourceDir ${sourceDir} DIRECTORY)
+    set(A_CORPUS ${sourceDir}/corpus/${name})
+  endif()
   add_executable(${name} ${source})
   target_compile_options(${name} PRIVATE -fsanitize=fuzzer)
   target_link_options(${name} PRIVATE -fsanitize=fuzzer)
   target_link_libraries(${name} PRIVATE ${A_LIBS})
-  add_test(NAME ${name} COMMAND ${name} -runs=${A_RUNS} -seed=1 -rss_limit_mb=4096)
+  add_test(NAME ${name} COMMAND ${CMAKE_COMMAND} -DFUZZER=$<TARGET_FILE:${name}> -DRUNS=${A_RUNS}
+    -DCORPUS=${A_CORPUS} -DSCRATCH=${CMAKE_CURRENT_BINARY_DIR}/${name}.found
+    -P ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/Q7kRunFuzz.cmake)
   set_tests_properties(${name} PROPERTIES LABELS fuzz ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Builds the test suite with AddressSanitizer and UndefinedBehaviorSanitizer (clang, so the
-# fuzz targets are built too) and runs it inside a private network namespace.
+# fuzz targets are built too) and runs it inside a private network namespace; then builds
+# the tests that start threads (q7k_glob_test THREADS) with ThreadSanitizer in a second
+# build folder and runs them the same way. A sanitizer report fails the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -13,3 +15,13 @@ export LSAN_OPTIONS=suppressions=$PWD/scripts/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export QT_QPA_PLATFORM=offscreen
 bash scripts/netns.sh ctest --test-dir "$build" --output-on-failure -j "$(nproc)" --timeout 600
+
+# ThreadSanitizer: only the thread tests are built and run; a report makes the test fail.
+tsan=${Q7K_TSAN_BUILD:-$build-tsan}
+tsan_start=$SECONDS
+CC=clang CXX=clang++ cmake -S . -B "$tsan" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DQ7K_TESTS=ON -DQ7K_TSAN=ON >/dev/null
+cmake --build "$tsan" --target q7k_thread_tests
+TSAN_OPTIONS="suppressions=$PWD/scripts/tsan.supp second_deadlock_stack=1" \
+  bash scripts/netns.sh ctest --test-dir "$tsan" --output-on-failure -j "$(nproc)" --timeout 600
+echo "ThreadSanitizer stage: $((SECONDS - tsan_start)) s (build and run)"

@@ -1,5 +1,14 @@
 // Keeps one TJvHidDevice for every HID interface present, notices interfaces coming and
 // going, and lends single devices out to a borrower. Everything runs on the GUI thread.
+//
+// How interfaces coming and going are noticed is chosen once, at construction: from the
+// HID library's notice descriptor when it offers one (the kernel's device notices, or
+// udev's once its rules have set the node's access, see HidUeventMonitor.h); otherwise a
+// device-change pass runs every second, which notices a plug or unplug within that time.
+// The library offers none when the notice socket cannot be opened, or when the
+// environment sets Q7K_HID_NO_MONITOR=1: the way to keep plug and unplug noticed where the
+// socket opens but stays silent, as in a container with a network namespace of its own,
+// which udev's notices do not reach.
 #pragma once
 
 #include <QObject>

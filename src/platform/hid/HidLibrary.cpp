@@ -110,7 +110,7 @@ __attribute__((visibility("default"))) bool q7k_hid_enum_property(Q7kHidSet* set
     case Q7K_HID_PROP_SERVICE:
     case Q7K_HID_PROP_DRIVER: text = value("DRIVER"); break;
     case Q7K_HID_PROP_CLASS: text = "hidraw"; break;
-    case Q7K_HID_PROP_MFG: text = HidSysfs::FindParentAttribute(e->DeviceDir, "manufacturer"); break;
+    case Q7K_HID_PROP_MFG: text = HidSysfs::UsbDeviceAttribute(e->DeviceDir, "manufacturer"); break;
     case Q7K_HID_PROP_LOCATION_INFO: text = value("HID_PHYS"); break;
     case Q7K_HID_PROP_PHYS_DEV_OBJ_NAME: text = e->DevicePath; break;
     case Q7K_HID_PROP_ENUMERATOR: text = haveIds ? BusName(ids.Bus) : ""; break;
@@ -164,7 +164,7 @@ __attribute__((visibility("default"))) bool q7k_hid_get_attributes(int handle, Q
     attributes->VendorID = ids.VendorID;
     attributes->ProductID = ids.ProductID;
   }
-  const std::string version = haveDir ? HidSysfs::FindParentAttribute(dir, "bcdDevice") : "";
+  const std::string version = haveDir ? HidSysfs::UsbDeviceAttribute(dir, "bcdDevice") : "";
   attributes->VersionNumber = static_cast<uint16_t>(std::strtoul(version.c_str(), nullptr, 16));
   return true;
 }
@@ -230,14 +230,14 @@ __attribute__((visibility("default"))) bool q7k_hid_cancel_read(int handle) { re
 __attribute__((visibility("default"))) bool q7k_hid_get_manufacturer_string(int handle, char16_t* buf, uint32_t size) {
   std::string dir;
   if (!buf || !DeviceDirOf(handle, dir)) return false;
-  const std::string text = HidSysfs::FindParentAttribute(dir, "manufacturer");
+  const std::string text = HidSysfs::UsbDeviceAttribute(dir, "manufacturer");
   return !text.empty() && HidSysfs::CopyUtf16(text, buf, size);
 }
 
 __attribute__((visibility("default"))) bool q7k_hid_get_product_string(int handle, char16_t* buf, uint32_t size) {
   std::string dir;
   if (!buf || !DeviceDirOf(handle, dir)) return false;
-  std::string text = HidSysfs::FindParentAttribute(dir, "product");
+  std::string text = HidSysfs::UsbDeviceAttribute(dir, "product");
   if (text.empty()) text = HidSysfs::ReadUevent(dir)["HID_NAME"];
   return !text.empty() && HidSysfs::CopyUtf16(text, buf, size);
 }

@@ -17,6 +17,7 @@
 #include "HidApi.h"
 #include "HidReportDescriptor.h"
 #include "HidSysfs.h"
+#include "diagnostics/OpenFailureNotice.h"
 
 namespace HidRawFile {
 
@@ -80,7 +81,10 @@ int Open(const std::string& path, uint32_t access) {
   else flags = O_PATH | O_CLOEXEC;  // queries only: no access rights needed on the node
   auto file = std::make_shared<File>();
   file->fd = ::open(path.c_str(), flags);
-  if (file->fd < 0) return -1;
+  if (file->fd < 0) {
+    NoticeOpenFailure(path, errno);
+    return -1;
+  }
   file->node = Basename(path);
   if (read) {
     const std::vector<uint8_t> d = Descriptor(file->fd, file->node);

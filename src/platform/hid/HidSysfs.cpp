@@ -113,10 +113,10 @@ bool ParseHidId(const std::string& text, HidUeventIds& ids) {
   return true;
 }
 
-std::string FindParentAttribute(const std::string& dir, const std::string& file) {
+std::string UsbDeviceAttribute(const std::string& dir, const std::string& file) {
   std::string d = dir;
   for (int level = 0; level < 5 && !d.empty(); ++level) {
-    if (::access((d + "/" + file).c_str(), R_OK) == 0) {
+    if (::access((d + "/idVendor").c_str(), F_OK) == 0) {
       std::string text = ReadFile(d + "/" + file, 4096);
       const auto nl = text.find('\n');
       if (nl != std::string::npos) text.resize(nl);

@@ -34,9 +34,11 @@ bool Find(const std::string& name, HidSysfsEntry& entry);
 std::map<std::string, std::string> ReadUevent(const std::string& dir);
 // HID_ID=0003:00000168:00000821
 bool ParseHidId(const std::string& text, HidUeventIds& ids);
-// The first of the folder and its parents (up to a few levels) that holds the attribute
-// file; its first line, or empty.
-std::string FindParentAttribute(const std::string& dir, const std::string& file);
+// An attribute of the USB device a HID device folder belongs to: the first of the folder
+// and its parents (up to a few levels) that has idVendor. The first line of the attribute
+// file there, or empty when that device lacks it or there is no USB device (the folders
+// above it are hubs and the host controller, whose strings are not the device's).
+std::string UsbDeviceAttribute(const std::string& dir, const std::string& file);
 std::vector<uint8_t> ReadReportDescriptor(const std::string& deviceDir);
 std::string ReadFile(const std::string& path, size_t limit = 1 << 16);
 

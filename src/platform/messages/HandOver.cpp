@@ -1,6 +1,5 @@
 #include "HandOver.h"
 
-#include <QCoreApplication>
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
@@ -89,7 +88,7 @@ bool HandOver::Run(MessageTarget* target, std::function<void()> fn) {
   }
   auto call = std::make_shared<Call>();
   call->fn = std::move(fn);
-  QCoreApplication::postEvent(target, new HandOverEvent(shared_, call));
+  target->Post(new HandOverEvent(shared_, call));
   std::unique_lock lock(shared_->mutex);
   // Pending only once posted: whoever sees it may rely on the event being queued.
   if (call->state == Call::State::Pending) {

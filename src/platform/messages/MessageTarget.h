@@ -14,6 +14,7 @@ class MessageTarget;
 class DeliverableEvent : public QEvent {
  public:
   DeliverableEvent();
+  ~DeliverableEvent() override;
   virtual void Deliver(MessageTarget& target) = 0;
 };
 
@@ -22,6 +23,13 @@ class MessageTarget : public QObject {
   // `receiver` gets the posted window messages; may be null for a hand-over-only target.
   explicit MessageTarget(MessageReceiver* receiver = nullptr);
   ~MessageTarget() override;
+
+  // Queues `event` (taking it over) for delivery on this target's thread; any thread may
+  // post. Every event of the message layer goes this way, so that what the poster did
+  // before is ordered before the delivery also for ThreadSanitizer, which cannot see
+  // inside Qt's event queue. An event still queued when the target goes is destroyed
+  // undelivered, on the target's thread too.
+  void Post(DeliverableEvent* event);
 
   // Whether the calling thread is the one this target delivers on.
   bool OnTargetThread() const;

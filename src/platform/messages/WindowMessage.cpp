@@ -1,6 +1,5 @@
 #include "WindowMessage.h"
 
-#include <QCoreApplication>
 #include <memory>
 
 #include "HandOver.h"
@@ -27,8 +26,7 @@ class PostedMessageEvent final : public DeliverableEvent {
 
 void PostMessage(MessageReceiver* receiver, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (!receiver) return;
-  QCoreApplication::postEvent(receiver->GetMessageTarget(),
-                              new PostedMessageEvent(msg, wParam, lParam));
+  receiver->GetMessageTarget()->Post(new PostedMessageEvent(msg, wParam, lParam));
 }
 
 std::optional<LRESULT> SendMessage(MessageReceiver* receiver, UINT msg, WPARAM wParam,

@@ -9,6 +9,8 @@
 
 #include <cerrno>
 
+#include "diagnostics/OpenFailureNotice.h"
+
 namespace {
 
 struct BaudEntry {
@@ -26,6 +28,19 @@ constexpr BaudEntry kBauds[] = {
 // How long a write waits for room in a full output queue.
 constexpr int kWriteRoomWaitMs = 1000;
 
+// Raw mode: every byte as it comes, reads that never block, no flow control.
+bool SetRaw(int fd) {
+  termios tio{};
+  if (::tcgetattr(fd, &tio) != 0) return false;
+  ::cfmakeraw(&tio);
+  tio.c_cflag |= CLOCAL | CREAD;
+  tio.c_cflag &= ~static_cast<tcflag_t>(CRTSCTS);
+  tio.c_iflag &= ~static_cast<tcflag_t>(IXON | IXOFF | IXANY);
+  tio.c_cc[VMIN] = 0;
+  tio.c_cc[VTIME] = 0;
+  return ::tcsetattr(fd, TCSANOW, &tio) == 0;
+}
+
 }  // namespace
 
 SerialPort::~SerialPort() { Close(); }
@@ -33,22 +48,22 @@ SerialPort::~SerialPort() { Close(); }
 bool SerialPort::Open(const std::string& device) {
   if (fd_ >= 0 || device.empty()) return false;
   const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return false;
-  termios tio{};
-  // TIOCEXCL keeps other users out but not the administrator; the advisory lock also
-  // refuses a second open by a privileged program (another link or editor).
-  if (!::isatty(fd) || ::ioctl(fd, TIOCEXCL) != 0 || ::flock(fd, LOCK_EX | LOCK_NB) != 0 ||
-      ::tcgetattr(fd, &tio) != 0) {
+  if (fd < 0) {
+    NoticeOpenFailure(device, errno);
+    return false;
+  }
+  // The advisory lock refuses a second open by a privileged program too (another link or
+  // editor); TIOCEXCL keeps other users out. The lock comes first: the exclusive flag
+  // belongs to the terminal, not to this descriptor, so it is set only once the port is
+  // ours and cleared again on every failure after that, or the program holding the port
+  // could no longer open it.
+  if (!::isatty(fd) || ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
     ::close(fd);
     return false;
   }
-  ::cfmakeraw(&tio);
-  tio.c_cflag |= CLOCAL | CREAD;
-  tio.c_cflag &= ~static_cast<tcflag_t>(CRTSCTS);
-  tio.c_iflag &= ~static_cast<tcflag_t>(IXON | IXOFF | IXANY);
-  tio.c_cc[VMIN] = 0;
-  tio.c_cc[VTIME] = 0;
-  if (::tcsetattr(fd, TCSANOW, &tio) != 0) {
+  const bool exclusive = ::ioctl(fd, TIOCEXCL) == 0;
+  if (!exclusive || !SetRaw(fd)) {
+    if (exclusive) ::ioctl(fd, TIOCNXCL);
     ::close(fd);
     return false;
   }

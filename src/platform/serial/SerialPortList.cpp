@@ -43,6 +43,11 @@ std::optional<std::vector<std::pair<int, std::string>>> EnvironmentOverride() {
   return ports;
 }
 
+std::string EnvOr(const char* name, const char* fallback) {
+  const char* v = std::getenv(name);
+  return v && *v ? v : fallback;
+}
+
 // A serial8250 placeholder without a UART reports type 0.
 bool HasRealUart(const QString& sysDir) {
   QFile type(sysDir + "/type");
@@ -53,11 +58,12 @@ bool HasRealUart(const QString& sysDir) {
 std::vector<SerialPortInfo> SystemPorts() {
   std::vector<SerialPortInfo> ports;
   std::vector<std::string> others;
-  const QDir sys(QStringLiteral("/sys/class/tty"));
+  const QDir sys(QString::fromStdString(EnvOr("Q7K_SERIAL_SYSFS", "/sys") + "/class/tty"));
+  const std::string devRoot = EnvOr("Q7K_SERIAL_DEVROOT", "/dev");
   for (const QString& entry : sys.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::System)) {
     const QString dir = sys.filePath(entry);
     if (!QFileInfo::exists(dir + "/device")) continue;  // virtual terminals, ptys
-    const std::string device = "/dev/" + entry.toStdString();
+    const std::string device = devRoot + "/" + entry.toStdString();
     bool matched = false;
     for (const Family& f : kFamilies) {
       static const QRegularExpression digits(QStringLiteral("^(\\D+)(\\d+)$"));

@@ -7,7 +7,9 @@
 //   /dev/ttyACM<k>  -> COM<k + 65>   (k 0-31)
 //   any other tty with a device behind it, in name order -> COM97, COM98
 //
-// The list is read from /sys/class/tty at each call. An override list replaces it: set by
+// The list is read from /sys/class/tty at each call (tests move the sysfs root and the
+// device node folder with Q7K_SERIAL_SYSFS and Q7K_SERIAL_DEVROOT). An override list
+// replaces it: set by
 // SetOverride (tests in the same process) or, for a whole program run, by the environment
 // variable Q7K_SERIAL_PORTS, a comma-separated list of <number>=<device node>, for example
 // "3=/dev/pts/4,12=/dev/pts/7".

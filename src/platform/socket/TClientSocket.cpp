@@ -3,6 +3,9 @@
 #include <QHostAddress>
 #include <QMetaObject>
 #include <QThread>
+#include <utility>
+
+#include "messages/QueuedCall.h"
 
 TClientSocket::TClientSocket(QObject* owner) : QObject(owner), socket_(this) {
   connect(&socket_, &QTcpSocket::stateChanged, this,
@@ -47,7 +50,7 @@ int TClientSocket::SendBuf(const void* buffer, int count) {
   if (count < 0) return -1;
   QByteArray bytes(static_cast<const char*>(buffer), count);
   if (QThread::currentThread() != thread()) {
-    QMetaObject::invokeMethod(this, [this, bytes] { WriteNow(bytes); }, Qt::QueuedConnection);
+    PostCall(&calls_, [this, bytes = std::move(bytes)] { WriteNow(bytes); });
     return count;
   }
   if (!Connected()) return -1;

@@ -16,6 +16,8 @@
 #include <cstdint>
 #include <functional>
 
+#include "messages/MessageTarget.h"
+
 enum TErrorEvent { eeGeneral, eeSend, eeReceive, eeConnect, eeDisconnect, eeAccept, eeLookup };
 
 class TClientSocket : public QObject {
@@ -67,4 +69,5 @@ class TClientSocket : public QObject {
   bool connected_ = false;
   bool readScheduled_ = false;
   bool bytesTaken_ = false;  // the running OnRead handler read bytes
+  MessageTarget calls_;      // where other threads' SendBuf calls are queued (goes first)
 };

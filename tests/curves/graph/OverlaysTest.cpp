@@ -196,14 +196,28 @@ TEST_F(Overlays, FillOfACutOrAllpassReachesTheBottomEdge) {
 }
 
 TEST_F(Overlays, FillTakesAtMostTheCurveAxisPoints) {
-    // A peak, followed by more values than the curve axis has.
-    std::vector<double> many = Bell(1350, 6, 150);
+    // A peak, followed by more values than the curve axis has; a negative count and no data
+    // change nothing of the copy.
+    const std::vector<double> peak = Bell(1350, 6, 150);
+    std::vector<double> many = peak;
     many.resize(10000, 3.0);
-    graph.DrawParam(0, 3, 2000, 300.0f, 0.7, clYellow);
-    graph.DrawCurveFill(0, many.data(), int(many.size()));  // only 4096 are kept
-    graph.DrawCurveFill(0, many.data(), -5);
-    graph.DrawCurveFill(0, nullptr, 4096);
-    EXPECT_GT(Grey(Pixel(int(graph.ScreenX(1350)), int(graph.ScreenY(1.5)))), 0);
+    const auto drawFill = [](LMyFFTDrawPhase& g, const std::vector<double>& values) {
+        g.DrawParam(0, 3, 2000, 300.0f, 0.7, clYellow);
+        g.DrawCurveFill(0, values.data(), int(values.size()));
+        g.DrawCurveFill(0, values.data(), -5);
+        g.DrawCurveFill(0, nullptr, 4096);
+    };
+    drawFill(graph, many);
+    LMyFFTDrawPhase exact(nullptr);
+    SetUpPane(exact);
+    PaintOnce(exact);
+    drawFill(exact, peak);
+    // The same picture as from the first 4096 values alone: the peak filled, and nothing of
+    // the later values right of the last point.
+    const QImage& kept = graph.Page(LCustomFFTDraw::pgCurve).Bitmap().Image();
+    EXPECT_TRUE(kept == exact.Page(LCustomFFTDraw::pgCurve).Bitmap().Image());
+    for (int k : {1250, 1350, 1450}) EXPECT_GT(Grey(Pixel(int(graph.ScreenX(k)), int(graph.ScreenY(1.5)))), 0) << k;
+    EXPECT_EQ(Pixel(int(graph.ScreenX(4115)), int(graph.ScreenY(1.5))), qRgb(0, 0, 0));
 }
 
 TEST_F(Overlays, TextOverlayIsDrawnAtOnceAndRepaintedWithItsColour) {

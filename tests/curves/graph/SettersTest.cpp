@@ -148,9 +148,10 @@ TEST(Curves, AssignCopiesCurvesNewestLastAndTheSettings) {
     SetUpPane(source);
     source.SetYLabelScale(10);
     source.SetNumHorzGrid(7);
-    const std::vector<double> a(16, 1.0);
-    source.FFTDraw(a.data(), 16, 1, clRed, TMyPlotStyle::Line);
-    source.FFTDraw(a.data(), 16, 2, clBlue, TMyPlotStyle::Line);
+    // Two curves on the same points: the one drawn last shows where they lie.
+    const std::vector<double> a(4096, 3.0);
+    source.FFTDraw(a.data(), 4096, 1, clRed, TMyPlotStyle::Line);
+    source.FFTDraw(a.data(), 4096, 2, clBlue, TMyPlotStyle::Line);
     LMyFFTDrawPhase copy(nullptr, source);
     EXPECT_EQ(copy.YLabelScale(), 10);
     EXPECT_EQ(copy.NumHorzGrid(), 7);
@@ -158,6 +159,17 @@ TEST(Curves, AssignCopiesCurvesNewestLastAndTheSettings) {
     EXPECT_TRUE(copy.GetPlotColor(1, colour));
     EXPECT_EQ(colour, clRed);
     EXPECT_TRUE(copy.GetPlotColor(2, colour));
+    EXPECT_EQ(colour, clBlue);
+    // The source lists its newest curve first and draws it first; the copy has it last,
+    // so it is drawn over the older one.
+    copy.SetBounds(0, 0, 1070, 255);
+    PaintOnce(copy);
+    const auto topColour = [](const LMyFFTDrawPhase& g) {
+        return g.Page(LCustomFFTDraw::pgCurve).Bitmap().Image().pixel(int(g.ScreenX(2000)), int(g.ScreenY(3.0))) &
+               0xFFFFFF;
+    };
+    EXPECT_EQ(topColour(source), 0xFF0000u);  // red, 0xRRGGBB
+    EXPECT_EQ(topColour(copy), 0x0000FFu);    // blue
 }
 
 }  // namespace

@@ -129,9 +129,17 @@ TEST(LCmd, PayloadByteThrowsOnAShortReply) {
 }
 
 TEST(LCmd, CommandsAreDestroyedThroughTheBase) {
-  LCmd* cmd = new CM_MCS_CMD(1, CMD_LINK, 2, 7);
-  EXPECT_EQ(cmd->GetPayload().size(), 2u);
+  // A command type with a destructor of its own, deleted through a pointer to the base.
+  struct Counted : CM_MCS_CMD {
+    explicit Counted(int& destroyed) : CM_MCS_CMD(1, CMD_LINK, 2, 7), destroyed(destroyed) {}
+    ~Counted() { ++destroyed; }
+    int& destroyed;
+  };
+  int destroyed = 0;
+  LCmd* cmd = new Counted(destroyed);
+  EXPECT_EQ(cmd->GetPayload(), Frame({2, 7}));
   delete cmd;
+  EXPECT_EQ(destroyed, 1);
 }
 
 }  // namespace

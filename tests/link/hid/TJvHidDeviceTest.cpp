@@ -3,9 +3,7 @@
 // stop at the unplug, and the queries without a platform source.
 #include <gtest/gtest.h>
 
-#include <QDeadlineTimer>
 #include <atomic>
-#include <thread>
 
 #include "HidBorrower.h"
 #include "HidErrors.h"
@@ -33,16 +31,6 @@ class DeviceTest : public SimHidFixture {
   std::unique_ptr<TJvHidDeviceController> ctl;
   std::unique_ptr<HidBorrower> b;
 };
-
-// Waits without running the event loop (so no hand-over is served meanwhile).
-bool WaitWithoutEvents(const std::function<bool()>& done) {
-  QDeadlineTimer deadline(10000);
-  while (!done()) {
-    if (deadline.hasExpired()) return false;
-    std::this_thread::yield();
-  }
-  return true;
-}
 
 // Unplugs the device when the first hand-over is about to run.
 class UnplugBeforeHandOver : public QObject {
@@ -177,20 +165,21 @@ TEST_F(DeviceTest, NoWriteStartsAfterTheUnplug) {
   std::atomic<bool> unplugged{false};
   std::atomic<int> refusedAfter{0};
   std::atomic<int> acceptedAfter{0};
-  std::thread writer([&] {
+  TestThread writer("the writer made 50 writes after the unplug", [&] {
     uint8_t report[65] = {0, 2, 0, 1, 0, 0, 16, 0, 3};
-    while (refusedAfter < 50) {
+    while (refusedAfter + acceptedAfter < 50) {
       const bool after = unplugged;
       uint32_t written = 0;
       const bool ok = dev->WriteFile(report, sizeof report, written);
       if (after) (ok ? acceptedAfter : refusedAfter)++;
     }
   });
-  ASSERT_TRUE(WaitWithoutEvents([] { return SimHid::WrittenReports().size() >= 20; }));
+  // Waits without running the event loop (so no hand-over is served meanwhile).
+  ASSERT_TRUE(WaitUntil([] { return SimHid::WrittenReports().size() >= 20; }, "20 reports written"));
   dev->DoUnplug();  // the interface is still there: only the device stops the writes
   const size_t count = SimHid::WrittenReports().size();
   unplugged = true;
-  writer.join();
+  ASSERT_TRUE(writer.Join());
   EXPECT_EQ(acceptedAfter, 0);
   EXPECT_EQ(SimHid::WrittenReports().size(), count);
   TJvHidDevice* held = b->slot.Release();

@@ -2,7 +2,6 @@
 // The owner window of a link under test: records every message the link delivers (on the
 // GUI thread), every frame its worker writes and the traffic-log lines; optional hooks
 // answer writes or react to messages the way the main window would.
-#include <QMetaObject>
 #include <chrono>
 #include <condition_variable>
 #include <functional>
@@ -19,6 +18,7 @@
 #include "QtTestSupport.h"
 #include "SimUnit.h"
 #include "messages/MessageTarget.h"
+#include "messages/QueuedCall.h"
 
 class FakeOwner : public LinkOwner {
  public:
@@ -86,12 +86,9 @@ class FakeOwner : public LinkOwner {
     onWrite = [this, link, reply](const ByteArray& frame) {
       std::optional<ByteArray> answer = reply(frame);
       if (!answer) return;
-      QMetaObject::invokeMethod(
-          GetMessageTarget(),
-          [link, bytes = *answer] {
-            if (auto l = link.lock()) l->PutReceived(bytes.data(), static_cast<int>(bytes.size()));
-          },
-          Qt::QueuedConnection);
+      PostCall(GetMessageTarget(), [link, bytes = *answer] {
+        if (auto l = link.lock()) l->PutReceived(bytes.data(), static_cast<int>(bytes.size()));
+      });
     };
   }
 

@@ -166,7 +166,7 @@ TYPED_TEST(ProcTest, ClosingWhileTheWorkerWaitsInAReplyHandOver) {
   };
   this->link->Enqueue(Request(CMD_CONNECT), true);
   this->link->Enqueue(Request(CMD_IDENTITY), true);
-  while (!this->link->HandOverPending()) std::this_thread::yield();
+  ASSERT_TRUE(WaitUntil([&] { return this->link->HandOverPending(); }, "the worker waiting in the reply hand-over"));
   this->link->Close();
   QCoreApplication::processEvents();
   EXPECT_TRUE(this->owner.Of(WM_LINK_REPLY).empty());

@@ -39,13 +39,23 @@ TYPED_TEST(TransportTest, NoReplyWritesRetryLimitPlusOneTimesThenReportsCode0) {
   EXPECT_EQ(error.lParam, 9);  // the outstanding frame's unit ID
   EXPECT_EQ(owner.Writes(), std::vector<ByteArray>(4, first));
 
-  // The link stays open; a new frame starts the count again.
-  const ByteArray second = Request(CMD_IDENTITY);
+  // The link stays open; a new frame starts the count again. Meanwhile the idle link
+  // goes on counting time-outs, and may report the first frame's unit again; the new
+  // frame's failure names its own unit.
+  const ByteArray second = Request(CMD_IDENTITY, 2);
   link.SendFrame(second);
-  ASSERT_TRUE(owner.PumpUntilMessages(WM_LINK_ERROR, 2));
+  ASSERT_TRUE(PumpUntil([&] {
+    for (const auto& m : owner.Of(WM_LINK_ERROR))
+      if (m.lParam == 2) return true;
+    return false;
+  }));
   const auto writes = owner.Writes();
-  ASSERT_EQ(writes.size(), 8u);
-  EXPECT_EQ(std::vector<ByteArray>(writes.begin() + 4, writes.end()), std::vector<ByteArray>(4, second));
+  const std::vector<ByteArray> later(writes.begin() + 4, writes.end());
+  // Four writes; a fifth when a time-out of the idle link falls between the new frame's
+  // copy and the worker taking its send event (the time-out writes what stands there).
+  EXPECT_GE(later.size(), 4u);
+  EXPECT_LE(later.size(), 5u);
+  EXPECT_EQ(later, std::vector<ByteArray>(later.size(), second));
   EXPECT_TRUE(link.IsOpen());
 }
 
@@ -84,7 +94,9 @@ TYPED_TEST(TransportTest, CloseReportsCode5ForAWorkerThatDoesNotStopAndStillWait
   auto& link = *this->link;
   auto& owner = this->owner;
   std::latch writerMayReturn(1);
-  owner.onWrite = [&](const ByteArray&) { writerMayReturn.wait(); };
+  owner.onWrite = [&](const ByteArray&) {
+    EXPECT_TRUE(WaitUntil([&] { return writerMayReturn.try_wait(); }, "Close reporting code 5 to free the writer"));
+  };
   int reported = -1;
   link.SetCloseWait(20);
   link.onError = [&](int code, int) {

@@ -7,6 +7,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "BoundedWait.h"
 #include "HidApi.h"
 #include "HidRawFile.h"
 
@@ -71,13 +72,13 @@ TEST_F(HidRawFileTest, WaitsEndByTimeoutCancelOrHangUp) {
   EXPECT_EQ(Read(got, 10), Q7K_HID_IO_PENDING);
   EXPECT_TRUE(got.empty());
 
-  std::thread reader([&] {
+  TestThread reader("the cancelled read returned", [&] {
     std::vector<uint8_t> r;
     EXPECT_EQ(Read(r, -1), Q7K_HID_IO_FAILED);
     EXPECT_EQ(error, uint32_t(ECANCELED));
   });
   EXPECT_TRUE(HidRawFile::CancelRead(handle));
-  reader.join();
+  ASSERT_TRUE(reader.Join());
 
   Send({0x11});  // a consumed wake-up leaves the next read alone
   ASSERT_EQ(Read(got), Q7K_HID_IO_DONE);
@@ -91,13 +92,13 @@ TEST_F(HidRawFileTest, WaitsEndByTimeoutCancelOrHangUp) {
 
 TEST_F(HidRawFileTest, CloseEndsAWaitingRead) {
   Open(false);
-  std::thread reader([&] {
+  TestThread reader("the read ended by the close returned", [&] {
     std::vector<uint8_t> r;
     EXPECT_EQ(Read(r, -1), Q7K_HID_IO_FAILED);
   });
   // The reader may not have started its wait yet: the wake-up waits for it either way.
   HidRawFile::Close(handle);
-  reader.join();
+  ASSERT_TRUE(reader.Join());
   std::vector<uint8_t> r;
   EXPECT_EQ(Read(r, 0), Q7K_HID_IO_FAILED);
   EXPECT_EQ(error, uint32_t(EBADF));

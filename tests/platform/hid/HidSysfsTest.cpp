@@ -5,10 +5,12 @@
 #include <cstring>
 #include <dlfcn.h>
 #include <filesystem>
+#include <sys/stat.h>
 
 #include "FakeSysfs.h"
 #include "HidApi.h"
 #include "HidSysfs.h"
+#include "Unprivileged.h"
 
 namespace {
 
@@ -138,6 +140,58 @@ TEST_F(HidSysfsTest, IdentifiesAndDescribesANodeThatAnswersNoRequests) {
   EXPECT_EQ(open(fs.DevNode("hidraw7").c_str(), 0), -1);
   Q7kHidAttributes a{sizeof(Q7kHidAttributes), 0, 0, 0};
   EXPECT_FALSE(attributes(12345, &a)) << "not an open handle";
+}
+
+TEST_F(HidSysfsTest, AUnitWithoutStringsTakesNoneFromTheHubAboveIt) {
+  // No manufacturer then, and the product falls back to the HID device's name.
+  fs.AddDevice("hidraw3", "1-3", "0003:0168:0821.0007", kUnitUevent, kUnitDescriptor, "", "");
+  auto open = lib.Get<q7k_hid_open_t>("q7k_hid_open");
+  auto close = lib.Get<q7k_hid_close_t>("q7k_hid_close");
+  auto attributes = lib.Get<q7k_hid_get_attributes_t>("q7k_hid_get_attributes");
+  auto product = lib.Get<q7k_hid_get_string_t>("q7k_hid_get_product_string");
+  auto vendor = lib.Get<q7k_hid_get_string_t>("q7k_hid_get_manufacturer_string");
+  const int h = open(fs.DevNode("hidraw3").c_str(), 0);
+  ASSERT_GE(h, 0);
+  char16_t text[127] = u"unchanged";
+  EXPECT_FALSE(vendor(h, text, sizeof text)) << Utf8(text);
+  ASSERT_TRUE(product(h, text, sizeof text));
+  EXPECT_EQ(Utf8(text), "Q7K Audio DSP Processor");
+  Q7kHidAttributes a{sizeof(Q7kHidAttributes), 0, 0, 0};
+  ASSERT_TRUE(attributes(h, &a));
+  EXPECT_EQ(a.VersionNumber, 0x0103);
+  close(h);
+
+  auto enumOpen = lib.Get<q7k_hid_enum_open_t>("q7k_hid_enum_open");
+  auto path = lib.Get<q7k_hid_enum_path_t>("q7k_hid_enum_path");
+  auto prop = lib.Get<q7k_hid_enum_property_t>("q7k_hid_enum_property");
+  auto enumClose = lib.Get<q7k_hid_enum_close_t>("q7k_hid_enum_close");
+  Q7kHidSet* set = enumOpen();
+  char buf[256];
+  ASSERT_TRUE(path(set, 1, buf, sizeof buf, nullptr));
+  ASSERT_EQ(std::string(buf), fs.DevNode("hidraw3"));
+  EXPECT_FALSE(prop(set, 1, Q7K_HID_PROP_MFG, buf, sizeof buf, nullptr)) << buf;
+  enumClose(set);
+}
+
+TEST_F(HidSysfsTest, ANodeWithoutPermissionIsToldOnceOnStderr) {
+  const std::string unit = fs.DevNode("hidraw2"), mouse = fs.DevNode("hidraw10");
+  ASSERT_EQ(::chmod(unit.c_str(), 0), 0);
+  ASSERT_EQ(::chmod(mouse.c_str(), 0), 0);
+  auto open = lib.Get<q7k_hid_open_t>("q7k_hid_open");
+  auto close = lib.Get<q7k_hid_close_t>("q7k_hid_close");
+  const std::string expected =
+      "cannot open " + unit + ": Permission denied\n" + "cannot open " + mouse + ": Permission denied\n";
+  EXPECT_EQ(RunUnprivileged([&] {
+              const std::string said = StderrOf([&] {
+                constexpr uint32_t readWrite = Q7K_HID_ACCESS_READ | Q7K_HID_ACCESS_WRITE;
+                for (const std::string& node : {unit, unit, mouse}) close(open(node.c_str(), readWrite));
+                close(open(unit.c_str(), 0));  // queries need no access to the node
+              });
+              if (said == expected) return 0;
+              std::fprintf(stderr, "said on stderr:\n%s", said.c_str());
+              return 1;
+            }),
+            0);
 }
 
 TEST_F(HidSysfsTest, AReplugGivesANewIdentifierForTheSameNode) {

@@ -12,12 +12,12 @@
 #include <memory>
 #include <optional>
 #include <stdexcept>
-#include <thread>
 #include <vector>
 
 #include "messages/HandOver.h"
 #include "messages/MessageReceiver.h"
 #include "messages/MessageTarget.h"
+#include "messages/QueuedCall.h"
 #include "messages/WindowMessage.h"
 
 namespace {
@@ -42,10 +42,10 @@ class Window : public MessageReceiver {
 
 TEST(PostMessage, DeliversInOrderOnTheReceiversThread) {
   Window w;
-  std::thread sender([&] {
+  TestThread sender("the sender posted five messages", [&] {
     for (WPARAM i = 0; i < 5; ++i) PostMessage(&w, 0x551, i, 7);
   });
-  sender.join();
+  ASSERT_TRUE(sender.Join());
   ASSERT_TRUE(PumpUntil([&] { return w.received.size() == 5; }));
   for (WPARAM i = 0; i < 5; ++i) {
     EXPECT_EQ(w.received[i].msg, 0x551u);
@@ -56,10 +56,35 @@ TEST(PostMessage, DeliversInOrderOnTheReceiversThread) {
 }
 
 TEST(PostMessage, DroppedWhenTheReceiverGoesFirst) {
-  auto w = std::make_unique<Window>();
-  PostMessage(w.get(), 0x551, 1, 0);
-  w.reset();
-  QCoreApplication::processEvents();  // nothing left to deliver to
+  // Handlers log outside the windows, so a delivery to the destroyed one would show.
+  std::vector<int> delivered;
+  auto gone = std::make_unique<Window>();
+  gone->onMessage = [&](UINT) { delivered.push_back(1); };
+  Window stays;
+  stays.onMessage = [&](UINT) { delivered.push_back(2); };
+  PostMessage(gone.get(), 0x551, 0, 0);
+  PostMessage(&stays, 0x551, 0, 0);  // queued behind the dropped one
+  gone.reset();
+  ASSERT_TRUE(PumpUntil([&] { return !delivered.empty(); }));
+  QCoreApplication::processEvents();
+  EXPECT_EQ(delivered, std::vector<int>{2});
+}
+
+TEST(PostCall, RunsOnTheTargetsThreadAfterWhatWasPostedBeforeAndNotAfterTheTargetWent) {
+  Window w;
+  std::vector<int> order;
+  w.onMessage = [&](UINT) { order.push_back(0); };
+  auto gone = std::make_unique<MessageTarget>();
+  TestThread poster("the poster queued a message and two calls", [&] {
+    PostMessage(&w, 0x551, 0, 0);
+    PostCall(w.GetMessageTarget(), [&] { order.push_back(QThread::currentThread() == qApp->thread() ? 1 : -1); });
+    PostCall(gone.get(), [&] { order.push_back(2); });
+  });
+  ASSERT_TRUE(poster.Join());
+  gone.reset();
+  ASSERT_TRUE(PumpUntil([&] { return order.size() >= 2; }));
+  QCoreApplication::processEvents();
+  EXPECT_EQ(order, (std::vector<int>{0, 1}));
 }
 
 TEST(SendMessage, WorkerBlocksUntilTheGuiThreadHasHandledIt) {
@@ -67,12 +92,12 @@ TEST(SendMessage, WorkerBlocksUntilTheGuiThreadHasHandledIt) {
   HandOver via;
   std::atomic<bool> returned{false};
   std::optional<LRESULT> result;
-  std::thread worker([&] {
+  TestThread worker("SendMessage returned to the worker", [&] {
     result = SendMessage(&w, 0x550, 21, 3, via);
     returned = true;
   });
   ASSERT_TRUE(PumpUntil([&] { return returned.load(); }));
-  worker.join();
+  ASSERT_TRUE(worker.Join());
   ASSERT_EQ(w.received.size(), 1u);
   EXPECT_TRUE(w.received[0].onGuiThread);
   EXPECT_EQ(result, 42);
@@ -90,13 +115,13 @@ TEST(HandOver, AbandonReleasesAWaitingSenderAndTheCallNeverRuns) {
   HandOver via;
   std::latch posted(1);
   std::optional<LRESULT> result = 1;
-  std::thread worker([&] {
+  TestThread worker("the abandoned sender returned", [&] {
     posted.count_down();
     result = SendMessage(&w, 0x550, 1, 0, via);
   });
   posted.wait();
   via.Abandon();  // whether the call was posted yet or not, the worker goes on
-  worker.join();
+  ASSERT_TRUE(worker.Join());
   EXPECT_FALSE(result.has_value());
   QCoreApplication::processEvents();
   EXPECT_TRUE(w.received.empty());
@@ -117,12 +142,12 @@ TEST(HandOver, AbandonFromInsideTheRunningCallReleasesTheSender) {
     via.Abandon();
     senderBackSeenInHandler = PumpUntil([&] { return senderBack.load(); });
   };
-  std::thread worker([&] {
+  TestThread worker("the sender released from inside the handler returned", [&] {
     result = SendMessage(&w, 0x550, 1, 0, via);
     senderBack = true;
   });
   ASSERT_TRUE(PumpUntil([&] { return !w.received.empty(); }));
-  worker.join();
+  ASSERT_TRUE(worker.Join());
   EXPECT_TRUE(senderBackSeenInHandler);
   EXPECT_FALSE(result.has_value());
 }
@@ -134,15 +159,15 @@ TEST(HandOver, ReceiverDestroyedBeforeDeliveryReleasesTheSender) {
   std::atomic<bool> back{false};
   std::optional<LRESULT> result = 1;
   MessageReceiver* target = w.get();
-  std::thread worker([&] {
+  TestThread worker("the sender returned after its receiver went", [&] {
     posted.count_down();
     result = SendMessage(target, 0x550, 1, 0, via);
     back = true;
   });
   posted.wait();
-  while (!via.HasPending()) std::this_thread::yield();  // the call is queued, not run
+  ASSERT_TRUE(WaitUntil([&] { return via.HasPending(); }, "the call queued, not run"));
   w.reset();
-  worker.join();
+  ASSERT_TRUE(worker.Join());
   EXPECT_TRUE(back);
   EXPECT_FALSE(result.has_value());
 }
@@ -152,21 +177,14 @@ TEST(HandOver, ExceptionInTheCallStillReleasesTheSender) {
   HandOver via;
   std::atomic<bool> back{false};
   bool ran = false;
-  std::thread worker([&] {
+  TestThread worker("the sender whose call threw returned", [&] {
     ran = via.Run(w.GetMessageTarget(), [] { throw std::runtime_error("short reply"); });
     back = true;
   });
   // Serve it here, where the exception can be caught (the program's notify shows it).
-  bool thrown = false;
-  while (!thrown) {
-    try {
-      while (!via.HasPending()) std::this_thread::yield();
-      via.ServePending();
-    } catch (const std::runtime_error&) {
-      thrown = true;
-    }
-  }
-  worker.join();
+  ASSERT_TRUE(WaitUntil([&] { return via.HasPending(); }, "the throwing call queued"));
+  EXPECT_THROW(via.ServePending(), std::runtime_error);
+  ASSERT_TRUE(worker.Join());
   EXPECT_TRUE(back);
   EXPECT_TRUE(ran);
 }
@@ -175,12 +193,12 @@ TEST(HandOver, WaitServingRunsTheSendersCallsUntilItIsDone) {
   MessageTarget target;
   HandOver via;
   std::vector<int> order;
-  std::thread sender([&] {
+  TestThread sender("the sender ran three calls and said it was done", [&] {
     for (int i = 0; i < 3; ++i) via.Run(&target, [&order, i] { order.push_back(i); });
     via.SenderDone();
   });
   EXPECT_TRUE(via.WaitServing(10000));
-  sender.join();
+  ASSERT_TRUE(sender.Join());
   EXPECT_EQ(order, (std::vector<int>{0, 1, 2}));
   QCoreApplication::processEvents();  // the already-served events run nothing twice
   EXPECT_EQ(order.size(), 3u);

@@ -1,19 +1,23 @@
 #include <gtest/gtest.h>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/file.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <stdlib.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdint>
+#include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "serial/SerialPort.h"
 #include "serial/SerialPortList.h"
+#include "TempTree.h"
 #include "TestPty.h"
+#include "Unprivileged.h"
 
 namespace {
 
@@ -55,6 +59,16 @@ TEST(SerialPort, RefusesSettingsTheSystemDoesNotOffer) {
   EXPECT_TRUE(port.SetState(9600, 7, EVENPARITY, TWOSTOPBITS));
 }
 
+// 0 when an ordinary user can open the node now, else the error that refuses it.
+int OrdinaryOpenError(const std::string& node) {
+  return RunUnprivileged([&] {
+    const int fd = ::open(node.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0) return errno;
+    ::close(fd);
+    return 0;
+  });
+}
+
 TEST(SerialPort, MissingDeviceAndSecondOpenFail) {
   SerialPort missing;
   EXPECT_FALSE(missing.Open("/dev/q7k-no-such-port"));
@@ -62,24 +76,44 @@ TEST(SerialPort, MissingDeviceAndSecondOpenFail) {
   TestPty pty;
   SerialPort first, second;
   ASSERT_TRUE(first.Open(pty.Slave()));
-  if (::geteuid() == 0) {
-    // The administrator bypasses exclusive opens: try as an ordinary user in a child.
-    ASSERT_EQ(::chmod(pty.Slave().c_str(), 0666), 0);
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-      if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(2);
-      const int fd = ::open(pty.Slave().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
-      ::_exit(fd < 0 && errno == EBUSY ? 0 : 1);
-    }
-    int status = -1;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0);
-  }
-  EXPECT_FALSE(second.Open(pty.Slave()));  // the administrator too
+  EXPECT_EQ(OrdinaryOpenError(pty.Slave()), EBUSY);
+  EXPECT_FALSE(second.Open(pty.Slave()));  // a privileged program too
   first.Close();
+  EXPECT_EQ(OrdinaryOpenError(pty.Slave()), 0);
   EXPECT_TRUE(second.Open(pty.Slave()));
+}
+
+TEST(SerialPort, AFailedOpenLeavesThePortToTheProgramHoldingIt) {
+  // A terminal program holds the port with an advisory lock of its own.
+  TestPty pty;
+  const int holder = ::open(pty.Slave().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+  ASSERT_GE(holder, 0);
+  ASSERT_EQ(::flock(holder, LOCK_EX | LOCK_NB), 0);
+  SerialPort port;
+  EXPECT_FALSE(port.Open(pty.Slave()));
+  // It can still open its own port again as an ordinary user: no exclusive flag was left.
+  EXPECT_EQ(OrdinaryOpenError(pty.Slave()), 0);
+  ::close(holder);
+  EXPECT_TRUE(port.Open(pty.Slave()));
+}
+
+TEST(SerialPort, APortWithoutPermissionIsToldOnceOnStderr) {
+  TestPty a, b;
+  ASSERT_EQ(::chmod(a.Slave().c_str(), 0), 0);
+  ASSERT_EQ(::chmod(b.Slave().c_str(), 0), 0);
+  const std::string expected = "cannot open " + a.Slave() + ": Permission denied\n" + "cannot open " +
+                               b.Slave() + ": Permission denied\n";
+  EXPECT_EQ(RunUnprivileged([&] {
+              const std::string said = StderrOf([&] {
+                SerialPort port;
+                for (const std::string& node : {a.Slave(), a.Slave(), b.Slave(), std::string("/dev/q7k-no-such-port")})
+                  if (port.Open(node)) return;
+              });
+              if (said == expected) return 0;
+              std::fprintf(stderr, "said on stderr:\n%s", said.c_str());
+              return 1;
+            }),
+            0);
 }
 
 TEST(SerialPort, HangUpOfTheLineShowsAsFailed) {
@@ -121,12 +155,60 @@ TEST(SerialPortList, EnvironmentListStandsInForTheSystemsPorts) {
   EXPECT_EQ(ports[1].device, "/dev/ttyQ");
 }
 
-TEST(SerialPortList, SystemListNamesOnlyPortsWithinTheRule) {
+// A sysfs tty class and a device folder of the test's own: each listed port's node is a
+// link to a pty the test holds.
+class FakeTtyTree {
+ public:
+  FakeTtyTree() { std::filesystem::create_directories(tree_.Path("sys/class/tty")); }
+  // A tty; with a device behind it (and a UART type for ttyS ports) when `type` is given.
+  void Add(const std::string& name, const char* type, const std::string& node = {}) {
+    const auto dir = tree_.Path("sys/class/tty/" + name);
+    std::filesystem::create_directories(dir);
+    if (type) {
+      std::filesystem::create_directories(dir / "device");
+      TempTree::Write(dir / "type", std::string(type) + "\n");
+    }
+    if (!node.empty()) std::filesystem::create_symlink(node, tree_.Path("dev/" + name));
+  }
+  std::string Dev(const std::string& name) const { return tree_.Path("dev/" + name).string(); }
+
+ private:
+  TempTree tree_{{{"Q7K_SERIAL_SYSFS", "sys"}, {"Q7K_SERIAL_DEVROOT", "dev"}}};
+};
+
+TEST(SerialPortList, SystemPortsAreNumberedByTheRule) {
+  TestPty usb, acm, other;
+  FakeTtyTree tree;
+  tree.Add("ttyS0", "4");
+  tree.Add("ttyS1", "0");       // a placeholder without a UART
+  tree.Add("ttyS31", "4");
+  tree.Add("ttyS32", "4");      // beyond its family
+  tree.Add("ttyUSB0", "", usb.Slave());
+  tree.Add("ttyACM2", "", acm.Slave());
+  tree.Add("tty0", nullptr);    // a virtual terminal: no device
+  tree.Add("ttyXRUSB0", "", other.Slave());
+  tree.Add("ttyAMA0", "");
+  tree.Add("ttyZZ9", "");       // a third other port: no number left
+  std::vector<std::pair<int, std::string>> listed;
   for (const SerialPortInfo& p : SerialPortList::Ports()) {
-    EXPECT_GE(p.number, 1);
-    EXPECT_LE(p.number, 98);
     EXPECT_EQ(p.name, QStringLiteral("COM%1").arg(p.number));
-    EXPECT_EQ(p.device.rfind("/dev/", 0), 0u);
+    listed.emplace_back(p.number, p.device);
+  }
+  EXPECT_EQ(listed, (std::vector<std::pair<int, std::string>>{{1, tree.Dev("ttyS0")},
+                                                                {32, tree.Dev("ttyS31")},
+                                                                {33, tree.Dev("ttyUSB0")},
+                                                                {67, tree.Dev("ttyACM2")},
+                                                                {97, tree.Dev("ttyAMA0")},
+                                                                {98, tree.Dev("ttyXRUSB0")}}));
+  // A port opened by its name reaches the line behind that number.
+  const std::pair<const char*, TestPty*> lines[] = {{"COM33", &usb}, {"\\\\.\\COM67", &acm}, {"\\\\.\\COM98", &other}};
+  for (const auto& [name, pty] : lines) {
+    SCOPED_TRACE(name);
+    SerialPort port;
+    ASSERT_TRUE(port.Open(SerialPortList::DeviceFor(QString::fromLatin1(name))));
+    const std::uint8_t byte[] = {0x5A};
+    ASSERT_TRUE(port.Write(byte, 1));
+    EXPECT_EQ(pty->ReadMaster(1), std::vector<std::uint8_t>{0x5A});
   }
 }
 

@@ -77,10 +77,10 @@ TEST_F(TClientSocketTest, HandlerThatReadsNothingIsNotCalledAgainUntilNewData) {
 TEST_F(TClientSocketTest, SendsFromAnyThreadInOrder) {
   Connect();
   EXPECT_EQ(client.SendBuf("ab", 2), 2);
-  std::thread worker([&] {
+  TestThread worker("the worker sent four bytes", [&] {
     for (char c = 'c'; c <= 'f'; ++c) client.SendBuf(&c, 1);
   });
-  worker.join();
+  ASSERT_TRUE(worker.Join());
   QByteArray got;
   ASSERT_TRUE(PumpUntil([&] {
     got += peer->readAll();

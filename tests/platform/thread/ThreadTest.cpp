@@ -5,6 +5,8 @@
 #include <latch>
 #include <thread>
 
+#include "BoundedWait.h"
+
 #include "thread/AutoResetEvent.h"
 #include "thread/CriticalSection.h"
 #include "thread/WorkerThread.h"
@@ -25,9 +27,11 @@ TEST(AutoResetEvent, OneSetReleasesOneWaitThenResets) {
 
 TEST(AutoResetEvent, SetFromAnotherThreadWakesAnUnlimitedWait) {
   AutoResetEvent e;
-  std::thread t([&] { e.Set(); });
-  EXPECT_EQ(WaitForAny({&e}, INFINITE_WAIT), WAIT_OBJECT_0);
-  t.join();
+  std::uint32_t result = WAIT_FAILED;
+  TestThread waiter("the unlimited wait returned", [&] { result = WaitForAny({&e}, INFINITE_WAIT); });
+  e.Set();
+  ASSERT_TRUE(waiter.Join());
+  EXPECT_EQ(result, WAIT_OBJECT_0);
 }
 
 TEST(WaitForAny, FirstSignalledInListOrderWinsAndOnlyItIsConsumed) {
@@ -78,17 +82,17 @@ TEST(CriticalSection, ReleaseLetsGoOfEveryLevelAndTakesThemBack) {
   cs.Enter();
   {
     CriticalSectionRelease release(cs);
-    std::thread other([&] {
-      cs.Enter();  // would block forever if a level were still held
+    TestThread other("another thread entered the released section", [&] {
+      cs.Enter();  // blocks while a level is still held
       cs.Leave();
     });
-    other.join();
+    ASSERT_TRUE(other.Join());
   }
   // Both levels are back: two Leaves balance them, and another thread can then enter.
   cs.Leave();
   cs.Leave();
-  std::thread after([&] { std::lock_guard g(cs); });
-  after.join();
+  TestThread after("another thread entered the section left twice", [&] { std::lock_guard g(cs); });
+  EXPECT_TRUE(after.Join());
 }
 
 TEST(WorkerThread, WaitReportsWhetherTheBodyHasEnded) {

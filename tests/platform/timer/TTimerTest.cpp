@@ -11,12 +11,30 @@
 
 namespace {
 
+using Clock = std::chrono::steady_clock;
+using std::chrono::milliseconds;
+
 // The time left until the next tick, from the timer the TTimer runs on.
 int Remaining(TTimer& t) { return t.findChild<QTimer*>()->remainingTime(); }
 
-// Waits (without sleeping) until the schedule has visibly moved on from `ms`.
-void LetTimePass(TTimer& t, int ms) {
-  while (Remaining(t) >= ms) QCoreApplication::processEvents();
+// When the next tick is due: the clock plus the time left, read back to back (a read with
+// a gap between the two, a busy machine, is made again).
+Clock::time_point Due(TTimer& t) {
+  const auto limit = Clock::now() + kWaitLimit;
+  for (;;) {
+    const auto before = Clock::now();
+    const int left = Remaining(t);
+    if (Clock::now() - before <= milliseconds(1) || before > limit) return before + milliseconds(left);
+  }
+}
+
+// Runs the event loop until the schedule has visibly moved on (by far more than a read's
+// uncertainty of a millisecond or two).
+constexpr milliseconds kMoved{30};
+constexpr milliseconds kSame{5};
+bool LetTimePass(TTimer& t) {
+  const int from = Remaining(t);
+  return PumpUntil([&] { return Remaining(t) <= from - int(kMoved.count()); });
 }
 
 TEST(TTimer, TicksWithItselfAsSenderWhileEnabledWithAHandler) {
@@ -45,20 +63,19 @@ TEST(TTimer, SameIntervalOrEnablingARunningTimerKeepsTheSchedule) {
   TTimer t;
   t.SetInterval(100000);
   t.SetOnTimer([](QObject*) {});
-  const int first = Remaining(t);
-  LetTimePass(t, first);
-  const int before = Remaining(t);
+  ASSERT_TRUE(LetTimePass(t));
+  const auto due = Due(t);
   t.SetInterval(100000);
   t.SetEnabled(true);
-  EXPECT_LE(Remaining(t), before);
+  EXPECT_LE(abs(Due(t) - due), kSame);
   // A real change starts the schedule again from now.
   t.SetInterval(100001);
-  EXPECT_GT(Remaining(t), before);
-  LetTimePass(t, Remaining(t));
-  const int moved = Remaining(t);
+  const auto restarted = Due(t);
+  EXPECT_GE(restarted - due, kMoved - kSame);
+  ASSERT_TRUE(LetTimePass(t));
   t.SetEnabled(false);
   t.SetEnabled(true);
-  EXPECT_GT(Remaining(t), moved);
+  EXPECT_GE(Due(t) - restarted, kMoved - kSame);
 }
 
 }  // namespace
