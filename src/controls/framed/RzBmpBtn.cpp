@@ -196,6 +196,13 @@ void TRzBmpButton::UpdateExclusive() {
 }
 
 void TRzBmpButton::WndProc(TMessage& message) {
+    if (message.Msg == CM_DIALOGCHAR) {
+        if (Enabled() && IsAccel(QChar(char16_t(message.WParam)), Caption())) {
+            Click();
+            message.Result = 1;
+        }
+        return;
+    }
     if (message.Msg != ButtonGroupMessage) return;
     auto* sender = reinterpret_cast<TRzBmpButton*>(message.LParam);
     if (message.WParam != FGroupIndex || sender == this) return;

@@ -416,6 +416,20 @@ void TRzCustomGroupBox::UpdateFromFrameController() {
     if (FGroupStyle == gsCustom) TRzCustomPanel::UpdateFromFrameController();
 }
 
+void TRzCustomGroupBox::WndProc(TMessage& message) {
+    if (message.Msg == CM_DIALOGCHAR && IsAccel(QChar(char16_t(message.WParam)), Caption()) && CanFocus()) {
+        for (int i = 0; i < ControlCount(); ++i) {
+            auto* child = qobject_cast<TWinControl*>(Controls(i));
+            if (child && child->TabStop() && child->CanFocus()) {
+                child->SetFocus();
+                message.Result = 1;
+                return;
+            }
+        }
+    }
+    TRzCustomPanel::WndProc(message);
+}
+
 void TRzCustomGroupBox::AdjustClientRect(TRect& rect) {
     TRzCustomPanel::AdjustClientRect(rect);
     TCanvas measure;

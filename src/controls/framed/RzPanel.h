@@ -209,6 +209,8 @@ protected:
     // Draws the group box; derived panels call it first and draw on top.
     void Paint() override;
     void AdjustClientRect(TRect& rect) override;
+    // The caption's accelerator gives the focus to the first child that can take it.
+    void WndProc(TMessage& message) override;
 
 private:
     void SetGroupStyleInt(int v) { SetGroupStyle(TRzGroupBoxStyle(v)); }

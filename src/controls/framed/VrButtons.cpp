@@ -180,6 +180,16 @@ void TVrPowerButton::KeyUp(TKey& key, TShiftState shift) {
     }
 }
 
+void TVrPowerButton::WndProc(TMessage& message) {
+    // The caption's accelerator clicks without toggling.
+    if (message.Msg == CM_DIALOGCHAR && Enabled() && IsAccel(QChar(char16_t(message.WParam)), Caption())) {
+        TVrCustomImageControl::Click();
+        message.Result = 1;
+        return;
+    }
+    TVrCustomImageControl::WndProc(message);
+}
+
 void TVrPowerButton::DoEnter() {
     FFocused = true;
     UpdateControl();
@@ -325,6 +335,15 @@ void TVrDemoButton::KeyUp(TKey& key, TShiftState shift) {
         TVrCustomImageControl::Click();
     }
     FPressedDown = false;
+}
+
+void TVrDemoButton::WndProc(TMessage& message) {
+    if (message.Msg == CM_DIALOGCHAR && Enabled() && IsAccel(QChar(char16_t(message.WParam)), Caption())) {
+        TVrCustomImageControl::Click();
+        message.Result = 1;
+        return;
+    }
+    TVrCustomImageControl::WndProc(message);
 }
 
 void TVrDemoButton::DoEnter() {

@@ -72,6 +72,7 @@ protected:
     void FontChanged() override;
     void TextChanged() override;
     void resizeEvent(QResizeEvent* event) override;
+    void WndProc(TMessage& message) override;
 
 private:
     void SetLayoutInt(int value) { SetLayout(TVrImageTextLayout(value)); }
@@ -158,6 +159,7 @@ protected:
     void DoExit() override;
     void EnabledChanged() override { UpdateControl(); }
     void TextChanged() override;
+    void WndProc(TMessage& message) override;
 
 private:
     void SetTextAlignmentInt(int value) { SetTextAlignment(TVrTextAlignment(value)); }

@@ -11,6 +11,12 @@ struct TMessage {
     std::intptr_t Result = 0;
 };
 
+// Messages a form sends to all of its controls: a dialog key (WParam the key code, LParam
+// the shift state) and a dialog character (WParam the character, an accelerator typed with
+// Alt). A control that acts on one sets Result to 1, which ends the round.
+constexpr unsigned CM_DIALOGCHAR = 0xB005;
+constexpr unsigned CM_DIALOGKEY = 0xB006;
+
 // Keyboard codes the controls look at (the windows' virtual-key numbers).
 using TKey = unsigned short;
 constexpr TKey VK_BACK = 0x08, VK_TAB = 0x09, VK_RETURN = 0x0D, VK_SHIFT = 0x10, VK_CONTROL = 0x11,

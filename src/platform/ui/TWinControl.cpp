@@ -89,6 +89,34 @@ void TWinControl::Broadcast(TMessage& message) {
     }
 }
 
+void TWinControl::BroadcastAll(TMessage& message) {
+    for (int i = 0; i < ControlCount(); ++i) {
+        TControl* c = Controls(i);
+        c->WndProc(message);
+        if (message.Result != 0) return;
+        if (auto* w = qobject_cast<TWinControl*>(c)) {
+            w->BroadcastAll(message);
+            if (message.Result != 0) return;
+        }
+    }
+}
+
+bool TWinControl::OfferDialogKey(int qtKey, TShiftState shift, const QString& text) {
+    TWinControl* top = this;
+    for (QWidget* w = parentWidget(); w; w = w->parentWidget())
+        if (auto* c = qobject_cast<TWinControl*>(w)) top = c;
+    TMessage message;
+    if (qtKey == Qt::Key_Return || qtKey == Qt::Key_Enter || qtKey == Qt::Key_Escape) {
+        message = TMessage{CM_DIALOGKEY, KeyCodeOf(qtKey), std::intptr_t(shift), 0};
+    } else if ((shift & ssAlt) && !text.isEmpty() && text.at(0).isPrint()) {
+        message = TMessage{CM_DIALOGCHAR, std::intptr_t(text.at(0).unicode()), std::intptr_t(shift), 0};
+    } else {
+        return false;
+    }
+    top->BroadcastAll(message);
+    return message.Result != 0;
+}
+
 void TWinControl::KeyDown(TKey& key, TShiftState shift) {
     if (OnKeyDown) OnKeyDown(this, key, shift);
 }
@@ -110,6 +138,7 @@ void TWinControl::DoExit() {
 }
 
 void TWinControl::keyPressEvent(QKeyEvent* event) {
+    if (OfferDialogKey(event->key(), ShiftStateOf(event->modifiers(), Qt::NoButton), event->text())) return;
     TKey key = KeyCodeOf(event->key());
     if (key != 0) KeyDown(key, ShiftStateOf(event->modifiers(), Qt::NoButton));
     if (key == 0 && KeyCodeOf(event->key()) != 0) return;  // swallowed

@@ -36,6 +36,8 @@ public:
     void Realign();
     // Sends the message to every control placed on this one, until one sets a result.
     void Broadcast(TMessage& message);
+    // The same through every level of controls below this one.
+    void BroadcastAll(TMessage& message);
 
     TKeyEvent OnKeyDown;
     TKeyEvent OnKeyUp;
@@ -44,6 +46,10 @@ public:
     TNotifyEvent OnExit;
 
 protected:
+    // Offers Enter and Esc to the form's controls (default and cancel buttons) and an Alt
+    // character to their accelerators before the key reaches this control; true when one
+    // took it.
+    bool OfferDialogKey(int qtKey, TShiftState shift, const QString& text);
     // Narrows the client rectangle for the aligned controls (borders, captions, ...).
     virtual void AdjustClientRect(TRect& rect) { Q_UNUSED(rect); }
     virtual void KeyDown(TKey& key, TShiftState shift);
