@@ -509,7 +509,7 @@ void TRzBmpButton::Paint() {
     }
 
     if (IsFocused && FShowFocus && !Caption().isEmpty())
-        PaintDottedFrame(c, Rect(captionRect.Left - 2, captionRect.Top - 2, captionRect.Right + 2, captionRect.Bottom + 2));
+        DrawFocusRect(c, Rect(captionRect.Left - 2, captionRect.Top - 2, captionRect.Right + 2, captionRect.Bottom + 2));
 
     Canvas().CopyRect(Rect(0, 0, w, h), c, Rect(0, 0, w, h));
 }

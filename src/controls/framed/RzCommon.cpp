@@ -52,8 +52,8 @@ TRect Shrunk(TRect r, int by, TSides sides) {
 // The groove (dark a, light b): a dark ring with a light ring one pixel to its lower right.
 TRect PaintGroove(TCanvas& canvas, const TRect& r, TColor a, TColor b, TSides sides) {
     // Corner pixels where a drawn side meets a missing one.
-    canvas.SetPixel(r.Right - 1, r.Top, (sides & sdRight) ? b : a);
-    canvas.SetPixel(r.Left, r.Bottom - 1, (sides & sdBottom) ? b : a);
+    if (sides & (sdRight | sdTop)) canvas.SetPixel(r.Right - 1, r.Top, (sides & sdRight) ? b : a);
+    if (sides & (sdBottom | sdLeft)) canvas.SetPixel(r.Left, r.Bottom - 1, (sides & sdBottom) ? b : a);
     if ((sides & sdTop) && !(sides & sdLeft)) canvas.SetPixel(r.Left, r.Top + 1, b);
     if ((sides & sdLeft) && !(sides & sdTop)) canvas.SetPixel(r.Left + 1, r.Top, b);
     if ((sides & sdBottom) && !(sides & sdRight)) canvas.SetPixel(r.Right - 1, r.Bottom - 2, a);

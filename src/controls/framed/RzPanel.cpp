@@ -543,7 +543,7 @@ void TRzCustomGroupBox::Paint() {
         FillGradient(c, Rect(r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1), gdHorizontalEnd, start, stop, 1);
         break;
     }
-    case gsUnderline: line(caption.Left, caption.Bottom - 1, caption.Right, caption.Bottom - 1, fc); break;
+    case gsUnderline: line(caption.Left, caption.Bottom, caption.Right, caption.Bottom, fc); break;
     case gsCustom: break;
     }
     if (!under.isNull()) {

@@ -30,3 +30,7 @@ void MakeMonoMask(TBitmap& mask, const TBitmap& source, TColor color);
 // the destination where the same area of the monochrome mask is white.
 void TransparentStretchBlt(TCanvas& canvas, const TRect& dest, const TBitmap& source, const TRect& sourceRect,
                            const TBitmap& mask);
+
+// The focus rectangle: every second pixel of the rectangle's edges inverted, so it shows on
+// any background (drawing it twice removes it).
+void DrawFocusRect(TCanvas& canvas, const TRect& rect);

@@ -160,6 +160,8 @@ void TCustomComboBox::SetEditText(const QString& text) {
     if (!FEdit) return;
     FSettingText = true;
     FEdit->setText(text);
+    // Text set from code shows from its start, as the windows' edit does.
+    if (!FEdit->hasFocus()) FEdit->setCursorPosition(0);
     FSettingText = false;
     Invalidate();
 }
