@@ -12,6 +12,10 @@ const QString kEllipsis = QStringLiteral("...");
 // Splits one paragraph into lines no wider than `width`, breaking between words; a word
 // wider than the line stands on a line of its own.
 QStringList WrapWords(const TCanvas& canvas, const QString& paragraph, int width) {
+    // Spaces at the end of a line take no room.
+    QString trimmed = paragraph;
+    while (trimmed.endsWith(QLatin1Char(' '))) trimmed.chop(1);
+    if (canvas.TextWidth(trimmed) <= width) return {trimmed};
     QStringList lines;
     const QStringList words = paragraph.split(QLatin1Char(' '));
     QString line;

@@ -212,6 +212,17 @@ void TCustomComboBox::PickItem(int index) {
     Select();
 }
 
+void TCustomComboBox::SetBounds(int left, int top, int width, int height) {
+    if (FStyle != csSimple) height = std::max(21, QFontMetrics(Font().ToQFont()).height() + 6);
+    TCustomControl::SetBounds(left, top, width, height);
+}
+
+void TCustomComboBox::SetFont(const TFont& font) {
+    TCustomControl::SetFont(font);
+    SetBounds(Left(), Top(), Width(), Height());
+    PlaceEdit();
+}
+
 TRect TCustomComboBox::FieldRect() const {
     return Rect(2, 2, Width() - 2 - VerticalScrollBarWidth(), Height() - 2);
 }

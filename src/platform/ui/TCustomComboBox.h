@@ -67,6 +67,9 @@ public:
     bool AutoDropDown() const { return FAutoDropDown; }
     void SetAutoDropDown(bool value) { FAutoDropDown = value; }
     int ItemHeight() const { return FItemHeight; }
+    // The drop-down styles take the height their font gives them, whatever is asked.
+    void SetBounds(int left, int top, int width, int height) override;
+    void SetFont(const TFont& font) override;
 
     // The list is shown.
     bool DroppedDown() const;

@@ -37,3 +37,40 @@ void TCustomPanel::AdjustClientRect(TRect& rect) {
     rect.Right -= FBorderWidth;
     rect.Bottom -= FBorderWidth;
 }
+
+void TPanel::SetBevelInner(TBevelCut bevel) {
+    if (bevel == FBevelInner) return;
+    FBevelInner = bevel;
+    Invalidate();
+}
+
+void TPanel::SetBevelOuter(TBevelCut bevel) {
+    if (bevel == FBevelOuter) return;
+    FBevelOuter = bevel;
+    Invalidate();
+}
+
+void TPanel::Paint() {
+    TCanvas& c = Canvas();
+    TRect r = Rect(0, 0, Width(), Height());
+    const auto bevel = [&](TBevelCut cut) {
+        if (cut == bvNone) return;
+        const TColor tl = cut == bvLowered ? clBtnShadow : cut == bvRaised ? clBtnHighlight : Color();
+        const TColor br = cut == bvLowered ? clBtnHighlight : cut == bvRaised ? clBtnShadow : Color();
+        for (int i = 0; i < BevelWidth(); ++i) {
+            c.Pen = TPen{tl, 1, psSolid, pmCopy};
+            c.MoveTo(r.Left, r.Bottom - 1);
+            c.LineTo(r.Left, r.Top);
+            c.LineTo(r.Right - 1, r.Top);
+            c.Pen.Color = br;
+            c.LineTo(r.Right - 1, r.Bottom - 1);
+            c.LineTo(r.Left - 1, r.Bottom - 1);
+            r = Rect(r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1);
+        }
+    };
+    bevel(FBevelOuter);
+    r = Rect(r.Left + BorderWidth(), r.Top + BorderWidth(), r.Right - BorderWidth(), r.Bottom - BorderWidth());
+    bevel(FBevelInner);
+    c.Brush = TBrush{Color(), bsSolid};
+    c.FillRect(r);
+}

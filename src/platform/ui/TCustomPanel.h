@@ -47,3 +47,29 @@ private:
     bool FDockSite = false;
     bool FUseDockManager = true;
 };
+
+// The framework's panel: a face in Color inside an outer and an inner bevel.
+enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
+
+class TPanel : public TCustomPanel {
+    Q_OBJECT
+    Q_PROPERTY(int BevelInner READ BevelInner WRITE SetBevelInnerInt)
+    Q_PROPERTY(int BevelOuter READ BevelOuter WRITE SetBevelOuterInt)
+public:
+    explicit TPanel(TComponent* owner) : TCustomPanel(owner) {}
+
+    TBevelCut BevelInner() const { return FBevelInner; }
+    void SetBevelInner(TBevelCut bevel);
+    TBevelCut BevelOuter() const { return FBevelOuter; }
+    void SetBevelOuter(TBevelCut bevel);
+
+protected:
+    void Paint() override;
+
+private:
+    void SetBevelInnerInt(int v) { SetBevelInner(TBevelCut(v)); }
+    void SetBevelOuterInt(int v) { SetBevelOuter(TBevelCut(v)); }
+
+    TBevelCut FBevelInner = bvNone;
+    TBevelCut FBevelOuter = bvRaised;
+};

@@ -15,6 +15,9 @@ struct TMessage {
 // the shift state) and a dialog character (WParam the character, an accelerator typed with
 // Alt). A control that acts on one sets Result to 1, which ends the round.
 constexpr unsigned CM_DIALOGCHAR = 0xB005;
+// Key messages a control can be sent (WParam the key code).
+constexpr unsigned WM_KEYDOWN = 0x0100;
+constexpr unsigned WM_KEYUP = 0x0101;
 constexpr unsigned CM_DIALOGKEY = 0xB006;
 
 // Keyboard codes the controls look at (the windows' virtual-key numbers).
