@@ -148,6 +148,19 @@ int SnapFrequencyPrintf(double hz) {
     return WholePart(t);
 }
 
+int SnapFrequencyPlain(double hz) {
+    const double p = ExactPosition(hz);
+    if (!std::isfinite(p)) return WholePart(Sprintf("%1.2f", p));
+    const int whole = std::fabs(p) < 1 ? 0 : int(std::floor(std::log10(std::fabs(p)))) + 1;
+    QString t = Sprintf("%.*f", std::clamp(15 - whole, 0, 15), p);
+    const int dot = int(t.indexOf(QLatin1Char('.')));
+    if (dot >= 0 && dot + 1 < t.size() && t[dot + 1] >= QLatin1Char('6') && t[dot + 1] <= QLatin1Char('9')) {
+        const double v = t.toDouble();
+        t = Sprintf("%.*f", std::clamp(15 - whole, 0, 15), v < 0 ? v - 1 : v + 1);
+    }
+    return WholePart(t);
+}
+
 int SnapFrequencyRunTime(double hz, QChar separator) {
     const double p = ExactPosition(hz);
     const QString first = FixedText3(p, separator);

@@ -45,6 +45,8 @@ std::optional<double> ParseGainEntry(const QString& text, bool allowComma = true
 int SnapFrequencyPrintf(double hz);
 // The same with the run-time formats (the position rounded to 3 significant digits first).
 int SnapFrequencyRunTime(double hz, QChar separator);
+// The same with the exact position written in plain decimals to 15 significant digits.
+int SnapFrequencyPlain(double hz);
 // The gain position in tenths of a setter's dB value: hundredths truncated, then tenths, one
 // step away from zero when the last digit of the hundredths is 6 to 9.
 int SnapGainTenths(double dB);
