@@ -1,5 +1,6 @@
 #include "ui/TCustomComboBox.h"
 
+#include "graphics/Frame3D.h"
 #include "ui/SystemInfo.h"
 
 #include <QApplication>
@@ -10,25 +11,6 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 #include <QWheelEvent>
-
-namespace {
-
-void Line(TCanvas& c, int x1, int y1, int x2, int y2, TColor color) {
-    c.Pen = TPen{color, 1, psSolid, pmCopy};
-    c.MoveTo(x1, y1);
-    c.LineTo(x2, y2);
-}
-
-// A one-pixel ring: top-left and bottom-right colours; returns the rectangle inside it.
-TRect Ring(TCanvas& c, const TRect& r, TColor topLeft, TColor bottomRight) {
-    Line(c, r.Left, r.Top, r.Left, r.Bottom, topLeft);
-    Line(c, r.Left, r.Top, r.Right, r.Top, topLeft);
-    Line(c, r.Right - 1, r.Top, r.Right - 1, r.Bottom, bottomRight);
-    Line(c, r.Left, r.Bottom - 1, r.Right, r.Bottom - 1, bottomRight);
-    return Rect(r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1);
-}
-
-}  // namespace
 
 TCustomComboBox::TCustomComboBox(TComponent* owner) : TCustomControl(owner) {
     SetControlStyle(csDoubleClicks | csCaptureMouse | csOpaque);
@@ -250,18 +232,18 @@ void TCustomComboBox::EraseBackground(TCanvas& c) {
     c.Brush = TBrush{Color(), bsSolid};
     c.FillRect(Rect(0, 0, w, h));
     // The sunken edge.
-    TRect r = Ring(c, Rect(0, 0, w, h), clBtnShadow, clBtnHighlight);
-    Ring(c, r, cl3DDkShadow, cl3DLight);
+    TRect r = Frame3D(c, Rect(0, 0, w, h), clBtnShadow, clBtnHighlight);
+    Frame3D(c, r, cl3DDkShadow, cl3DLight);
     // The button: raised, or pressed while the list is down.
     const int bw = VerticalScrollBarWidth();
     TRect b = Rect(w - 2 - bw, 2, w - 2, h - 2);
     const bool down = DroppedDown();
     if (FStyle != csSimple) {
         if (down) {
-            b = Ring(c, b, clBtnShadow, clBtnShadow);
+            b = Frame3D(c, b, clBtnShadow, clBtnShadow);
         } else {
-            b = Ring(c, b, cl3DLight, cl3DDkShadow);
-            b = Ring(c, b, clBtnHighlight, clBtnShadow);
+            b = Frame3D(c, b, cl3DLight, cl3DDkShadow);
+            b = Frame3D(c, b, clBtnHighlight, clBtnShadow);
         }
         c.Brush.Color = clBtnFace;
         c.FillRect(b);

@@ -1,5 +1,7 @@
 #include "ui/TCustomPanel.h"
 
+#include "graphics/Frame3D.h"
+
 TCustomPanel::TCustomPanel(TComponent* owner) : TCustomControl(owner) {
     SetBounds(0, 0, 185, 41);
     SetColor(clBtnFace);
@@ -57,16 +59,7 @@ void TPanel::Paint() {
         if (cut == bvNone) return;
         const TColor tl = cut == bvLowered ? clBtnShadow : cut == bvRaised ? clBtnHighlight : Color();
         const TColor br = cut == bvLowered ? clBtnHighlight : cut == bvRaised ? clBtnShadow : Color();
-        for (int i = 0; i < BevelWidth(); ++i) {
-            c.Pen = TPen{tl, 1, psSolid, pmCopy};
-            c.MoveTo(r.Left, r.Bottom - 1);
-            c.LineTo(r.Left, r.Top);
-            c.LineTo(r.Right - 1, r.Top);
-            c.Pen.Color = br;
-            c.LineTo(r.Right - 1, r.Bottom - 1);
-            c.LineTo(r.Left - 1, r.Bottom - 1);
-            r = Rect(r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1);
-        }
+        for (int i = 0; i < BevelWidth(); ++i) r = Frame3D(c, r, tl, br);
     };
     bevel(FBevelOuter);
     r = Rect(r.Left + BorderWidth(), r.Top + BorderWidth(), r.Right - BorderWidth(), r.Bottom - BorderWidth());

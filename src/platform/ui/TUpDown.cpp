@@ -1,5 +1,7 @@
 #include "ui/TUpDown.h"
 
+#include "graphics/Frame3D.h"
+
 #include <algorithm>
 
 TUpDown::TUpDown(TComponent* owner) : TCustomControl(owner) {
@@ -41,13 +43,7 @@ void TUpDown::Paint() {
         const TRect r = Rect(0, part * half, Width(), part == 0 ? half : Height());
         c.Brush = TBrush{clBtnFace, bsSolid};
         c.FillRect(r);
-        c.Pen = TPen{clBtnHighlight, 1, psSolid, pmCopy};
-        c.MoveTo(r.Left, r.Bottom - 1);
-        c.LineTo(r.Left, r.Top);
-        c.LineTo(r.Right - 1, r.Top);
-        c.Pen.Color = clBtnShadow;
-        c.LineTo(r.Right - 1, r.Bottom - 1);
-        c.LineTo(r.Left, r.Bottom - 1);
+        Frame3D(c, r, clBtnHighlight, clBtnShadow);
         // A small arrow: up in the top half, down in the bottom one.
         c.Brush.Color = Enabled() ? clBtnText : clGrayText;
         const int cx = r.Left + r.Width() / 2, cy = r.Top + r.Height() / 2;
