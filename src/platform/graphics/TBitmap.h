@@ -3,7 +3,10 @@
 // surfaces so that copies need no conversion) with its canvas.
 #include "graphics/TCanvas.h"
 
+#include <QByteArray>
 #include <QImage>
+
+#include <functional>
 
 class TBitmap {
 public:
@@ -23,9 +26,34 @@ public:
     // The pixels, with any drawing in progress finished.
     const QImage& Image() const;
 
+    // True when the bitmap holds no picture (no size).
+    bool Empty() const { return FImage.isNull(); }
+    // Takes a copy of another bitmap's picture (and its monochrome switch).
+    void Assign(const TBitmap& source);
+    // Takes a picture (a null image empties the bitmap).
+    void SetImage(const QImage& image);
+    // Reads a picture from a complete BMP (or other image) file's bytes; false when the
+    // bytes are no picture (the bitmap is then unchanged).
+    bool LoadFromData(const QByteArray& file);
+    // Reads the framework's bitmap stream: a 4-byte little-endian length, then a BMP file.
+    bool ReadData(const QByteArray& stream);
+
+    // A monochrome bitmap holds only black (0) and white (1) pixels. Making a colour bitmap
+    // monochrome turns the pixels of the canvas's brush colour white and all others black;
+    // making a monochrome one full-colour turns white into the brush colour and black into
+    // the canvas font's colour.
+    bool Monochrome() const { return FMonochrome; }
+    void SetMonochrome(bool monochrome);
+
+    // Called after every change of the picture (loading, resizing, drawing on the canvas).
+    std::function<void()> OnChange;
+
 private:
+    void Changed();
+
     QImage FImage;
     TCanvas FCanvas;
+    bool FMonochrome = false;
 };
 
 // An image of that size in the pixel format of bitmaps and control surfaces, filled with

@@ -300,6 +300,44 @@ void TCanvas::TextOut(int x, int y, const QString& text) {
     PenPos = {x + cell.width(), y};
 }
 
+void TCanvas::TextOutAligned(int x, int y, const QString& text, unsigned align, int escapement) {
+    if (text.isEmpty()) return;
+    if (Hook()) Hook()(*this, x, y, text);
+    QPainter* p = Begin();
+    if (!p) return;
+    const QFontMetrics& metrics = Metrics();
+    const int w = TextWidth(text);
+    const int dx = (align & TA_CENTER) == TA_CENTER ? -w / 2 : (align & TA_RIGHT) ? -w : 0;
+    const int baseline = (align & TA_BASELINE) == TA_BASELINE ? 0
+                         : (align & TA_BOTTOM)                ? -metrics.descent()
+                                                              : metrics.ascent();
+    p->save();
+    p->translate(x, y);
+    if (escapement != 0) p->rotate(-escapement / 10.0);
+    const QRect cell(dx, baseline - metrics.ascent(), w, metrics.height());
+    if (Brush.Style == bsSolid) p->fillRect(cell, ToQColor(Brush.Color));
+    p->setFont(QtFont());
+    p->setPen(ToQColor(Font.Color()));
+    p->drawText(QPoint(dx, baseline), text);
+    const QRect touched = p->transform().mapRect(cell).adjusted(-2, -2, 2, 2);
+    p->restore();
+    Changed(touched);
+}
+
+TColor TCanvas::Pixel(int x, int y) const {
+    if (!FTarget || !FTarget->rect().contains(x, y)) return clNone;
+    Release();
+    const QRgb p = FTarget->pixel(x, y);
+    return RGBColor(qRed(p), qGreen(p), qBlue(p));
+}
+
+void TCanvas::SetPixel(int x, int y, TColor color) {
+    if (!FTarget || !FTarget->rect().contains(x, y)) return;
+    Release();
+    FTarget->setPixel(x, y, ToQColor(color).rgb());
+    Changed(QRect(x, y, 1, 1));
+}
+
 const QFont& TCanvas::QtFont() const {
     if (!FFontMade || !(*FFontMade == Font)) {
         FFontMade = Font;

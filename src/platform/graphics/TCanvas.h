@@ -27,6 +27,9 @@ enum TPenMode {
 };
 enum TBrushStyle { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross };
 
+// Reference point of TCanvas::TextOutAligned (the windows' text-alignment values).
+constexpr unsigned TA_LEFT = 0, TA_RIGHT = 2, TA_CENTER = 6, TA_TOP = 0, TA_BOTTOM = 8, TA_BASELINE = 24;
+
 struct TPen {
     TColor Color = clBlack;
     int Width = 1;
@@ -74,6 +77,13 @@ public:
     void TextOut(int x, int y, const QString& text);
     int TextWidth(const QString& text) const;
     int TextHeight(const QString& text) const;
+    // Text whose reference point is (x, y) as `align` says (left, centre or right of the
+    // text; top, baseline or bottom of its cell), turned counter-clockwise by `escapement`
+    // tenths of a degree about that point. The brush fills the turned cell while solid.
+    void TextOutAligned(int x, int y, const QString& text, unsigned align, int escapement = 0);
+    // The colour of one pixel (clNone outside the image); setting one outside does nothing.
+    TColor Pixel(int x, int y) const;
+    void SetPixel(int x, int y, TColor color);
     // Copies (stretching when the sizes differ) a rectangle of another canvas's image.
     void CopyRect(const TRect& dest, TCanvas& source, const TRect& sourceRect);
 

@@ -27,12 +27,23 @@ public:
     void SetTag(int tag) { FTag = tag; }
     TComponent* Owner() const { return FOwner; }
 
+    // True while a window layout is being read into the component. EndLoading clears it and
+    // runs Loaded, where a component finishes what its properties set up.
+    bool Loading() const { return FLoading; }
+    void BeginLoading() { FLoading = true; }
+    void EndLoading() {
+        FLoading = false;
+        Loaded();
+    }
+
     // The owned component of that name (letter case ignored), or null.
     TComponent* FindComponent(const QString& name) const;
     int ComponentCount() const { return int(FComponents.size()); }
     TComponent* Components(int index) const { return FComponents.at(std::size_t(index)); }
 
 protected:
+    // Runs when a layout has been read into the component.
+    virtual void Loaded() {}
     // Deletes every component this one still owns, newest first. Call it from the
     // destructor of a class whose owned components may refer to its own members.
     void DestroyComponents();
@@ -43,6 +54,7 @@ private:
 
     TComponent* FOwner = nullptr;
     int FTag = 0;
+    bool FLoading = false;
     std::vector<TComponent*> FComponents;
     QHash<QString, TComponent*> FNames;  // lower-case name -> component
 };

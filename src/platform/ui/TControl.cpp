@@ -2,6 +2,7 @@
 
 #include "ui/TWinControl.h"
 
+#include <QEnterEvent>
 #include <QMouseEvent>
 #include <QResizeEvent>
 
@@ -63,6 +64,11 @@ void TControl::SetParent(TWinControl* parent) {
     FParent = parent;
     setParent(parent);
     setGeometry(bounds);
+    if (parent && FParentColor && FColor != parent->Color()) {
+        FColor = parent->Color();
+        ParentColorChanged();
+    }
+    if (parent && FAlign != alNone) parent->Realign();
     // Graphic controls lie below the windowed controls of the same parent.
     if (parent && !IsWindowed()) StackUnderWindowedSiblings();
     ApplyVisible();
@@ -99,7 +105,72 @@ void TControl::SetCaption(const QString& caption) {
 
 void TControl::SetColor(TColor color) {
     FColor = color;
+    FParentColor = false;
     update();
+    // Controls that take their colour from this one follow.
+    for (QObject* child : children()) {
+        auto* control = qobject_cast<TControl*>(child);
+        if (control && control->FParentColor && control->FColor != color) {
+            control->FColor = color;
+            control->ParentColorChanged();
+            control->update();
+        }
+    }
+}
+
+void TControl::SetParentColor(bool parentColor) {
+    if (parentColor == FParentColor) return;
+    FParentColor = parentColor;
+    if (parentColor && FParent && FColor != FParent->Color()) {
+        FColor = FParent->Color();
+        ParentColorChanged();
+        update();
+    }
+}
+
+void TControl::SetAlign(TAlign align) {
+    if (align == FAlign) return;
+    FAlign = align;
+    if (FParent) FParent->Realign();
+}
+
+std::intptr_t TControl::Perform(unsigned msg, std::intptr_t wParam, std::intptr_t lParam) {
+    TMessage message{msg, wParam, lParam, 0};
+    WndProc(message);
+    return message.Result;
+}
+
+void TControl::MouseEnter() {
+    if (OnMouseEnter) OnMouseEnter(this);
+}
+
+void TControl::MouseLeave() {
+    if (OnMouseLeave) OnMouseLeave(this);
+}
+
+void TControl::SetMouseInside(bool inside) {
+    if (inside == FMouseInside) return;
+    FMouseInside = inside;
+    if (inside)
+        MouseEnter();
+    else
+        MouseLeave();
+}
+
+void TControl::enterEvent(QEnterEvent* event) {
+    QWidget::enterEvent(event);
+    SetMouseInside(true);
+}
+
+void TControl::leaveEvent(QEvent* event) {
+    QWidget::leaveEvent(event);
+    // While a button is held the pointer's crossings are followed by the moves.
+    if (!FPressed) SetMouseInside(false);
+}
+
+void TControl::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange) EnabledChanged();
 }
 
 void TControl::SetFont(const TFont& font) {
@@ -146,24 +217,34 @@ void TControl::Resize() {
 void TControl::mousePressEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
     if (event->button() == Qt::LeftButton) FPressed = true;
+    SetMouseInside(rect().contains(pos));
     MouseDown(ButtonOf(event->button()), ShiftStateOf(event->modifiers(), event->buttons()), pos.x(), pos.y());
 }
 
 void TControl::mouseMoveEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
+    // The pressed control keeps the pointer (capture) and sees it leave and come back.
+    if (event->buttons() != Qt::NoButton) SetMouseInside(rect().contains(pos));
     MouseMove(ShiftStateOf(event->modifiers(), event->buttons()), pos.x(), pos.y());
 }
 
 void TControl::mouseReleaseEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
-    const bool click = event->button() == Qt::LeftButton && FPressed && rect().contains(pos);
+    const bool click =
+        event->button() == Qt::LeftButton && FPressed && rect().contains(pos) && (FControlStyle & csClickEvents);
     if (event->button() == Qt::LeftButton) FPressed = false;
     MouseUp(ButtonOf(event->button()), ShiftStateOf(event->modifiers(), event->buttons()), pos.x(), pos.y());
     if (click) Click();
+    if (event->buttons() == Qt::NoButton) SetMouseInside(rect().contains(pos));
 }
 
 void TControl::mouseDoubleClickEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
+    if (!(FControlStyle & csDoubleClicks)) {
+        // Without double clicks the second press is a press like the first.
+        mousePressEvent(event);
+        return;
+    }
     if (event->button() == Qt::LeftButton) {
         FPressed = true;
         DblClick();

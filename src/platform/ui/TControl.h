@@ -6,6 +6,7 @@
 #include "graphics/TColor.h"
 #include "graphics/TFont.h"
 #include "ui/TComponent.h"
+#include "ui/TMessage.h"
 
 #include <QWidget>
 
@@ -29,6 +30,19 @@ constexpr TCursor crDefault = 0, crNone = -1, crArrow = -2, crCross = -3, crIBea
                   crMultiDrag = -16, crSQLWait = -17, crNo = -18, crAppStart = -19, crHelp = -20,
                   crHandPoint = -21, crSizeAll = -22;
 
+// Horizontal alignment of a caption, vertical placement of a label's text.
+enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+enum TTextLayout { tlTop, tlCenter, tlBottom };
+
+// How a control is placed in its parent's client area when the parent lays its controls out.
+enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+
+// Control style flags: csClickEvents makes a left press released over the control a click,
+// csDoubleClicks turns a second quick press into a double click (without it the press is a
+// plain press again), csOpaque says the control covers its whole area.
+enum TControlStyleFlag : unsigned { csClickEvents = 1, csDoubleClicks = 2, csOpaque = 4, csCaptureMouse = 8 };
+using TControlStyle = unsigned;
+
 using TNotifyEvent = std::function<void(TComponent* sender)>;
 using TMouseEvent = std::function<void(TComponent* sender, TMouseButton button, TShiftState shift, int x, int y)>;
 using TMouseMoveEvent = std::function<void(TComponent* sender, TShiftState shift, int x, int y)>;
@@ -47,6 +61,8 @@ class TControl : public QWidget, public TComponent {
     Q_PROPERTY(TColor Color READ Color WRITE SetColor)
     Q_PROPERTY(TFont Font READ Font WRITE SetFont)
     Q_PROPERTY(int Cursor READ Cursor WRITE SetCursor)
+    Q_PROPERTY(bool ParentColor READ ParentColor WRITE SetParentColor)
+    Q_PROPERTY(int Align READ Align WRITE SetAlign)
 
 public:
     explicit TControl(TComponent* owner);
@@ -95,8 +111,30 @@ public:
     // True for controls with a window of their own (containers, edits, ...).
     virtual bool IsWindowed() const { return false; }
 
+    // Color follows the parent's Color while ParentColor is set; setting Color clears it.
+    bool ParentColor() const { return FParentColor; }
+    void SetParentColor(bool parentColor);
+    // Placement in the parent's client area; the parent lays its controls out again.
+    TAlign Align() const { return FAlign; }
+    void SetAlign(TAlign align);
+    void SetAlign(int align) { SetAlign(TAlign(align)); }
+    TControlStyle ControlStyle() const { return FControlStyle; }
+    // An opaque control paints every pixel of itself, so nothing is drawn under it first.
+    void SetControlStyle(TControlStyle style) {
+        FControlStyle = style;
+        setAttribute(Qt::WA_OpaquePaintEvent, (style & csOpaque) != 0);
+    }
+
+    // Sends a message to the control and returns its result (handled by WndProc).
+    std::intptr_t Perform(unsigned msg, std::intptr_t wParam = 0, std::intptr_t lParam = 0);
+    // True while the pointer is over the control (during a press, while it is over the
+    // pressed control's area).
+    bool MouseInControl() const { return FMouseInside; }
+
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;
+    TNotifyEvent OnMouseEnter;
+    TNotifyEvent OnMouseLeave;
     TMouseEvent OnMouseDown;
     TMouseMoveEvent OnMouseMove;
     TMouseEvent OnMouseUp;
@@ -110,12 +148,25 @@ protected:
     virtual void MouseMove(TShiftState shift, int x, int y);
     virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
     virtual void Resize();
+    // The pointer came over the control or left it; each fires its event. While a button is
+    // held on the control these follow the pointer crossing the control's edge.
+    virtual void MouseEnter();
+    virtual void MouseLeave();
+    // The control became enabled or disabled (itself or through a parent).
+    virtual void EnabledChanged() { update(); }
+    // The parent's Color changed while ParentColor is set (Color has already followed).
+    virtual void ParentColorChanged() {}
+    // Handles a message sent with Perform; the default handles none.
+    virtual void WndProc(TMessage& message) { Q_UNUSED(message); }
 
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
     // Applies Visible to the widget when it has a parent to show on.
     virtual void ApplyVisible();
@@ -132,6 +183,13 @@ private:
     TFont FFont;
     TCursor FCursor = crDefault;
     bool FPressed = false;
+    bool FParentColor = false;
+    bool FMouseInside = false;
+    TAlign FAlign = alNone;
+    TControlStyle FControlStyle = csClickEvents | csDoubleClicks | csCaptureMouse;
+
+    void SetMouseInside(bool inside);
+    friend class TWinControl;
 };
 
 // The shift state of a Qt input event's modifiers and buttons.

@@ -62,3 +62,10 @@ void TForm::closeEvent(QCloseEvent* event) {
     event->ignore();
     Close();
 }
+
+TForm* GetParentForm(const QWidget* control) {
+    TForm* form = nullptr;
+    for (QWidget* w = control ? control->parentWidget() : nullptr; w; w = w->parentWidget())
+        if (auto* f = qobject_cast<TForm*>(w)) form = f;
+    return form;
+}

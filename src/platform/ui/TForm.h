@@ -38,3 +38,6 @@ private:
     int FModalResult = mrNone;
     QEventLoop* FModalLoop = nullptr;
 };
+
+// The form a control is placed on (searched upward through its parents), or null.
+TForm* GetParentForm(const QWidget* control);

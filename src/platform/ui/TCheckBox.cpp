@@ -1,0 +1,48 @@
+#include "ui/TCheckBox.h"
+
+#include "graphics/DrawText.h"
+
+TCheckBox::TCheckBox(TComponent* owner) : TCustomControl(owner) {
+    SetBounds(0, 0, 97, 17);
+    SetTabStop(true);
+    SetColor(clBtnFace);
+}
+
+void TCheckBox::SetChecked(bool checked) {
+    if (checked == FChecked) return;
+    FChecked = checked;
+    Invalidate();
+    TCustomControl::Click();
+}
+
+void TCheckBox::Click() { SetChecked(!FChecked); }
+
+void TCheckBox::SetCaption(const QString& caption) {
+    TCustomControl::SetCaption(caption);
+    Invalidate();
+}
+
+void TCheckBox::Paint() {
+    TCanvas& c = Canvas();
+    const int size = 13;
+    const int top = (Height() - size) / 2;
+    const TRect box = Rect(0, top, size, top + size);
+    c.Brush = TBrush{Enabled() ? clWindow : clBtnFace, bsSolid};
+    c.FillRect(box);
+    c.Pen = TPen{clBtnShadow, 1, psSolid, pmCopy};
+    c.Brush.Style = bsClear;
+    c.Rectangle(box);
+    if (FChecked) {
+        c.Pen.Color = Enabled() ? clWindowText : clGrayText;
+        for (int d = 0; d < 2; ++d) {
+            c.MoveTo(3, top + 6 + d);
+            c.LineTo(5, top + 8 + d);
+            c.LineTo(10, top + 3 + d);
+        }
+    }
+    c.Font = Font();
+    if (!Enabled()) c.Font.SetColor(clGrayText);
+    TRect text = Rect(size + 4, 0, Width(), Height());
+    DrawText(c, Caption(), text, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
+    c.Brush.Style = bsSolid;
+}

@@ -1,0 +1,55 @@
+#include "ui/TUpDown.h"
+
+#include "graphics/Frame3D.h"
+
+#include <algorithm>
+
+TUpDown::TUpDown(TComponent* owner) : TCustomControl(owner) {
+    SetControlStyle(csCaptureMouse | csOpaque);
+    SetBounds(0, 0, 17, 25);
+    SetColor(clBtnFace);
+}
+
+void TUpDown::SetMin(int value) {
+    FMin = value;
+    SetPosition(FPosition);
+}
+
+void TUpDown::SetMax(int value) {
+    FMax = value;
+    SetPosition(FPosition);
+}
+
+void TUpDown::SetPosition(int value) {
+    value = std::clamp(value, std::min(FMin, FMax), std::max(FMin, FMax));
+    if (value == FPosition) return;
+    FPosition = value;
+    Invalidate();
+}
+
+void TUpDown::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+    TCustomControl::MouseDown(button, shift, x, y);
+    if (button != mbLeft || !Enabled()) return;
+    const TUDBtnType which = y < Height() / 2 ? btNext : btPrev;
+    const int before = FPosition;
+    SetPosition(which == btNext ? FPosition + 1 : FPosition - 1);
+    if (FPosition != before && OnClick) OnClick(this, which);
+}
+
+void TUpDown::Paint() {
+    TCanvas& c = Canvas();
+    const int half = Height() / 2;
+    for (int part = 0; part < 2; ++part) {
+        const TRect r = Rect(0, part * half, Width(), part == 0 ? half : Height());
+        c.Brush = TBrush{clBtnFace, bsSolid};
+        c.FillRect(r);
+        Frame3D(c, r, clBtnHighlight, clBtnShadow);
+        // A small arrow: up in the top half, down in the bottom one.
+        c.Brush.Color = Enabled() ? clBtnText : clGrayText;
+        const int cx = r.Left + r.Width() / 2, cy = r.Top + r.Height() / 2;
+        for (int i = 0; i < 3; ++i) {
+            const int y = part == 0 ? cy - 1 + i : cy + 1 - i;
+            c.FillRect(Rect(cx - i, y, cx + i + 1, y + 1));
+        }
+    }
+}

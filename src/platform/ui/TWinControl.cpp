@@ -1,0 +1,175 @@
+#include "ui/TWinControl.h"
+
+#include <QKeyEvent>
+
+TKey KeyCodeOf(int qtKey) {
+    switch (qtKey) {
+    case Qt::Key_Backspace: return VK_BACK;
+    case Qt::Key_Tab: case Qt::Key_Backtab: return VK_TAB;
+    case Qt::Key_Return: case Qt::Key_Enter: return VK_RETURN;
+    case Qt::Key_Shift: return VK_SHIFT;
+    case Qt::Key_Control: return VK_CONTROL;
+    case Qt::Key_Alt: return VK_MENU;
+    case Qt::Key_Escape: return VK_ESCAPE;
+    case Qt::Key_Space: return VK_SPACE;
+    case Qt::Key_PageUp: return VK_PRIOR;
+    case Qt::Key_PageDown: return VK_NEXT;
+    case Qt::Key_End: return VK_END;
+    case Qt::Key_Home: return VK_HOME;
+    case Qt::Key_Left: return VK_LEFT;
+    case Qt::Key_Up: return VK_UP;
+    case Qt::Key_Right: return VK_RIGHT;
+    case Qt::Key_Down: return VK_DOWN;
+    case Qt::Key_Insert: return VK_INSERT;
+    case Qt::Key_Delete: return VK_DELETE;
+    default: break;
+    }
+    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24) return TKey(0x70 + (qtKey - Qt::Key_F1));
+    if ((qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) || (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)) return TKey(qtKey);
+    return 0;
+}
+
+int TWinControl::ControlCount() const {
+    int n = 0;
+    for (QObject* child : children())
+        if (qobject_cast<TControl*>(child)) ++n;
+    return n;
+}
+
+TControl* TWinControl::Controls(int index) const {
+    for (QObject* child : children())
+        if (auto* control = qobject_cast<TControl*>(child); control && index-- == 0) return control;
+    return nullptr;
+}
+
+void TWinControl::SetTabStop(bool tabStop) {
+    FTabStop = tabStop;
+    setFocusPolicy(tabStop ? Qt::TabFocus : Qt::NoFocus);
+}
+
+void TWinControl::SetFocus() { setFocus(Qt::OtherFocusReason); }
+
+bool TWinControl::CanFocus() const {
+    for (const QWidget* w = this; w; w = w->parentWidget()) {
+        if (!w->isEnabled()) return false;
+        if (const auto* c = qobject_cast<const TControl*>(w); c && !c->Visible()) return false;
+        if (w->isWindow()) break;
+    }
+    return true;
+}
+
+void TWinControl::Realign() {
+    if (FAligning) return;
+    FAligning = true;
+    TRect r = GetClientRect();
+    AdjustClientRect(r);
+    // Top and bottom controls take full-width strips, then left and right ones take the
+    // height left between them, then client controls fill the rest.
+    for (TAlign pass : {alTop, alBottom, alLeft, alRight, alClient}) {
+        for (int i = 0; i < ControlCount(); ++i) {
+            TControl* c = Controls(i);
+            if (c->Align() != pass || !c->Visible()) continue;
+            switch (pass) {
+            case alTop: c->SetBounds(r.Left, r.Top, r.Width(), c->Height()); r.Top += c->Height(); break;
+            case alBottom: r.Bottom -= c->Height(); c->SetBounds(r.Left, r.Bottom, r.Width(), c->Height()); break;
+            case alLeft: c->SetBounds(r.Left, r.Top, c->Width(), r.Height()); r.Left += c->Width(); break;
+            case alRight: r.Right -= c->Width(); c->SetBounds(r.Right, r.Top, c->Width(), r.Height()); break;
+            case alClient: c->SetBounds(r.Left, r.Top, r.Width(), r.Height()); break;
+            case alNone: break;
+            }
+        }
+    }
+    FAligning = false;
+}
+
+void TWinControl::Broadcast(TMessage& message) {
+    for (int i = 0; i < ControlCount(); ++i) {
+        Controls(i)->WndProc(message);
+        if (message.Result != 0) return;
+    }
+}
+
+void TWinControl::BroadcastAll(TMessage& message) {
+    for (int i = 0; i < ControlCount(); ++i) {
+        TControl* c = Controls(i);
+        c->WndProc(message);
+        if (message.Result != 0) return;
+        if (auto* w = qobject_cast<TWinControl*>(c)) {
+            w->BroadcastAll(message);
+            if (message.Result != 0) return;
+        }
+    }
+}
+
+bool TWinControl::OfferDialogKey(int qtKey, TShiftState shift, const QString& text) {
+    TWinControl* top = this;
+    for (QWidget* w = parentWidget(); w; w = w->parentWidget())
+        if (auto* c = qobject_cast<TWinControl*>(w)) top = c;
+    TMessage message;
+    if (qtKey == Qt::Key_Return || qtKey == Qt::Key_Enter || qtKey == Qt::Key_Escape) {
+        message = TMessage{CM_DIALOGKEY, KeyCodeOf(qtKey), std::intptr_t(shift), 0};
+    } else if ((shift & ssAlt) && !text.isEmpty() && text.at(0).isPrint()) {
+        message = TMessage{CM_DIALOGCHAR, std::intptr_t(text.at(0).unicode()), std::intptr_t(shift), 0};
+    } else {
+        return false;
+    }
+    top->BroadcastAll(message);
+    return message.Result != 0;
+}
+
+void TWinControl::KeyDown(TKey& key, TShiftState shift) {
+    if (OnKeyDown) OnKeyDown(this, key, shift);
+}
+
+void TWinControl::KeyUp(TKey& key, TShiftState shift) {
+    if (OnKeyUp) OnKeyUp(this, key, shift);
+}
+
+void TWinControl::KeyPress(QChar& key) {
+    if (OnKeyPress) OnKeyPress(this, key);
+}
+
+void TWinControl::DoEnter() {
+    if (OnEnter) OnEnter(this);
+}
+
+void TWinControl::DoExit() {
+    if (OnExit) OnExit(this);
+}
+
+void TWinControl::keyPressEvent(QKeyEvent* event) {
+    if (OfferDialogKey(event->key(), ShiftStateOf(event->modifiers(), Qt::NoButton), event->text())) return;
+    TKey key = KeyCodeOf(event->key());
+    if (key != 0) KeyDown(key, ShiftStateOf(event->modifiers(), Qt::NoButton));
+    if (key == 0 && KeyCodeOf(event->key()) != 0) return;  // swallowed
+    // The character the key typed, as the windows send it after the key (Enter, Esc and
+    // Backspace included).
+    QChar ch;
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) ch = QChar(0x0D);
+    else if (event->key() == Qt::Key_Escape) ch = QChar(0x1B);
+    else if (event->key() == Qt::Key_Backspace) ch = QChar(0x08);
+    else if (!event->text().isEmpty() && event->text().at(0).isPrint()) ch = event->text().at(0);
+    if (!ch.isNull()) KeyPress(ch);
+}
+
+void TWinControl::keyReleaseEvent(QKeyEvent* event) {
+    // A held key repeats its presses only, as the windows do.
+    if (event->isAutoRepeat()) return;
+    TKey key = KeyCodeOf(event->key());
+    if (key != 0) KeyUp(key, ShiftStateOf(event->modifiers(), Qt::NoButton));
+}
+
+void TWinControl::focusInEvent(QFocusEvent* event) {
+    TControl::focusInEvent(event);
+    DoEnter();
+}
+
+void TWinControl::focusOutEvent(QFocusEvent* event) {
+    TControl::focusOutEvent(event);
+    DoExit();
+}
+
+void TWinControl::resizeEvent(QResizeEvent* event) {
+    TControl::resizeEvent(event);
+    Realign();
+}
