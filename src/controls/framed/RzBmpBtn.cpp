@@ -1,6 +1,7 @@
 #include "RzBmpBtn.h"
 
 #include "graphics/DrawText.h"
+#include "graphics/GdiDrawing.h"
 #include "graphics/RasterOps.h"
 #include "ui/TForm.h"
 

@@ -177,7 +177,6 @@ private:
     bool FPressed = false;
 };
 
-enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 enum TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
 
 class TCurvyEdit : public TCurvyControlPanel {

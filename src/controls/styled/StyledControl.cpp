@@ -14,18 +14,6 @@
 
 namespace {
 
-constexpr std::array<std::pair<int, Word>, 27> kKeys = {{
-    {Qt::Key_Backspace, VK_BACK}, {Qt::Key_Tab, VK_TAB},       {Qt::Key_Backtab, VK_TAB},
-    {Qt::Key_Return, VK_RETURN},  {Qt::Key_Enter, VK_RETURN},  {Qt::Key_Shift, VK_SHIFT},
-    {Qt::Key_Control, VK_CONTROL}, {Qt::Key_Escape, VK_ESCAPE}, {Qt::Key_Space, VK_SPACE},
-    {Qt::Key_PageUp, VK_PRIOR},   {Qt::Key_PageDown, VK_NEXT}, {Qt::Key_End, VK_END},
-    {Qt::Key_Home, VK_HOME},      {Qt::Key_Left, VK_LEFT},     {Qt::Key_Up, VK_UP},
-    {Qt::Key_Right, VK_RIGHT},    {Qt::Key_Down, VK_DOWN},     {Qt::Key_Insert, VK_INSERT},
-    {Qt::Key_Delete, VK_DELETE},  {Qt::Key_F1, VK_F1},         {Qt::Key_F2, VK_F1 + 1},
-    {Qt::Key_F3, VK_F1 + 2},      {Qt::Key_F4, VK_F1 + 3},     {Qt::Key_F5, VK_F1 + 4},
-    {Qt::Key_Minus, 0xBD},        {Qt::Key_Period, 0xBE},      {Qt::Key_Comma, 0xBC},
-}};
-
 TRepeatTimerFactory& Factory() {
     static TRepeatTimerFactory factory;
     return factory;
@@ -50,21 +38,6 @@ private:
 };
 
 }  // namespace
-
-Word VirtualKeyOf(int qtKey) {
-    for (const auto& [q, vk] : kKeys)
-        if (q == qtKey) return vk;
-    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return Word(qtKey);
-    if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return Word(qtKey);
-    return 0;
-}
-
-int QtKeyOf(Word key) {
-    for (const auto& [q, vk] : kKeys)
-        if (vk == key) return q;
-    if ((key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z')) return key;
-    return 0;
-}
 
 std::unique_ptr<TRepeatTimer> MakeRepeatTimer() {
     if (Factory()) return Factory()();

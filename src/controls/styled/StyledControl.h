@@ -2,10 +2,11 @@
 // The custom-control base of the styled controls: a windowed control that paints itself on a
 // canvas (double-buffered, transparent where it paints nothing, so the parent shows through),
 // takes the focus, keys and the wheel, and knows whether it holds the mouse capture. Also
-// the virtual key codes its key events carry and the repeat timer that the controls' auto-
+// the repeat timer that the controls' auto-
 // repeat uses (replaceable by a fake clock in tests).
 #include "graphics/TCanvas.h"
 #include "ui/TWinControl.h"
+#include "ui/VirtualKeys.h"
 
 #include <QImage>
 
@@ -14,15 +15,6 @@
 
 using Word = unsigned short;
 
-// Virtual key codes of the key events.
-constexpr Word VK_BACK = 0x08, VK_TAB = 0x09, VK_RETURN = 0x0D, VK_SHIFT = 0x10, VK_CONTROL = 0x11,
-               VK_ESCAPE = 0x1B, VK_SPACE = 0x20, VK_PRIOR = 0x21, VK_NEXT = 0x22, VK_END = 0x23,
-               VK_HOME = 0x24, VK_LEFT = 0x25, VK_UP = 0x26, VK_RIGHT = 0x27, VK_DOWN = 0x28,
-               VK_INSERT = 0x2D, VK_DELETE = 0x2E, VK_F1 = 0x70;
-// The virtual key of a Qt key (letters and digits are their upper-case character codes).
-Word VirtualKeyOf(int qtKey);
-// The Qt key of a virtual key (0 for none).
-int QtKeyOf(Word key);
 
 using TKeyEvent = std::function<void(TComponent* sender, Word& key, TShiftState shift)>;
 using TKeyPressEvent = std::function<void(TComponent* sender, QChar& key)>;

@@ -69,20 +69,22 @@ int DrawText(TCanvas& canvas, const QString& text, TRect& rect, unsigned format)
 
     QStringList lines;
     if (format & DT_SINGLELINE) {
-        shown.replace(QLatin1String("\r\n"), QLatin1String(" ")).replace(QLatin1Char('\n'), QLatin1Char(' '));
+        shown.replace(QLatin1String("\r\n"), QLatin1String(" "))
+            .replace(QLatin1Char('\n'), QLatin1Char(' '))
+            .replace(QLatin1Char('\r'), QLatin1Char(' '));
         lines << shown;
     } else {
-        for (const QString& paragraph : shown.split(QLatin1Char('\n'))) {
-            QString p = paragraph;
-            if (p.endsWith(QLatin1Char('\r'))) p.chop(1);
+        QString unified = shown;
+        unified.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        for (const QString& p : unified.split(QLatin1Char('\n'))) {
             if (format & DT_WORDBREAK)
                 lines << WrapWords(canvas, p, width);
             else
                 lines << p;
         }
     }
-    if (format & (DT_END_ELLIPSIS | DT_PATH_ELLIPSIS))
-        for (QString& line : lines) line = Ellipsized(canvas, line, width, !(format & DT_END_ELLIPSIS));
+    if (format & (DT_END_ELLIPSIS | DT_PATH_ELLIPSIS | DT_WORD_ELLIPSIS))
+        for (QString& line : lines) line = Ellipsized(canvas, line, std::max(0, width), (format & DT_PATH_ELLIPSIS) != 0);
 
     int textWidth = 0;
     for (const QString& line : lines) textWidth = std::max(textWidth, canvas.TextWidth(line));
@@ -104,10 +106,22 @@ int DrawText(TCanvas& canvas, const QString& text, TRect& rect, unsigned format)
         if (format & (DT_BOTTOM | DT_VCENTER)) result = top - rect.Top + textHeight;
     }
 
-    QPainter* p = canvas.Painter();
-    if (!p) return result;
+    if (!canvas.Target()) return result;
+    // Clip through the canvas, within any clip it already has.
+    const std::optional<TRect> oldClip = canvas.ClipRect();
     const bool clip = !(format & DT_NOCLIP);
-    if (clip) p->setClipRect(rect.ToQRect());
+    if (clip) {
+        TRect r = rect;
+        if (oldClip) {
+            r.Left = std::max(r.Left, oldClip->Left);
+            r.Top = std::max(r.Top, oldClip->Top);
+            r.Right = std::min(r.Right, oldClip->Right);
+            r.Bottom = std::min(r.Bottom, oldClip->Bottom);
+            r.Right = std::max(r.Right, r.Left);
+            r.Bottom = std::max(r.Bottom, r.Top);
+        }
+        canvas.SetClipRect(r);
+    }
     int y = top;
     for (const QString& line : lines) {
         const int w = canvas.TextWidth(line);
@@ -120,7 +134,10 @@ int DrawText(TCanvas& canvas, const QString& text, TRect& rect, unsigned format)
         y += lineHeight;
     }
     if (clip) {
-        if (QPainter* q = canvas.Painter()) q->setClipping(false);
+        if (oldClip)
+            canvas.SetClipRect(*oldClip);
+        else
+            canvas.ClearClipRect();
     }
     return result;
 }

@@ -84,22 +84,3 @@ void TransparentStretchBlt(TCanvas& canvas, const TRect& dest, const TBitmap& so
     });
 }
 
-void DrawFocusRect(TCanvas& canvas, const TRect& rect) {
-    QImage* target = canvas.Target();
-    if (!target || target->isNull() || rect.Width() <= 0 || rect.Height() <= 0) return;
-    canvas.Release();
-    const auto invert = [target](int x, int y) {
-        if (!target->rect().contains(x, y)) return;
-        const QRgb p = target->pixel(x, y);
-        target->setPixel(x, y, qRgb(255 - qRed(p), 255 - qGreen(p), 255 - qBlue(p)));
-    };
-    for (int x = rect.Left; x < rect.Right; x += 2) {
-        invert(x, rect.Top);
-        if (rect.Bottom - 1 > rect.Top) invert(x, rect.Bottom - 1);
-    }
-    for (int y = rect.Top + 2; y < rect.Bottom - 1; y += 2) {
-        invert(rect.Left, y);
-        if (rect.Right - 1 > rect.Left) invert(rect.Right - 1, y);
-    }
-    canvas.Changed(rect.ToQRect());
-}

@@ -31,6 +31,3 @@ void MakeMonoMask(TBitmap& mask, const TBitmap& source, TColor color);
 void TransparentStretchBlt(TCanvas& canvas, const TRect& dest, const TBitmap& source, const TRect& sourceRect,
                            const TBitmap& mask);
 
-// The focus rectangle: every second pixel of the rectangle's edges inverted, so it shows on
-// any background (drawing it twice removes it).
-void DrawFocusRect(TCanvas& canvas, const TRect& rect);

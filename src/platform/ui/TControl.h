@@ -35,7 +35,7 @@ enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 enum TTextLayout { tlTop, tlCenter, tlBottom };
 
 // How a control is placed in its parent's client area when the parent lays its controls out.
-enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
 
 // Control style flags: csClickEvents makes a left press released over the control a click,
 // csDoubleClicks turns a second quick press into a double click (without it the press is a

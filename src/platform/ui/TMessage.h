@@ -2,6 +2,8 @@
 // A window message as the framework's controls exchange it: a number and two parameters,
 // with a result the receiver may set. Controls receive them through TControl::Perform and
 // handle them in WndProc; a windowed control can broadcast one to every control it holds.
+#include "ui/VirtualKeys.h"
+
 #include <cstdint>
 
 struct TMessage {
@@ -20,9 +22,4 @@ constexpr unsigned WM_KEYDOWN = 0x0100;
 constexpr unsigned WM_KEYUP = 0x0101;
 constexpr unsigned CM_DIALOGKEY = 0xB006;
 
-// Keyboard codes the controls look at (the windows' virtual-key numbers).
-using TKey = unsigned short;
-constexpr TKey VK_BACK = 0x08, VK_TAB = 0x09, VK_RETURN = 0x0D, VK_SHIFT = 0x10, VK_CONTROL = 0x11,
-               VK_MENU = 0x12, VK_ESCAPE = 0x1B, VK_SPACE = 0x20, VK_PRIOR = 0x21, VK_NEXT = 0x22,
-               VK_END = 0x23, VK_HOME = 0x24, VK_LEFT = 0x25, VK_UP = 0x26, VK_RIGHT = 0x27, VK_DOWN = 0x28,
-               VK_INSERT = 0x2D, VK_DELETE = 0x2E, VK_F4 = 0x73;
+// Keyboard codes the controls look at: the windows' virtual-key numbers.

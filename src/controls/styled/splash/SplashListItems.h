@@ -8,6 +8,7 @@
 
 #include "graphics/TFont.h"
 #include "graphics/Types.h"
+#include "ui/TControl.h"
 
 #include <QPoint>
 
@@ -110,7 +111,6 @@ private:
     int FTop = 0, FLeft = 0;
 };
 
-enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
 
 class TAdvSplashTopLayerItem {
 public:
