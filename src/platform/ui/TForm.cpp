@@ -19,6 +19,14 @@ void TForm::SetCaption(const QString& caption) {
     setWindowTitle(caption);
 }
 
+void TForm::SetColor(TColor color) {
+    TWinControl::SetColor(color);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, ToQColor(color));
+    setPalette(pal);
+    setAutoFillBackground(true);
+}
+
 void TForm::ApplyVisible() { QWidget::setVisible(Visible()); }
 
 int TForm::ShowModal() {
