@@ -39,8 +39,9 @@ int TForm::ShowModal() {
     if (FModalResult == mrNone) loop.exec();
     if (!alive) return mrCancel;  // the form was destroyed while it was shown
     FModalLoop = nullptr;
-    setWindowModality(Qt::NonModal);
+    // Hidden while still modal, so that the application forgets it as its modal window.
     Hide();
+    setWindowModality(Qt::NonModal);
     return FModalResult;
 }
 

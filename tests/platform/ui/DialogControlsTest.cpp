@@ -11,8 +11,10 @@
 #include "ui/TStatusBar.h"
 
 #include <QLineEdit>
+#include <QApplication>
 #include <QListWidget>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -158,6 +160,23 @@ TEST(MessageBoxes, AHookAnswersInsteadOfTheBox) {
     ShowMessage("Check Time Out!");
     SetMessageBoxHook(nullptr);
     EXPECT_EQ(seen, "Unlock|Password Error!!|64;Editor|Check Time Out!|0;");
+}
+
+}  // namespace
+
+namespace {
+
+// A form that was shown modally is no longer the application's modal window once its
+// showing ends (a form left in that place would block every other window, and one deleted
+// later would leave a dangling entry).
+TEST(Forms, AModalShowingEndsItsModality) {
+    TForm form(nullptr);
+    QTimer::singleShot(0, &form, [&] {
+        EXPECT_EQ(QApplication::activeModalWidget(), &form);
+        form.SetModalResult(mrOk);
+    });
+    EXPECT_EQ(form.ShowModal(), mrOk);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 }  // namespace
