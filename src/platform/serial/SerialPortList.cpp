@@ -114,7 +114,8 @@ QString SerialPortList::OpenName(int number) {
 }
 
 int SerialPortList::ParseName(const QString& name) {
-  static const QRegularExpression pattern(QStringLiteral("^(?:\\\\\\\\\\.\\\\)?COM(\\d{1,2})$"),
+  // Every trailing digit counts ("COM123" is port 123, not 12).
+  static const QRegularExpression pattern(QStringLiteral("^(?:\\\\\\\\\\.\\\\)?COM(\\d{1,9})$"),
                                           QRegularExpression::CaseInsensitiveOption);
   const auto m = pattern.match(name);
   return m.hasMatch() ? m.captured(1).toInt() : -1;

@@ -33,7 +33,8 @@ class SerialPortList {
 
   // The name a port is opened under: "COM%d" below 10, "\\.\COM%d" from 10.
   static QString OpenName(int number);
-  // The port number in a name of either form ("COM12", "\\.\COM12"); -1 when it has none.
+  // The port number in a name of either form ("COM12", "\\.\COM12"), all its trailing
+  // digits ("COM123" gives 123); -1 when it has none.
   static int ParseName(const QString& name);
   // The device node of a port number or name; empty when no such port is present.
   static std::string DeviceFor(int number);

@@ -1,11 +1,20 @@
 #include "TTimer.h"
 
+#include "TimerClock.h"
+
 TTimer::TTimer(QObject* owner) : QObject(owner), timer_(this) {
   timer_.setTimerType(Qt::PreciseTimer);
   QObject::connect(&timer_, &QTimer::timeout, this, [this] { Tick(); });
 }
 
-TTimer::~TTimer() = default;
+TTimer::~TTimer() {
+  if (TimerClock* clock = TimerClock::Current()) clock->Forget(this);
+}
+
+bool TTimer::IsActive() const {
+  if (const TimerClock* clock = TimerClock::Current()) return clock->Remaining(*this) >= 0;
+  return timer_.isActive();
+}
 
 void TTimer::SetInterval(int ms) {
   if (ms == interval_) return;
@@ -26,7 +35,12 @@ void TTimer::SetOnTimer(TNotifyEvent handler) {
 
 void TTimer::UpdateTimer() {
   timer_.stop();
-  if (enabled_ && interval_ > 0 && onTimer_) timer_.start(interval_);
+  const bool run = enabled_ && interval_ > 0 && onTimer_;
+  if (TimerClock* clock = TimerClock::Current()) {
+    clock->Schedule(this, run);
+    return;
+  }
+  if (run) timer_.start(interval_);
 }
 
 void TTimer::Tick() {

@@ -23,9 +23,10 @@ class TTimer : public QObject {
   void SetOnTimer(TNotifyEvent handler);
 
   // Whether the underlying timer is scheduled.
-  bool IsActive() const { return timer_.isActive(); }
+  bool IsActive() const;
 
  private:
+  friend class TimerClock;
   void UpdateTimer();
   void Tick();
 

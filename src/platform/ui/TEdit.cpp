@@ -19,7 +19,27 @@ TCustomEdit::TCustomEdit(TComponent* owner) : TWinControl(owner) {
 
 QString TCustomEdit::Text() const { return FField->text(); }
 
-void TCustomEdit::SetText(const QString& text) { FField->setText(text); }
+void TCustomEdit::SetText(const QString& text) { FField->setText(Cased(text)); }
+
+QString TCustomEdit::Cased(const QString& text) const {
+    return FCharCase == ecUpperCase ? text.toUpper() : FCharCase == ecLowerCase ? text.toLower() : text;
+}
+
+void TCustomEdit::SetCharCase(TEditCharCase charCase) {
+    FCharCase = charCase;
+    if (charCase != ecNormal) FField->setText(Cased(FField->text()));
+}
+
+void TCustomEdit::SetPasswordChar(QChar ch) {
+    FPasswordChar = ch;
+    FField->setEchoMode(ch.isNull() ? QLineEdit::Normal : QLineEdit::Password);
+    FField->setStyleSheet(ch.isNull() ? QString()
+                                      : QStringLiteral("QLineEdit { lineedit-password-character: %1; }").arg(ch.unicode()));
+}
+
+void TCustomEdit::SelectAll() { FField->selectAll(); }
+
+QString TCustomEdit::SelText() const { return FField->selectedText(); }
 
 void TCustomEdit::SetMaxLength(int length) {
     // The limit holds for typing only; text set from code may be longer, as the windows' edit
@@ -88,13 +108,20 @@ bool TCustomEdit::eventFilter(QObject* watched, QEvent* event) {
             KeyDown(key, shift);
             if (key == 0) return true;
         }
-        // The field has no use for Enter and Esc; they end here.
-        if (ke->key() == Qt::Key_Return || ke->key() == Qt::Key_Enter || ke->key() == Qt::Key_Escape) return true;
+        // The field has no use for Enter and Esc; their characters (13, 27) go to KeyPress
+        // and they end here.
+        if (ke->key() == Qt::Key_Return || ke->key() == Qt::Key_Enter || ke->key() == Qt::Key_Escape) {
+            QChar ch(ke->key() == Qt::Key_Escape ? 0x1B : 0x0D);
+            KeyPress(ch);
+            return true;
+        }
         if (!ke->text().isEmpty() && ke->text().at(0).isPrint()) {
             if (FMaxLength > 0 && FField->text().size() >= FMaxLength && !FField->hasSelectedText()) return true;
             QChar ch = ke->text().at(0);
             KeyPress(ch);
             if (ch.isNull()) return true;
+            if (FNumbersOnly && !ch.isDigit()) return true;
+            if (FCharCase != ecNormal) ch = Cased(QString(ch)).at(0);
             if (ch != ke->text().at(0)) {
                 FField->insert(QString(ch));
                 Change();
@@ -111,11 +138,15 @@ bool TCustomEdit::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     case QEvent::MouseButtonPress: {
+        // The field places the caret first, then OnMouseDown runs (so a handler that selects
+        // the text keeps its selection), as the windows order them.
         auto* me = static_cast<QMouseEvent*>(event);
         const QPoint p = me->position().toPoint();
         const TMouseButton button = me->button() == Qt::RightButton ? mbRight : me->button() == Qt::MiddleButton ? mbMiddle : mbLeft;
-        MouseDown(button, ShiftStateOf(me->modifiers(), me->buttons()), p.x(), p.y());
-        return false;
+        const TShiftState shift = ShiftStateOf(me->modifiers(), me->buttons());
+        static_cast<QObject*>(FField)->event(event);
+        MouseDown(button, shift, p.x(), p.y());
+        return true;
     }
     case QEvent::FocusIn: DoEnter(); return false;
     case QEvent::FocusOut: DoExit(); return false;

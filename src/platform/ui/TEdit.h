@@ -4,9 +4,14 @@
 // OnKeyDown before the field acts on them; OnChange follows typing (not Text set from code);
 // OnExit follows the loss of the focus. A key-down message of VK_END (Perform) puts the
 // caret after the text, as the field's own End key does. MaxLength limits typing only.
+// Enter and Esc reach OnKeyPress as the characters 13 and 27.
+// CharCase turns typed and set text into upper or lower case; NumbersOnly refuses typed
+// characters other than digits; a PasswordChar shows every character as that character.
 #include "ui/TWinControl.h"
 
 class QLineEdit;
+
+enum TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
 
 class TCustomEdit : public TWinControl {
     Q_OBJECT
@@ -27,6 +32,15 @@ public:
     void SetReadOnly(bool readOnly);
     int SelStart() const;
     void SetSelStart(int start);
+    // Selects the whole text; the selected part of the text.
+    void SelectAll();
+    QString SelText() const;
+    TEditCharCase CharCase() const { return FCharCase; }
+    void SetCharCase(TEditCharCase charCase);
+    bool NumbersOnly() const { return FNumbersOnly; }
+    void SetNumbersOnly(bool numbersOnly) { FNumbersOnly = numbersOnly; }
+    QChar PasswordChar() const { return FPasswordChar; }
+    void SetPasswordChar(QChar ch);
 
     void SetColor(TColor color) override;
     void SetFont(const TFont& font) override;
@@ -46,9 +60,14 @@ private:
     void SetAlignmentInt(int v) { SetAlignment(TAlignment(v)); }
     void ApplyLook();
 
+    QString Cased(const QString& text) const;
+
     QLineEdit* FField = nullptr;
     int FMaxLength = 0;
     TAlignment FAlignment = taLeftJustify;
+    TEditCharCase FCharCase = ecNormal;
+    bool FNumbersOnly = false;
+    QChar FPasswordChar;
 };
 
 class TEdit : public TCustomEdit {

@@ -19,6 +19,14 @@ void TForm::SetCaption(const QString& caption) {
     setWindowTitle(caption);
 }
 
+void TForm::SetColor(TColor color) {
+    TWinControl::SetColor(color);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, ToQColor(color));
+    setPalette(pal);
+    setAutoFillBackground(true);
+}
+
 void TForm::ApplyVisible() { QWidget::setVisible(Visible()); }
 
 int TForm::ShowModal() {
@@ -31,8 +39,9 @@ int TForm::ShowModal() {
     if (FModalResult == mrNone) loop.exec();
     if (!alive) return mrCancel;  // the form was destroyed while it was shown
     FModalLoop = nullptr;
-    setWindowModality(Qt::NonModal);
+    // Hidden while still modal, so that the application forgets it as its modal window.
     Hide();
+    setWindowModality(Qt::NonModal);
     return FModalResult;
 }
 

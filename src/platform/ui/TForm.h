@@ -16,6 +16,8 @@ public:
     ~TForm() override;
 
     void SetCaption(const QString& caption) override;
+    // The client area shows the form's colour where no control covers it.
+    void SetColor(TColor color) override;
 
     // Shows the form modal and runs a local event loop until ModalResult becomes non-zero;
     // returns it and hides the form. Closing the window, or destroying the form while it is

@@ -136,6 +136,7 @@ TEST(SerialPortList, NamesNumbersAndDevicesFollowOneRule) {
   EXPECT_EQ(SerialPortList::OpenName(10), "\\\\.\\COM10");
   EXPECT_EQ(SerialPortList::ParseName("COM3"), 3);
   EXPECT_EQ(SerialPortList::ParseName("\\\\.\\COM12"), 12);
+  EXPECT_EQ(SerialPortList::ParseName("COM123"), 123);
   EXPECT_EQ(SerialPortList::ParseName("COMx"), -1);
   EXPECT_EQ(SerialPortList::ParseName("LPT1"), -1);
   EXPECT_EQ(SerialPortList::DeviceFor(SerialPortList::OpenName(12)), "/dev/pts/12");
