@@ -10,6 +10,7 @@
 
 #include "graphics/TFont.h"
 #include "graphics/Types.h"
+#include "timer/TRepeatTimer.h"
 
 #include <QWidget>
 
@@ -415,7 +416,7 @@ public:
 
 protected:
     virtual void DoChange();
-    void Paint(TCanvas& canvas) override;
+    void Paint() override;
     virtual void DrawSlider(TCanvas& canvas);
     virtual void DrawThumb(TCanvas& canvas);
     void DrawThumb() { update(GetThumbRect().adjusted(-1, -1, 1, 1)); }

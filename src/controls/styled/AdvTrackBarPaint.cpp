@@ -119,7 +119,8 @@ void Draw3DFrame(TCanvas& c, const QRect& rect, TColor dark, TColor light) {
     Line(c, light, l + 1, t + 1, r - 2, t + 1);
 }
 
-void TCustomTrackBar::Paint(TCanvas& canvas) {
+void TCustomTrackBar::Paint() {
+    TCanvas& canvas = Canvas();
     PaintBackground(canvas);
     if (RatingMode()) {
         PaintRating(canvas);

@@ -32,7 +32,8 @@ void TCurvyPanel::SetBorderColor(TColor value) {
     update();
 }
 
-void TCurvyPanel::Paint(TCanvas& canvas) {
+void TCurvyPanel::Paint() {
+    TCanvas& canvas = Canvas();
     TGDIPFill fill;
     const TColor color = ColorToRGB(FColor);
     fill.SetBorderColor(ColorToRGB(FBorderColor));
@@ -185,8 +186,9 @@ void TCurvyControlPanel::DrawControl(TCanvas& canvas, int index, int x, int y) c
     }
 }
 
-void TCurvyControlPanel::Paint(TCanvas& canvas) {
-    TCurvyPanel::Paint(canvas);
+void TCurvyControlPanel::Paint() {
+    TCanvas& canvas = Canvas();
+    TCurvyPanel::Paint();
     WalkControls(-1, &canvas);
 }
 

@@ -32,7 +32,7 @@ public:
 
 protected:
     virtual void ColorChanged() { repaint(); }
-    void Paint(TCanvas& canvas) override;
+    void Paint() override;
 
     int FRounding = 8;
     TColor FColor = clWindow;
@@ -128,7 +128,7 @@ protected:
     void UpdateSizes();
     void UpdateControls();
     int WalkControls(int x, TCanvas* paint, int* start = nullptr) const;
-    void Paint(TCanvas& canvas) override;
+    void Paint() override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;

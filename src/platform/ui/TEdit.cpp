@@ -83,7 +83,7 @@ bool TCustomEdit::eventFilter(QObject* watched, QEvent* event) {
         const TShiftState shift = ShiftStateOf(ke->modifiers(), Qt::NoButton);
         // Enter and Esc go to the form's default and cancel buttons first.
         if (OfferDialogKey(ke->key(), shift, ke->text())) return true;
-        TKey key = KeyCodeOf(ke->key());
+        TKey key = TKey(VirtualKeyOf(ke->key()));
         if (key != 0) {
             KeyDown(key, shift);
             if (key == 0) return true;
@@ -106,7 +106,7 @@ bool TCustomEdit::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::KeyRelease: {
         auto* ke = static_cast<QKeyEvent*>(event);
         if (ke->isAutoRepeat()) return false;
-        TKey key = KeyCodeOf(ke->key());
+        TKey key = TKey(VirtualKeyOf(ke->key()));
         if (key != 0) KeyUp(key, ShiftStateOf(ke->modifiers(), Qt::NoButton));
         return false;
     }
