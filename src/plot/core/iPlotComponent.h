@@ -189,7 +189,7 @@ public:
     // Reading a stored layout: loading set, the layout manager off and an update bracket
     // open; Loaded closes all three.
     void BeginLoad();
-    virtual void Loaded();
+    void Loaded() override;
 
     // ---- object events (the objects call these; they do nothing while loading) ----------
     void DoObjectInserted(TObject* object);
