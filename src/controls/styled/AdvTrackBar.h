@@ -8,6 +8,7 @@
 #include "GDIPicture.h"
 #include "StyledControl.h"
 
+#include "graphics/GradientDirection.h"
 #include "graphics/TFont.h"
 #include "graphics/Types.h"
 #include "timer/TRepeatTimer.h"
@@ -21,7 +22,6 @@ class TCustomTrackBar;
 
 enum TTrackBarOrientation { trHorizontal, trVertical };
 enum TMoveOnClick { mcStep, mcMove, mcMoveSlide };
-enum TGradientDirection { gdHorizontal, gdVertical, gdHorizontalInOut, gdVerticalInOut };
 enum TGDIPGradient { ggRadial, ggVertical, ggDiagonalForward, ggDiagonalBackward };
 enum TThumbShape {
     tsPointer, tsRectangle, tsRoundRect, tsRound, tsLine, tsPointerLeftUp, tsPointerRightUp, tsTriangle,

@@ -431,7 +431,9 @@ void TCustomTrackBar::DrawThumb(TCanvas& canvas) {
             p = canvas.Painter();
             p->save();
             p->setClipPath(shape.translated(0.5, 0.5));
-            DrawBandedGradient(canvas, look.color, look.colorTo, 64, r, TGradientDirection(int(t.Gradient())));
+            // The gradient kinds map in order onto the four directions.
+            DrawBandedGradient(canvas, look.color, look.colorTo, 64, r,
+                               TGradientDirection(gdHorizontal + int(t.Gradient())));
         } else {
             TGPGraphics g(p);
             GlossyFill(g, RectF(r), look, t.Gradient(), t.GradientMirror());
