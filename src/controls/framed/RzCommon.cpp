@@ -180,10 +180,7 @@ TColor AdjustColor(TColor color, int adjustment) {
 }
 
 TColor BlendColors(TColor color1, TColor color2, int weight) {
-    const TColor a = ColorToRGB(color1), b = ColorToRGB(color2);
-    const double w = double(float(weight) / 255.0f);
-    const auto mix = [w](int c1, int c2) { return RoundHalfEven(c1 * w + c2 * (1 - w)); };
-    return RGBColor(mix(GetRValue(a), GetRValue(b)), mix(GetGValue(a), GetGValue(b)), mix(GetBValue(a), GetBValue(b)));
+    return MixColors(color1, color2, double(float(weight) / 255.0f));
 }
 
 bool ColorsAreSimilar(TColor color1, TColor color2) {

@@ -72,11 +72,7 @@ void GlossyFill(TGPGraphics& g, const QRectF& r, const Look& look, TGDIPGradient
 TColor BlendColor(TColor a, TColor b, int percent) {
     if (percent >= 100) return a;
     if (percent <= 0) return b;
-    const TColor ca = ColorToRGB(a), cb = ColorToRGB(b);
-    const double k = percent / 100.0;
-    auto mix = [&](int x, int y) { return int(std::nearbyint(k * x + (1 - k) * y)); };
-    return RGBColor(mix(GetRValue(ca), GetRValue(cb)), mix(GetGValue(ca), GetGValue(cb)),
-                    mix(GetBValue(ca), GetBValue(cb)));
+    return MixColors(a, b, percent / 100.0);
 }
 
 void DrawBandedGradient(TCanvas& canvas, TColor a, TColor b, int n, const QRect& r, TGradientDirection direction) {
