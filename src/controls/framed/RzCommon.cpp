@@ -403,18 +403,10 @@ bool IsTrueTypeFont(const TFont& font) {
 QChar LastChar(const QString& text) { return text.isEmpty() ? QChar() : text.back(); }
 
 QString StripAccelerators(const QString& caption) {
-    QString out;
-    for (int i = 0; i < caption.size(); ++i) {
-        if (caption[i] == QLatin1Char('&') && i + 1 < caption.size()) {
-            if (caption[i + 1] == QLatin1Char('&')) {
-                out += QLatin1Char('&');
-                ++i;
-            }
-            continue;
-        }
-        out += caption[i];
-    }
-    return out;
+    // The text routine's rule, except that a lone "&" at the end stays.
+    qsizetype ampersands = 0;
+    while (ampersands < caption.size() && caption[caption.size() - 1 - ampersands] == QLatin1Char('&')) ++ampersands;
+    return ampersands % 2 ? StripPrefixes(caption) + QLatin1Char('&') : StripPrefixes(caption);
 }
 
 int DrawTextIn(TCanvas& canvas, const QString& text, TRect& rect, unsigned flags) {
