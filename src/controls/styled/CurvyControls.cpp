@@ -21,8 +21,8 @@ void TCurvyPanel::SetRounding(int value) {
 }
 
 void TCurvyPanel::SetColor(TColor value) {
-    if (value == FColor) return;
-    FColor = value;
+    if (value == Color()) return;
+    TStyledControl::SetColor(value);
     ColorChanged();
 }
 
@@ -35,7 +35,7 @@ void TCurvyPanel::SetBorderColor(TColor value) {
 void TCurvyPanel::Paint() {
     TCanvas& canvas = Canvas();
     TGDIPFill fill;
-    const TColor color = ColorToRGB(FColor);
+    const TColor color = ColorToRGB(Color());
     fill.SetBorderColor(ColorToRGB(FBorderColor));
     fill.SetRounding(FRounding);
     fill.SetRoundingType(rtBoth);
@@ -442,7 +442,7 @@ void TCurvyEdit::ApplyFont() {
 void TCurvyEdit::ColorChanged() {
     TCurvyControlPanel::ColorChanged();
     QPalette pal = FEdit->palette();
-    const QColor c = ToQColor(ColorToRGB(FColor));
+    const QColor c = ToQColor(ColorToRGB(Color()));
     pal.setColor(QPalette::Base, c);
     pal.setColor(QPalette::Window, c);
     FEdit->setPalette(pal);

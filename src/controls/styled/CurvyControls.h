@@ -20,7 +20,6 @@ public:
 
     int Rounding() const { return FRounding; }
     void SetRounding(int value);
-    TColor Color() const { return FColor; }
     void SetColor(TColor value) override;
     TColor BorderColor() const { return FBorderColor; }
     void SetBorderColor(TColor value);
@@ -35,7 +34,6 @@ protected:
     void Paint() override;
 
     int FRounding = 8;
-    TColor FColor = clWindow;
     TColor FShadowColor = 0xD9D9D9;
     TColor FBorderColor = clGray;
     int FIndentRight = 0, FIndentLeft = 0;
