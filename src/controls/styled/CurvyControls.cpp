@@ -316,17 +316,11 @@ void TEmptyEdit::keyReleaseEvent(QKeyEvent* event) {
     QLineEdit::keyReleaseEvent(event);
 }
 
-namespace {
-TMouseButton ButtonOf(Qt::MouseButton b) {
-    return b == Qt::RightButton ? mbRight : b == Qt::MiddleButton ? mbMiddle : mbLeft;
-}
-}  // namespace
-
 void TEmptyEdit::mousePressEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
     if (event->button() == Qt::LeftButton) FPressed = true;
     if (FOwner->OnMouseDown)
-        FOwner->OnMouseDown(FOwner, ButtonOf(event->button()), ShiftStateOf(event->modifiers(), event->buttons()),
+        FOwner->OnMouseDown(FOwner, MouseButtonOf(event->button()), ShiftStateOf(event->modifiers(), event->buttons()),
                             pos.x(), pos.y());
     QLineEdit::mousePressEvent(event);
 }
@@ -343,7 +337,7 @@ void TEmptyEdit::mouseReleaseEvent(QMouseEvent* event) {
     const bool click = event->button() == Qt::LeftButton && FPressed && rect().contains(pos);
     if (event->button() == Qt::LeftButton) FPressed = false;
     if (FOwner->OnMouseUp)
-        FOwner->OnMouseUp(FOwner, ButtonOf(event->button()), ShiftStateOf(event->modifiers(), event->buttons()),
+        FOwner->OnMouseUp(FOwner, MouseButtonOf(event->button()), ShiftStateOf(event->modifiers(), event->buttons()),
                           pos.x(), pos.y());
     QLineEdit::mouseReleaseEvent(event);
     if (click && FOwner->OnClick) FOwner->OnClick(FOwner);

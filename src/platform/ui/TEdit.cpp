@@ -113,8 +113,7 @@ bool TCustomEdit::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonPress: {
         auto* me = static_cast<QMouseEvent*>(event);
         const QPoint p = me->position().toPoint();
-        const TMouseButton button = me->button() == Qt::RightButton ? mbRight : me->button() == Qt::MiddleButton ? mbMiddle : mbLeft;
-        MouseDown(button, ShiftStateOf(me->modifiers(), me->buttons()), p.x(), p.y());
+        MouseDown(MouseButtonOf(me->button()), ShiftStateOf(me->modifiers(), me->buttons()), p.x(), p.y());
         return false;
     }
     case QEvent::FocusIn: DoEnter(); return false;
