@@ -3,7 +3,8 @@
 // platform's, which brings the canvas, focus, keys, wheel and mouse capture) that leaves
 // undrawn pixels transparent so the parent shows through, takes the focus on a click and
 // from Tab, follows the pointer without a button held, and knows whether it is being
-// designed.
+// designed. The repeat timer of the controls' auto-repeat and animations comes with it.
+#include "timer/TRepeatTimer.h"
 #include "ui/TCustomControl.h"
 #include "ui/VirtualKeys.h"
 
