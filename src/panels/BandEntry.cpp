@@ -2,6 +2,7 @@
 
 #include "QTable.h"
 #include "ValueCodecs.h"
+#include "rtl/FloatText.h"
 #include "ui/SysUtils.h"
 
 #include <algorithm>
@@ -77,9 +78,7 @@ QString FixedText3(double value, QChar separator) {
     return text.replace(QLatin1Char('.'), separator);
 }
 
-QString GeneralText(double value, QChar separator) {
-    return FloatToStrF(value, ffGeneral, 15, 0).replace(QLatin1Char('.'), separator);
-}
+QString GeneralText(double value, QChar separator) { return FloatToStr(value, separator); }
 
 double LeadingNumber(const QString& text) {
     int i = 0;

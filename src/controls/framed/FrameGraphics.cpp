@@ -193,6 +193,7 @@ void PaintGradientShape(TCanvas& canvas, const TRect& rect, TGradientDirection d
     case gdVerticalEnd:
         GradientFillRect(c, Rect(0, 0, w, h), start, stop, direction == gdHorizontalEnd);
         break;
+    default: return;  // the styled controls' directions are no shapes of these
     }
     const int left = std::min(rect.Left, rect.Right), top = std::min(rect.Top, rect.Bottom);
     BitBlt(canvas, left, top, w, h, shape, 0, 0, SRCCOPY);

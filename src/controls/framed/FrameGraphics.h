@@ -2,15 +2,11 @@
 // Drawing routines the framed controls share: bitmaps copied with one colour left out (at
 // their size, stretched, tiled or fitted), colour gradients in ten shapes, and a control's
 // parent painted under the control so the control looks transparent.
+#include "graphics/GradientDirection.h"
 #include "graphics/TBitmap.h"
 #include "graphics/TCanvas.h"
 
 #include <QWidget>
-
-enum TGradientDirection {
-    gdDiagonalUp, gdDiagonalDown, gdHorizontalEnd, gdHorizontalCenter, gdHorizontalBox,
-    gdVerticalEnd, gdVerticalCenter, gdVerticalBox, gdSquareBox, gdBigSquareBox
-};
 
 // The source area of the bitmap stretched onto `dest`, leaving out the pixels of the
 // transparent colour. The background seen through them is ANDed with the canvas's brush

@@ -180,10 +180,7 @@ TColor AdjustColor(TColor color, int adjustment) {
 }
 
 TColor BlendColors(TColor color1, TColor color2, int weight) {
-    const TColor a = ColorToRGB(color1), b = ColorToRGB(color2);
-    const double w = double(float(weight) / 255.0f);
-    const auto mix = [w](int c1, int c2) { return RoundHalfEven(c1 * w + c2 * (1 - w)); };
-    return RGBColor(mix(GetRValue(a), GetRValue(b)), mix(GetGValue(a), GetGValue(b)), mix(GetBValue(a), GetBValue(b)));
+    return MixColors(color1, color2, double(float(weight) / 255.0f));
 }
 
 bool ColorsAreSimilar(TColor color1, TColor color2) {
@@ -406,18 +403,10 @@ bool IsTrueTypeFont(const TFont& font) {
 QChar LastChar(const QString& text) { return text.isEmpty() ? QChar() : text.back(); }
 
 QString StripAccelerators(const QString& caption) {
-    QString out;
-    for (int i = 0; i < caption.size(); ++i) {
-        if (caption[i] == QLatin1Char('&') && i + 1 < caption.size()) {
-            if (caption[i + 1] == QLatin1Char('&')) {
-                out += QLatin1Char('&');
-                ++i;
-            }
-            continue;
-        }
-        out += caption[i];
-    }
-    return out;
+    // The text routine's rule, except that a lone "&" at the end stays.
+    qsizetype ampersands = 0;
+    while (ampersands < caption.size() && caption[caption.size() - 1 - ampersands] == QLatin1Char('&')) ++ampersands;
+    return ampersands % 2 ? StripPrefixes(caption) + QLatin1Char('&') : StripPrefixes(caption);
 }
 
 int DrawTextIn(TCanvas& canvas, const QString& text, TRect& rect, unsigned flags) {

@@ -146,3 +146,24 @@ private:
     int FUpdateCount = 0;
     QPointer<TRzRegIniFile> FRegIniFile;
 };
+
+// What a framed label or panel takes from its controller while the controller's frames are
+// visible, for the settings it accepts: frame style, sides and colour, colour or parent
+// colour, and border colours derived from the colour; then it repaints.
+template <class Control>
+void ApplyFrameController(Control& control, const TRzFrameController* fc, TRzFrameControllerNotifications n) {
+    if (!fc || !fc->FrameVisible()) return;
+    if (n & fcpBit(fcpFrameStyle)) control.SetBorderOuter(fc->FrameStyle());
+    if (n & fcpBit(fcpFrameSides)) control.SetBorderSides(fc->FrameSides());
+    if (n & fcpBit(fcpFrameColor)) {
+        control.SetFlatColor(fc->FrameColor());
+        control.SetFlatColorAdjustment(0);
+    }
+    if (n & fcpBit(fcpColor)) control.SetColor(fc->Color());
+    if (n & fcpBit(fcpParentColor)) control.SetParentColor(fc->ParentColor());
+    if (n & fcpBit(fcpColor)) {
+        control.SetBorderHighlight(LighterColor(control.Color(), 100));
+        control.SetBorderShadow(DarkerColor(control.Color(), 50));
+    }
+    control.Invalidate();
+}

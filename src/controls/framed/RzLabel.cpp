@@ -233,22 +233,7 @@ void TRzLabel::MouseLeave() {
 }
 
 void TRzLabel::UpdateFromFrameController() {
-    TRzFrameController* fc = FFrameController;
-    if (!fc || !fc->FrameVisible()) return;
-    const TRzFrameControllerNotifications n = FFrameControllerNotifications;
-    if (n & fcpBit(fcpFrameStyle)) SetBorderOuter(fc->FrameStyle());
-    if (n & fcpBit(fcpFrameSides)) SetBorderSides(fc->FrameSides());
-    if (n & fcpBit(fcpFrameColor)) {
-        SetFlatColor(fc->FrameColor());
-        SetFlatColorAdjustment(0);
-    }
-    if (n & fcpBit(fcpColor)) SetColor(fc->Color());
-    if (n & fcpBit(fcpParentColor)) SetParentColor(fc->ParentColor());
-    if (n & fcpBit(fcpColor)) {
-        SetBorderHighlight(LighterColor(Color(), 100));
-        SetBorderShadow(DarkerColor(Color(), 50));
-    }
-    Invalidate();
+    ApplyFrameController(*this, FFrameController, FFrameControllerNotifications);
 }
 
 void TRzLabel::DefineProperties(TFiler& filer) { TRzOldPropReader::Drop(filer, "FrameSides"); }

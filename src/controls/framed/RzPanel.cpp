@@ -350,22 +350,7 @@ void TRzCustomPanel::resizeEvent(QResizeEvent* event) {
 }
 
 void TRzCustomPanel::UpdateFromFrameController() {
-    TRzFrameController* fc = FFrameController;
-    if (!fc || !fc->FrameVisible()) return;
-    const TRzFrameControllerNotifications n = FFrameControllerNotifications;
-    if (n & fcpBit(fcpFrameStyle)) SetBorderOuter(fc->FrameStyle());
-    if (n & fcpBit(fcpFrameSides)) SetBorderSides(fc->FrameSides());
-    if (n & fcpBit(fcpFrameColor)) {
-        SetFlatColor(fc->FrameColor());
-        SetFlatColorAdjustment(0);
-    }
-    if (n & fcpBit(fcpColor)) SetColor(fc->Color());
-    if (n & fcpBit(fcpParentColor)) SetParentColor(fc->ParentColor());
-    if (n & fcpBit(fcpColor)) {
-        SetBorderHighlight(LighterColor(Color(), 100));
-        SetBorderShadow(DarkerColor(Color(), 50));
-    }
-    Invalidate();
+    ApplyFrameController(*this, FFrameController, FFrameControllerNotifications);
 }
 
 void TRzCustomPanel::DefineProperties(TFiler& filer) {

@@ -30,6 +30,7 @@
 // - Smoothing modes AntiAlias and HighQuality turn antialiasing on, every other mode off.
 // - The layer needs no start-up: Qt's paint engine is ready once the application object
 //   exists. GdiplusStartup and GdiplusShutdown are kept as no-ops for the start-up code.
+#include "graphics/DrawText.h"
 #include "graphics/TCanvas.h"
 #include "graphics/TColor.h"
 #include "graphics/TFont.h"
@@ -521,9 +522,6 @@ private:
     SmoothingMode FSmoothing = SmoothingModeDefault;
     TextRenderingHint FTextHint = TextRenderingHintSystemDefault;
 };
-
-// DrawText's one flag: measure only.
-constexpr unsigned DT_CALCRECT = 0x400;
 
 // One fill description for PaintFillParams.
 struct TGDIPFillParams {

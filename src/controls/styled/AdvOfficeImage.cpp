@@ -1,7 +1,5 @@
 #include "AdvOfficeImage.h"
 
-#include <QEnterEvent>
-
 TAdvOfficeImage::TAdvOfficeImage(TComponent* owner) : TGraphicControl(owner) {
     FIPicture.OnChange = [this](TGDIPGraphic*) { Invalidate(); };
     SetBounds(0, 0, 128, 128);
@@ -59,16 +57,14 @@ void TAdvOfficeImage::PaintPicture(TCanvas& canvas) {
     }
 }
 
-void TAdvOfficeImage::enterEvent(QEnterEvent* event) {
-    TGraphicControl::enterEvent(event);
+void TAdvOfficeImage::MouseEnter() {
     if (Designing) return;
     FMouseInControl = true;
-    if (OnMouseEnter) OnMouseEnter(this);
+    TGraphicControl::MouseEnter();
 }
 
-void TAdvOfficeImage::leaveEvent(QEvent* event) {
-    TGraphicControl::leaveEvent(event);
+void TAdvOfficeImage::MouseLeave() {
     if (Designing) return;
     FMouseInControl = false;
-    if (OnMouseLeave) OnMouseLeave(this);
+    TGraphicControl::MouseLeave();
 }

@@ -19,6 +19,7 @@ public:
     void SetCenter(bool value);
     bool Stretch() const { return FStretch; }
     void SetStretch(bool value);
+    // The pointer is over the control (never while designing).
     bool MouseInControl() const { return FMouseInControl; }
     // Set while the control is being designed: an empty control shows a dotted frame.
     bool Designing = false;
@@ -27,14 +28,12 @@ public:
     // Where the picture goes at its natural size (Stretch off).
     QPoint PicturePos() const;
 
-    TNotifyEvent OnMouseEnter;
-    TNotifyEvent OnMouseLeave;
-
 protected:
     void Paint() override;
     virtual void PaintPicture(TCanvas& canvas);
-    void enterEvent(QEnterEvent* event) override;
-    void leaveEvent(QEvent* event) override;
+    // The pointer's entry and exit, ignored while designing.
+    void MouseEnter() override;
+    void MouseLeave() override;
 
 private:
     int FOffSet = 4;

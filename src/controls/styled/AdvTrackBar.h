@@ -8,8 +8,10 @@
 #include "GDIPicture.h"
 #include "StyledControl.h"
 
+#include "graphics/GradientDirection.h"
 #include "graphics/TFont.h"
 #include "graphics/Types.h"
+#include "timer/TRepeatTimer.h"
 
 #include <QWidget>
 
@@ -20,7 +22,6 @@ class TCustomTrackBar;
 
 enum TTrackBarOrientation { trHorizontal, trVertical };
 enum TMoveOnClick { mcStep, mcMove, mcMoveSlide };
-enum TGradientDirection { gdHorizontal, gdVertical, gdHorizontalInOut, gdVerticalInOut };
 enum TGDIPGradient { ggRadial, ggVertical, ggDiagonalForward, ggDiagonalBackward };
 enum TThumbShape {
     tsPointer, tsRectangle, tsRoundRect, tsRound, tsLine, tsPointerLeftUp, tsPointerRightUp, tsTriangle,
@@ -415,7 +416,7 @@ public:
 
 protected:
     virtual void DoChange();
-    void Paint(TCanvas& canvas) override;
+    void Paint() override;
     virtual void DrawSlider(TCanvas& canvas);
     virtual void DrawThumb(TCanvas& canvas);
     void DrawThumb() { update(GetThumbRect().adjusted(-1, -1, 1, 1)); }

@@ -72,11 +72,7 @@ void GlossyFill(TGPGraphics& g, const QRectF& r, const Look& look, TGDIPGradient
 TColor BlendColor(TColor a, TColor b, int percent) {
     if (percent >= 100) return a;
     if (percent <= 0) return b;
-    const TColor ca = ColorToRGB(a), cb = ColorToRGB(b);
-    const double k = percent / 100.0;
-    auto mix = [&](int x, int y) { return int(std::nearbyint(k * x + (1 - k) * y)); };
-    return RGBColor(mix(GetRValue(ca), GetRValue(cb)), mix(GetGValue(ca), GetGValue(cb)),
-                    mix(GetBValue(ca), GetBValue(cb)));
+    return MixColors(a, b, percent / 100.0);
 }
 
 void DrawBandedGradient(TCanvas& canvas, TColor a, TColor b, int n, const QRect& r, TGradientDirection direction) {
@@ -119,7 +115,8 @@ void Draw3DFrame(TCanvas& c, const QRect& rect, TColor dark, TColor light) {
     Line(c, light, l + 1, t + 1, r - 2, t + 1);
 }
 
-void TCustomTrackBar::Paint(TCanvas& canvas) {
+void TCustomTrackBar::Paint() {
+    TCanvas& canvas = Canvas();
     PaintBackground(canvas);
     if (RatingMode()) {
         PaintRating(canvas);
@@ -430,7 +427,9 @@ void TCustomTrackBar::DrawThumb(TCanvas& canvas) {
             p = canvas.Painter();
             p->save();
             p->setClipPath(shape.translated(0.5, 0.5));
-            DrawBandedGradient(canvas, look.color, look.colorTo, 64, r, TGradientDirection(int(t.Gradient())));
+            // The gradient kinds map in order onto the four directions.
+            DrawBandedGradient(canvas, look.color, look.colorTo, 64, r,
+                               TGradientDirection(gdHorizontal + int(t.Gradient())));
         } else {
             TGPGraphics g(p);
             GlossyFill(g, RectF(r), look, t.Gradient(), t.GradientMirror());

@@ -21,8 +21,8 @@ void TCurvyPanel::SetRounding(int value) {
 }
 
 void TCurvyPanel::SetColor(TColor value) {
-    if (value == FColor) return;
-    FColor = value;
+    if (value == Color()) return;
+    TStyledControl::SetColor(value);
     ColorChanged();
 }
 
@@ -32,9 +32,10 @@ void TCurvyPanel::SetBorderColor(TColor value) {
     update();
 }
 
-void TCurvyPanel::Paint(TCanvas& canvas) {
+void TCurvyPanel::Paint() {
+    TCanvas& canvas = Canvas();
     TGDIPFill fill;
-    const TColor color = ColorToRGB(FColor);
+    const TColor color = ColorToRGB(Color());
     fill.SetBorderColor(ColorToRGB(FBorderColor));
     fill.SetRounding(FRounding);
     fill.SetRoundingType(rtBoth);
@@ -185,8 +186,9 @@ void TCurvyControlPanel::DrawControl(TCanvas& canvas, int index, int x, int y) c
     }
 }
 
-void TCurvyControlPanel::Paint(TCanvas& canvas) {
-    TCurvyPanel::Paint(canvas);
+void TCurvyControlPanel::Paint() {
+    TCanvas& canvas = Canvas();
+    TCurvyPanel::Paint();
     WalkControls(-1, &canvas);
 }
 
@@ -314,17 +316,11 @@ void TEmptyEdit::keyReleaseEvent(QKeyEvent* event) {
     QLineEdit::keyReleaseEvent(event);
 }
 
-namespace {
-TMouseButton ButtonOf(Qt::MouseButton b) {
-    return b == Qt::RightButton ? mbRight : b == Qt::MiddleButton ? mbMiddle : mbLeft;
-}
-}  // namespace
-
 void TEmptyEdit::mousePressEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
     if (event->button() == Qt::LeftButton) FPressed = true;
     if (FOwner->OnMouseDown)
-        FOwner->OnMouseDown(FOwner, ButtonOf(event->button()), ShiftStateOf(event->modifiers(), event->buttons()),
+        FOwner->OnMouseDown(FOwner, MouseButtonOf(event->button()), ShiftStateOf(event->modifiers(), event->buttons()),
                             pos.x(), pos.y());
     QLineEdit::mousePressEvent(event);
 }
@@ -341,7 +337,7 @@ void TEmptyEdit::mouseReleaseEvent(QMouseEvent* event) {
     const bool click = event->button() == Qt::LeftButton && FPressed && rect().contains(pos);
     if (event->button() == Qt::LeftButton) FPressed = false;
     if (FOwner->OnMouseUp)
-        FOwner->OnMouseUp(FOwner, ButtonOf(event->button()), ShiftStateOf(event->modifiers(), event->buttons()),
+        FOwner->OnMouseUp(FOwner, MouseButtonOf(event->button()), ShiftStateOf(event->modifiers(), event->buttons()),
                           pos.x(), pos.y());
     QLineEdit::mouseReleaseEvent(event);
     if (click && FOwner->OnClick) FOwner->OnClick(FOwner);
@@ -440,7 +436,7 @@ void TCurvyEdit::ApplyFont() {
 void TCurvyEdit::ColorChanged() {
     TCurvyControlPanel::ColorChanged();
     QPalette pal = FEdit->palette();
-    const QColor c = ToQColor(ColorToRGB(FColor));
+    const QColor c = ToQColor(ColorToRGB(Color()));
     pal.setColor(QPalette::Base, c);
     pal.setColor(QPalette::Window, c);
     FEdit->setPalette(pal);

@@ -20,7 +20,6 @@ public:
 
     int Rounding() const { return FRounding; }
     void SetRounding(int value);
-    TColor Color() const { return FColor; }
     void SetColor(TColor value) override;
     TColor BorderColor() const { return FBorderColor; }
     void SetBorderColor(TColor value);
@@ -32,10 +31,9 @@ public:
 
 protected:
     virtual void ColorChanged() { repaint(); }
-    void Paint(TCanvas& canvas) override;
+    void Paint() override;
 
     int FRounding = 8;
-    TColor FColor = clWindow;
     TColor FShadowColor = 0xD9D9D9;
     TColor FBorderColor = clGray;
     int FIndentRight = 0, FIndentLeft = 0;
@@ -128,7 +126,7 @@ protected:
     void UpdateSizes();
     void UpdateControls();
     int WalkControls(int x, TCanvas* paint, int* start = nullptr) const;
-    void Paint(TCanvas& canvas) override;
+    void Paint() override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;

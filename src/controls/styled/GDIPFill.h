@@ -7,8 +7,9 @@
 #include "AdvGDIP.h"
 #include "GDIPicture.h"
 
+#include "rtl/Exception.h"
+
 #include <functional>
-#include <stdexcept>
 
 enum TFillRoundingType { rtNone, rtTop, rtBottom, rtBoth, rtLeft, rtRight };
 enum TShadowType { stRightBottom, stBottom, stSurround };
@@ -180,11 +181,6 @@ private:
 // The clipboard format of fill descriptors.
 inline const char* const kFillClipboardFormat = "GDI+ Fill";
 
-// The conversion error of hexadecimal picture texts.
-class EConvertError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 // Two upper-case hexadecimal digits per byte.
 QString BytesToHex(const QByteArray& bytes);
 // Pairs of digits (either letter case) to bytes; an odd last character is ignored.

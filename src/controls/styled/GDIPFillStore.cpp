@@ -1,7 +1,7 @@
 // Saving and loading fill descriptors: ini sections and the clipboard.
 #include "GDIPFill.h"
 
-#include "ini/TIniFile.h"
+#include "text/TIniFile.h"
 
 #include <QBuffer>
 #include <QClipboard>

@@ -29,7 +29,7 @@ public:
     explicit TRTFLabel(TComponent* owner);
     ~TRTFLabel() override;
 
-    void Loaded();
+    void Loaded() override;
     QString RichText() const { return FRichtext; }
     void SetRichText(const QString& text);
     bool Transparent() const { return FTransparent; }

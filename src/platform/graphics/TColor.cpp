@@ -1,6 +1,7 @@
 #include "graphics/TColor.h"
 
 #include <array>
+#include <cmath>
 
 namespace {
 
@@ -51,4 +52,11 @@ QColor ToQColor(TColor color) {
     const TColor rgb = ColorToRGB(color);
     if (rgb & 0xFF000000u) return QColor(0, 0, 0);  // clNone, clDefault
     return QColor(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb));
+}
+
+TColor MixColors(TColor a, TColor b, double weight) {
+    const TColor ca = ColorToRGB(a), cb = ColorToRGB(b);
+    const auto mix = [weight](int x, int y) { return int(std::nearbyint(x * weight + y * (1 - weight))); };
+    return RGBColor(mix(GetRValue(ca), GetRValue(cb)), mix(GetGValue(ca), GetGValue(cb)),
+                    mix(GetBValue(ca), GetBValue(cb)));
 }

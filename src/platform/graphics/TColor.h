@@ -83,3 +83,7 @@ TColor ColorToRGB(TColor color);
 
 // The opaque Qt colour of a resolved colour (clNone and clDefault give black).
 QColor ToQColor(TColor color);
+
+// The two colours mixed (system colours resolved): each channel weight·a + (1 − weight)·b,
+// rounded ties to even.
+TColor MixColors(TColor a, TColor b, double weight);

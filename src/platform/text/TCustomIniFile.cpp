@@ -1,6 +1,6 @@
 #include "text/TCustomIniFile.h"
 
-
+#include <climits>
 
 bool TCustomIniFile::SectionExists(const QString& section) const {
     return ReadSections().contains(section, Qt::CaseInsensitive);
@@ -11,16 +11,18 @@ bool TCustomIniFile::ValueExists(const QString& section, const QString& name) co
 }
 
 int TCustomIniFile::ReadInteger(const QString& section, const QString& name, int fallback) const {
-    QString text = ReadString(section, name, QString()).trimmed();
+    const QString text = ReadString(section, name, QString()).trimmed();
     bool ok = false;
-    int value = 0;
+    qlonglong value = 0;
     if (text.startsWith(QLatin1Char('$')))
-        value = text.mid(1).toInt(&ok, 16);
+        value = text.mid(1).toLongLong(&ok, 16);
     else if (text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive))
-        value = text.mid(2).toInt(&ok, 16);
+        value = text.mid(2).toLongLong(&ok, 16);
     else
-        value = text.toInt(&ok, 10);
-    return ok ? value : fallback;
+        value = text.toLongLong(&ok, 10);
+    // Values above the signed range are 32-bit patterns (colours written unsigned).
+    if (!ok || value < INT_MIN || value > qlonglong(UINT_MAX)) return fallback;
+    return int(static_cast<unsigned>(value));
 }
 
 void TCustomIniFile::WriteInteger(const QString& section, const QString& name, int value) {

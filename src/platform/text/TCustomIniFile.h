@@ -17,7 +17,8 @@ public:
     virtual bool ValueExists(const QString& section, const QString& name) const;
     virtual QString ReadString(const QString& section, const QString& name, const QString& fallback) const = 0;
     virtual void WriteString(const QString& section, const QString& name, const QString& value) = 0;
-    // Decimal, or hexadecimal with "$" or "0x"; the default when the text is no number.
+    // Decimal, or hexadecimal with "$" or "0x"; the default when the text is no 32-bit number
+    // (values up to 4294967295 are read as their 32-bit pattern).
     virtual int ReadInteger(const QString& section, const QString& name, int fallback) const;
     virtual void WriteInteger(const QString& section, const QString& name, int value);
     // Any non-zero integer is true; written as "1" or "0".

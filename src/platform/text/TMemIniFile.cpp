@@ -19,6 +19,13 @@ TMemIniFile::TMemIniFile(const QString& fileName, TIniEncoding encoding) : FFile
         text = QString::fromUtf8(bytes);
     else
         text = AnsiCodec::ToUnicode(bytes.toStdString());
+    Parse(text);
+}
+
+void TMemIniFile::SetText(const QString& text) { Parse(text); }
+
+void TMemIniFile::Parse(const QString& text) {
+    FSections.clear();
     Section* current = nullptr;
     for (QString line : text.split(QLatin1Char('\n'))) {
         line = line.trimmed();

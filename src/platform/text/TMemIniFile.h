@@ -26,14 +26,17 @@ public:
     // Writes the whole file; false when it cannot be written.
     void UpdateFile() override;
     bool Save() const;
-    // The file's text as it would be written.
+    // The file's text as it would be written, and the store read from such a text (what was
+    // in it before is gone).
     QString Text() const;
+    virtual void SetText(const QString& text);
 
 private:
     struct Section {
         QString name;
         std::vector<std::pair<QString, QString>> values;
     };
+    void Parse(const QString& text);
     Section* Find(const QString& section);
     const Section* Find(const QString& section) const;
 

@@ -10,14 +10,6 @@
 
 namespace {
 
-TMouseButton ButtonOf(Qt::MouseButton button) {
-    switch (button) {
-    case Qt::RightButton: return mbRight;
-    case Qt::MiddleButton: return mbMiddle;
-    default: return mbLeft;
-    }
-}
-
 Qt::CursorShape CursorShapeOf(TCursor cursor) {
     switch (cursor) {
     case crNone: return Qt::BlankCursor;
@@ -42,6 +34,14 @@ Qt::CursorShape CursorShapeOf(TCursor cursor) {
 }
 
 }  // namespace
+
+TMouseButton MouseButtonOf(Qt::MouseButton button) {
+    switch (button) {
+    case Qt::RightButton: return mbRight;
+    case Qt::MiddleButton: return mbMiddle;
+    default: return mbLeft;
+    }
+}
 
 TShiftState ShiftStateOf(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons) {
     TShiftState s = 0;
@@ -218,7 +218,7 @@ void TControl::mousePressEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
     if (event->button() == Qt::LeftButton) FPressed = true;
     SetMouseInside(rect().contains(pos));
-    MouseDown(ButtonOf(event->button()), ShiftStateOf(event->modifiers(), event->buttons()), pos.x(), pos.y());
+    MouseDown(MouseButtonOf(event->button()), ShiftStateOf(event->modifiers(), event->buttons()), pos.x(), pos.y());
 }
 
 void TControl::mouseMoveEvent(QMouseEvent* event) {
@@ -233,7 +233,7 @@ void TControl::mouseReleaseEvent(QMouseEvent* event) {
     const bool click =
         event->button() == Qt::LeftButton && FPressed && rect().contains(pos) && (FControlStyle & csClickEvents);
     if (event->button() == Qt::LeftButton) FPressed = false;
-    MouseUp(ButtonOf(event->button()), ShiftStateOf(event->modifiers(), event->buttons()), pos.x(), pos.y());
+    MouseUp(MouseButtonOf(event->button()), ShiftStateOf(event->modifiers(), event->buttons()), pos.x(), pos.y());
     if (click) Click();
     if (event->buttons() == Qt::NoButton) SetMouseInside(rect().contains(pos));
 }
@@ -249,7 +249,7 @@ void TControl::mouseDoubleClickEvent(QMouseEvent* event) {
         FPressed = true;
         DblClick();
     }
-    MouseDown(ButtonOf(event->button()), ShiftStateOf(event->modifiers(), event->buttons()) | ssDouble, pos.x(),
+    MouseDown(MouseButtonOf(event->button()), ShiftStateOf(event->modifiers(), event->buttons()) | ssDouble, pos.x(),
               pos.y());
 }
 

@@ -194,3 +194,5 @@ private:
 
 // The shift state of a Qt input event's modifiers and buttons.
 TShiftState ShiftStateOf(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons);
+// The button of a Qt mouse event (any other than the right and middle ones counts as left).
+TMouseButton MouseButtonOf(Qt::MouseButton button);

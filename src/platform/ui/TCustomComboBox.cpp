@@ -345,31 +345,6 @@ void TCustomComboBox::HideList(bool accept) {
     Invalidate();
 }
 
-bool TCustomComboBox::DoMouseWheel(TShiftState shift, int delta, QPoint pos) {
-    bool handled = false;
-    if (OnMouseWheel) OnMouseWheel(this, shift, delta, pos, handled);
-    if (handled || delta == 0) return handled;
-    return delta < 0 ? DoMouseWheelDown(shift, pos) : DoMouseWheelUp(shift, pos);
-}
-
-bool TCustomComboBox::DoMouseWheelDown(TShiftState shift, QPoint pos) {
-    bool handled = false;
-    if (OnMouseWheelDown) OnMouseWheelDown(this, shift, pos, handled);
-    return handled;
-}
-
-bool TCustomComboBox::DoMouseWheelUp(TShiftState shift, QPoint pos) {
-    bool handled = false;
-    if (OnMouseWheelUp) OnMouseWheelUp(this, shift, pos, handled);
-    return handled;
-}
-
-void TCustomComboBox::wheelEvent(QWheelEvent* event) {
-    DoMouseWheel(ShiftStateOf(event->modifiers(), event->buttons()), event->angleDelta().y(),
-                 event->position().toPoint());
-    event->accept();
-}
-
 void TCustomComboBox::CharTyped(QChar& ch) {
     if (ch.isNull() || EditStyle()) return;
     const int index = FindString(QString(ch), FItemIndex);
@@ -401,15 +376,12 @@ void TCustomComboBox::KeyDown(TKey& key, TShiftState shift) {
 }
 
 void TCustomComboBox::keyPressEvent(QKeyEvent* event) {
-    TKey key = KeyCodeOf(event->key());
+    const TKey code = TKey(VirtualKeyOf(event->key()));
+    TKey key = code;
     const TShiftState shift = ShiftStateOf(event->modifiers(), Qt::NoButton);
     if (key != 0) KeyDown(key, shift);
-    if (key == 0 && KeyCodeOf(event->key()) != 0) return;
-    QChar ch;
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) ch = QChar(0x0D);
-    else if (event->key() == Qt::Key_Escape) ch = QChar(0x1B);
-    else if (event->key() == Qt::Key_Backspace) ch = QChar(0x08);
-    else if (!event->text().isEmpty() && event->text().at(0).isPrint()) ch = event->text().at(0);
+    if (key == 0 && code != 0) return;
+    QChar ch = KeyCharOf(event->key(), event->text());
     if (ch.isNull()) return;
     CharTyped(ch);
 }
@@ -429,7 +401,7 @@ bool TCustomComboBox::eventFilter(QObject* watched, QEvent* event) {
             auto* ke = static_cast<QKeyEvent*>(event);
             const TShiftState shift = ShiftStateOf(ke->modifiers(), Qt::NoButton);
             if (EditKeyDown(ke->key(), shift)) return true;
-            TKey key = KeyCodeOf(ke->key());
+            TKey key = TKey(VirtualKeyOf(ke->key()));
             if (key != 0) {
                 KeyDown(key, shift);
                 if (key == 0) return true;

@@ -18,10 +18,6 @@ class QListWidget;
 
 enum TComboBoxStyle { csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable };
 
-using TMouseWheelEvent =
-    std::function<void(TComponent* sender, TShiftState shift, int wheelDelta, QPoint mousePos, bool& handled)>;
-using TMouseWheelUpDownEvent = std::function<void(TComponent* sender, TShiftState shift, QPoint mousePos, bool& handled)>;
-
 class TCustomComboBox : public TCustomControl {
     Q_OBJECT
     Q_PROPERTY(int Style READ Style WRITE SetStyleInt)
@@ -93,9 +89,6 @@ public:
     TNotifyEvent OnDropDown;
     TNotifyEvent OnCloseUp;
     TNotifyEvent OnSelect;
-    TMouseWheelEvent OnMouseWheel;
-    TMouseWheelUpDownEvent OnMouseWheelDown;
-    TMouseWheelUpDownEvent OnMouseWheelUp;
 
 protected:
     virtual void Change();
@@ -107,10 +100,6 @@ protected:
     virtual void SelEndCancel() {}
     // An item with attached data is being deleted.
     virtual void DeleteItem(void* object) { Q_UNUSED(object); }
-    // The wheel: OnMouseWheel first, then the step for the direction; true when handled.
-    virtual bool DoMouseWheel(TShiftState shift, int delta, QPoint pos);
-    virtual bool DoMouseWheelDown(TShiftState shift, QPoint pos);
-    virtual bool DoMouseWheelUp(TShiftState shift, QPoint pos);
     // A typed character in the list styles, after KeyPress: selects the next item that
     // begins with it. A derived box may take the character over before that.
     virtual void CharTyped(QChar& ch);
@@ -133,7 +122,6 @@ protected:
     void KeyDown(TKey& key, TShiftState shift) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
-    void wheelEvent(QWheelEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -1,7 +1,9 @@
 #include "ui/TCustomControl.h"
 
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 TCustomControl::TCustomControl(TComponent* owner) : TWinControl(owner), FCanvas(&FSurface) {}
 
@@ -33,4 +35,39 @@ void TCustomControl::paintEvent(QPaintEvent* event) {
     FCanvas.Release();
     QPainter p(this);
     for (const QRect& r : event->region()) p.drawImage(r.topLeft(), FSurface, r);
+}
+
+bool TCustomControl::DoMouseWheel(TShiftState shift, int delta, QPoint pos) {
+    bool handled = false;
+    if (OnMouseWheel) OnMouseWheel(this, shift, delta, pos, handled);
+    if (handled || delta == 0) return handled;
+    return delta < 0 ? DoMouseWheelDown(shift, pos) : DoMouseWheelUp(shift, pos);
+}
+
+bool TCustomControl::DoMouseWheelDown(TShiftState shift, QPoint pos) {
+    bool handled = false;
+    if (OnMouseWheelDown) OnMouseWheelDown(this, shift, pos, handled);
+    return handled;
+}
+
+bool TCustomControl::DoMouseWheelUp(TShiftState shift, QPoint pos) {
+    bool handled = false;
+    if (OnMouseWheelUp) OnMouseWheelUp(this, shift, pos, handled);
+    return handled;
+}
+
+void TCustomControl::wheelEvent(QWheelEvent* event) {
+    // A wheel the control does not handle goes on to its parent.
+    event->setAccepted(DoMouseWheel(ShiftStateOf(event->modifiers(), event->buttons()), event->angleDelta().y(),
+                                    event->position().toPoint()));
+}
+
+void TCustomControl::mousePressEvent(QMouseEvent* event) {
+    FMouseCapture = true;
+    TWinControl::mousePressEvent(event);
+}
+
+void TCustomControl::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->buttons() == Qt::NoButton) FMouseCapture = false;
+    TWinControl::mouseReleaseEvent(event);
 }

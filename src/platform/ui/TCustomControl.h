@@ -5,10 +5,19 @@
 // solid brush of its colour. The canvas draws on an image the size of the control that
 // starts each repaint transparent, so whatever a control leaves undrawn shows what lies
 // behind it. A paint never asks for another.
+//
+// It also raises the mouse-wheel events (a wheel it does not handle goes on to its parent)
+// and knows whether it holds the mouse capture (a button pressed on it and not yet
+// released).
 #include "graphics/TCanvas.h"
 #include "ui/TWinControl.h"
 
 #include <QImage>
+#include <QPoint>
+
+using TMouseWheelEvent =
+    std::function<void(TComponent* sender, TShiftState shift, int wheelDelta, QPoint mousePos, bool& handled)>;
+using TMouseWheelUpDownEvent = std::function<void(TComponent* sender, TShiftState shift, QPoint mousePos, bool& handled)>;
 
 class TCustomControl : public TWinControl {
     Q_OBJECT
@@ -19,17 +28,31 @@ public:
     // The control's canvas; it draws on the control's image while Paint runs.
     TCanvas& Canvas() { return FCanvas; }
     bool Painting() const { return FPainting; }
+    // A mouse button was pressed on the control and not all are released yet.
+    bool MouseCapture() const { return FMouseCapture; }
+
+    TMouseWheelEvent OnMouseWheel;
+    TMouseWheelUpDownEvent OnMouseWheelDown;
+    TMouseWheelUpDownEvent OnMouseWheelUp;
 
 protected:
     // Erases the background before Paint: fills the control with Color. A control that
     // paints its whole area, or shows its parent, overrides it.
     virtual void EraseBackground(TCanvas& canvas);
     virtual void Paint() {}
+    // The wheel: OnMouseWheel first, then the step for the direction; true when handled.
+    virtual bool DoMouseWheel(TShiftState shift, int delta, QPoint pos);
+    virtual bool DoMouseWheelDown(TShiftState shift, QPoint pos);
+    virtual bool DoMouseWheelUp(TShiftState shift, QPoint pos);
 
     void paintEvent(QPaintEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     QImage FSurface;
     TCanvas FCanvas;
     bool FPainting = false;
+    bool FMouseCapture = false;
 };

@@ -103,7 +103,7 @@ bool TCustomEdit::eventFilter(QObject* watched, QEvent* event) {
         const TShiftState shift = ShiftStateOf(ke->modifiers(), Qt::NoButton);
         // Enter and Esc go to the form's default and cancel buttons first.
         if (OfferDialogKey(ke->key(), shift, ke->text())) return true;
-        TKey key = KeyCodeOf(ke->key());
+        TKey key = TKey(VirtualKeyOf(ke->key()));
         if (key != 0) {
             KeyDown(key, shift);
             if (key == 0) return true;
@@ -133,7 +133,7 @@ bool TCustomEdit::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::KeyRelease: {
         auto* ke = static_cast<QKeyEvent*>(event);
         if (ke->isAutoRepeat()) return false;
-        TKey key = KeyCodeOf(ke->key());
+        TKey key = TKey(VirtualKeyOf(ke->key()));
         if (key != 0) KeyUp(key, ShiftStateOf(ke->modifiers(), Qt::NoButton));
         return false;
     }
@@ -142,10 +142,9 @@ bool TCustomEdit::eventFilter(QObject* watched, QEvent* event) {
         // the text keeps its selection), as the windows order them.
         auto* me = static_cast<QMouseEvent*>(event);
         const QPoint p = me->position().toPoint();
-        const TMouseButton button = me->button() == Qt::RightButton ? mbRight : me->button() == Qt::MiddleButton ? mbMiddle : mbLeft;
         const TShiftState shift = ShiftStateOf(me->modifiers(), me->buttons());
         static_cast<QObject*>(FField)->event(event);
-        MouseDown(button, shift, p.x(), p.y());
+        MouseDown(MouseButtonOf(me->button()), shift, p.x(), p.y());
         return true;
     }
     case QEvent::FocusIn: DoEnter(); return false;

@@ -2,33 +2,6 @@
 
 #include <QKeyEvent>
 
-TKey KeyCodeOf(int qtKey) {
-    switch (qtKey) {
-    case Qt::Key_Backspace: return VK_BACK;
-    case Qt::Key_Tab: case Qt::Key_Backtab: return VK_TAB;
-    case Qt::Key_Return: case Qt::Key_Enter: return VK_RETURN;
-    case Qt::Key_Shift: return VK_SHIFT;
-    case Qt::Key_Control: return VK_CONTROL;
-    case Qt::Key_Alt: return VK_MENU;
-    case Qt::Key_Escape: return VK_ESCAPE;
-    case Qt::Key_Space: return VK_SPACE;
-    case Qt::Key_PageUp: return VK_PRIOR;
-    case Qt::Key_PageDown: return VK_NEXT;
-    case Qt::Key_End: return VK_END;
-    case Qt::Key_Home: return VK_HOME;
-    case Qt::Key_Left: return VK_LEFT;
-    case Qt::Key_Up: return VK_UP;
-    case Qt::Key_Right: return VK_RIGHT;
-    case Qt::Key_Down: return VK_DOWN;
-    case Qt::Key_Insert: return VK_INSERT;
-    case Qt::Key_Delete: return VK_DELETE;
-    default: break;
-    }
-    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24) return TKey(0x70 + (qtKey - Qt::Key_F1));
-    if ((qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) || (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)) return TKey(qtKey);
-    return 0;
-}
-
 int TWinControl::ControlCount() const {
     int n = 0;
     for (QObject* child : children())
@@ -44,7 +17,17 @@ TControl* TWinControl::Controls(int index) const {
 
 void TWinControl::SetTabStop(bool tabStop) {
     FTabStop = tabStop;
-    setFocusPolicy(tabStop ? Qt::TabFocus : Qt::NoFocus);
+    ApplyFocusPolicy();
+}
+
+void TWinControl::SetClickFocus(bool clickFocus) {
+    FClickFocus = clickFocus;
+    ApplyFocusPolicy();
+}
+
+void TWinControl::ApplyFocusPolicy() {
+    if (FTabStop) setFocusPolicy(FClickFocus ? Qt::StrongFocus : Qt::TabFocus);
+    else setFocusPolicy(FClickFocus ? Qt::ClickFocus : Qt::NoFocus);
 }
 
 void TWinControl::SetFocus() { setFocus(Qt::OtherFocusReason); }
@@ -107,7 +90,7 @@ bool TWinControl::OfferDialogKey(int qtKey, TShiftState shift, const QString& te
         if (auto* c = qobject_cast<TWinControl*>(w)) top = c;
     TMessage message;
     if (qtKey == Qt::Key_Return || qtKey == Qt::Key_Enter || qtKey == Qt::Key_Escape) {
-        message = TMessage{CM_DIALOGKEY, KeyCodeOf(qtKey), std::intptr_t(shift), 0};
+        message = TMessage{CM_DIALOGKEY, VirtualKeyOf(qtKey), std::intptr_t(shift), 0};
     } else if ((shift & ssAlt) && !text.isEmpty() && text.at(0).isPrint()) {
         message = TMessage{CM_DIALOGCHAR, std::intptr_t(text.at(0).unicode()), std::intptr_t(shift), 0};
     } else {
@@ -139,23 +122,19 @@ void TWinControl::DoExit() {
 
 void TWinControl::keyPressEvent(QKeyEvent* event) {
     if (OfferDialogKey(event->key(), ShiftStateOf(event->modifiers(), Qt::NoButton), event->text())) return;
-    TKey key = KeyCodeOf(event->key());
+    const TKey code = TKey(VirtualKeyOf(event->key()));
+    TKey key = code;
     if (key != 0) KeyDown(key, ShiftStateOf(event->modifiers(), Qt::NoButton));
-    if (key == 0 && KeyCodeOf(event->key()) != 0) return;  // swallowed
-    // The character the key typed, as the windows send it after the key (Enter, Esc and
-    // Backspace included).
-    QChar ch;
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) ch = QChar(0x0D);
-    else if (event->key() == Qt::Key_Escape) ch = QChar(0x1B);
-    else if (event->key() == Qt::Key_Backspace) ch = QChar(0x08);
-    else if (!event->text().isEmpty() && event->text().at(0).isPrint()) ch = event->text().at(0);
+    if (key == 0 && code != 0) return;  // swallowed
+    // The character the key typed, as the windows send it after the key.
+    QChar ch = KeyCharOf(event->key(), event->text());
     if (!ch.isNull()) KeyPress(ch);
 }
 
 void TWinControl::keyReleaseEvent(QKeyEvent* event) {
     // A held key repeats its presses only, as the windows do.
     if (event->isAutoRepeat()) return;
-    TKey key = KeyCodeOf(event->key());
+    TKey key = TKey(VirtualKeyOf(event->key()));
     if (key != 0) KeyUp(key, ShiftStateOf(event->modifiers(), Qt::NoButton));
 }
 

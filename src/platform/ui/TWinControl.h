@@ -25,7 +25,7 @@ public:
     bool TabStop() const { return FTabStop; }
     void SetTabStop(bool tabStop);
     // Gives the control the keyboard focus.
-    void SetFocus();
+    virtual void SetFocus();
     bool Focused() const { return hasFocus(); }
     // Visible and enabled, with every parent, so it can take the focus.
     bool CanFocus() const;
@@ -46,6 +46,9 @@ public:
     TNotifyEvent OnExit;
 
 protected:
+    // Whether a click on the control gives it the focus (by default only the control's own
+    // code does, with SetFocus); Tab reaches it while TabStop is set either way.
+    void SetClickFocus(bool clickFocus);
     // Offers Enter and Esc to the form's controls (default and cancel buttons) and an Alt
     // character to their accelerators before the key reaches this control; true when one
     // took it.
@@ -66,9 +69,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void ApplyFocusPolicy();
+
     bool FTabStop = false;
+    bool FClickFocus = false;
     bool FAligning = false;
 };
-
-// The key code of a Qt key (0 for keys without one).
-TKey KeyCodeOf(int qtKey);

@@ -4,7 +4,7 @@
 
 int VirtualKeyOf(int qtKey) {
     if ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) || (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)) return qtKey;
-    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12) return VK_F1 + (qtKey - Qt::Key_F1);
+    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24) return VK_F1 + (qtKey - Qt::Key_F1);
     switch (qtKey) {
     case Qt::Key_Backspace: return VK_BACK;
     case Qt::Key_Tab:
@@ -32,4 +32,12 @@ int VirtualKeyOf(int qtKey) {
     case Qt::Key_Period: return VK_OEM_PERIOD;
     default: return 0;
     }
+}
+
+QChar KeyCharOf(int qtKey, const QString& text) {
+    if (qtKey == Qt::Key_Return || qtKey == Qt::Key_Enter) return QChar(0x0D);
+    if (qtKey == Qt::Key_Escape) return QChar(0x1B);
+    if (qtKey == Qt::Key_Backspace) return QChar(0x08);
+    if (!text.isEmpty() && text.at(0).isPrint()) return text.at(0);
+    return QChar();
 }

@@ -4,10 +4,8 @@
 #include "core/iPropertyText.h"
 #include "rtl/Exception.h"
 #include "text/AnsiCodec.h"
-#include "ui/VirtualKeys.h"
 
 #include <QFile>
-#include <QKeyEvent>
 #include <QPainter>
 
 struct TiComponent::UserInput {
@@ -38,9 +36,9 @@ const TiPublishedClass& TiComponent::Published() {
 
 const TiPublishedClass& TiComponent::PublishedClass() const { return Published(); }
 
-TiComponent::TiComponent(TComponent* owner) : TWinControl(owner) {
+TiComponent::TiComponent(TComponent* owner) : TCustomControl(owner) {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setFocusPolicy(Qt::ClickFocus);
+    SetClickFocus(true);
     FLastUpdate = TiUpdateObject::Global().Now();
     TFont errorFont = FErrorFont.Font();
     errorFont.SetColor(255);
@@ -64,7 +62,7 @@ void TiComponent::SetAutoFrameRate(bool value) {
 void TiComponent::SetUpdateFrameRate(int value) { SetIntegerProperty(value, FUpdateFrameRate, 1); }
 
 void TiComponent::SetEnabled(bool value) {
-    TWinControl::SetEnabled(value);
+    TCustomControl::SetEnabled(value);
     BackGroundChange();
 }
 
@@ -335,41 +333,45 @@ void TiComponent::iDoKillFocus() {
 void TiComponent::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     UserInput input(*this);
     iMouseDown(button, shift, x, y);
-    TWinControl::MouseDown(button, shift, x, y);
+    TCustomControl::MouseDown(button, shift, x, y);
 }
 
 void TiComponent::MouseMove(TShiftState shift, int x, int y) {
     UserInput input(*this);
     iMouseMove(shift, x, y);
-    TWinControl::MouseMove(shift, x, y);
+    TCustomControl::MouseMove(shift, x, y);
 }
 
 void TiComponent::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
     UserInput input(*this);
     iMouseUp(button, shift, x, y);
-    TWinControl::MouseUp(button, shift, x, y);
+    TCustomControl::MouseUp(button, shift, x, y);
 }
 
 void TiComponent::DblClick() {
     UserInput input(*this);
     iDoubleClick();
-    TWinControl::DblClick();
+    TCustomControl::DblClick();
 }
 
-void TiComponent::KeyDown(int& key, TShiftState shift) {
+void TiComponent::KeyDown(TKey& key, TShiftState shift) {
     UserInput input(*this);
+    int code = key;
     try {
-        iKeyDown(key, shift);
+        iKeyDown(code, shift);
     } catch (const Exception&) {
     }
+    key = TKey(code);
 }
 
-void TiComponent::KeyUp(int& key, TShiftState shift) {
+void TiComponent::KeyUp(TKey& key, TShiftState shift) {
     UserInput input(*this);
+    int code = key;
     try {
-        iKeyUp(key, shift);
+        iKeyUp(code, shift);
     } catch (const Exception&) {
     }
+    key = TKey(code);
 }
 
 void TiComponent::KeyPress(QChar& key) {
@@ -380,27 +382,12 @@ void TiComponent::KeyPress(QChar& key) {
     }
 }
 
-void TiComponent::keyPressEvent(QKeyEvent* event) {
-    int key = VirtualKeyOf(event->key());
-    const TShiftState shift = ShiftStateOf(event->modifiers(), Qt::NoButton);
-    KeyDown(key, shift);
-    if (!event->text().isEmpty()) {
-        QChar c = event->text().front();
-        KeyPress(c);
-    }
-}
-
-void TiComponent::keyReleaseEvent(QKeyEvent* event) {
-    int key = VirtualKeyOf(event->key());
-    KeyUp(key, ShiftStateOf(event->modifiers(), Qt::NoButton));
-}
-
 void TiComponent::focusInEvent(QFocusEvent* event) {
-    TWinControl::focusInEvent(event);
+    TCustomControl::focusInEvent(event);
     iDoSetFocus();
 }
 
 void TiComponent::focusOutEvent(QFocusEvent* event) {
-    TWinControl::focusOutEvent(event);
+    TCustomControl::focusOutEvent(event);
     iDoKillFocus();
 }

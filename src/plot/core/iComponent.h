@@ -10,7 +10,7 @@
 #include "core/iPublishedClass.h"
 #include "core/iUpdateObject.h"
 #include "graphics/TBitmap.h"
-#include "ui/TWinControl.h"
+#include "ui/TCustomControl.h"
 
 #include <QImage>
 
@@ -23,7 +23,7 @@ using TiPaintEvent = std::function<void(TObject* Sender, TCanvas& Canvas)>;
 using TiChangeProtectedEvent = std::function<void(TObject* Sender, const QString& PropertyName)>;
 using TiRequestEditEvent = std::function<void(TObject* Sender, const QString& PropertyName, bool& Allowed)>;
 
-class TiComponent : public TWinControl, public TiPersistent, public IiUpdateClient {
+class TiComponent : public TCustomControl, public TiPersistent, public IiUpdateClient {
 public:
     explicit TiComponent(TComponent* owner);
     ~TiComponent() override;
@@ -146,13 +146,12 @@ protected:
     void MouseMove(TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     void DblClick() override;
-    virtual void KeyDown(int& key, TShiftState shift);
-    virtual void KeyUp(int& key, TShiftState shift);
-    virtual void KeyPress(QChar& key);
+    void KeyDown(TKey& key, TShiftState shift) override;
+    void KeyUp(TKey& key, TShiftState shift) override;
+    void KeyPress(QChar& key) override;
 
+    // Paints through PaintOffScreen (the control's own pass, not the canvas's Paint).
     void paintEvent(QPaintEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void keyReleaseEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 

@@ -374,11 +374,6 @@ void TiPlotComponent::SetDataViewZHorz(int value) { FMaster->LayoutManager()->Da
 int TiPlotComponent::DataViewZVert() const { return FMaster->LayoutManager()->DataViewVert()->ZOrder(); }
 void TiPlotComponent::SetDataViewZVert(int value) { FMaster->LayoutManager()->DataViewVert()->SetZOrder(value); }
 
-void TiPlotComponent::SetTabStop(bool value) {
-    FTabStop = value;
-    setFocusPolicy(value ? Qt::StrongFocus : Qt::ClickFocus);
-}
-
 // ---- object events --------------------------------------------------------------------
 
 namespace {

@@ -189,7 +189,7 @@ public:
     // Reading a stored layout: loading set, the layout manager off and an update bracket
     // open; Loaded closes all three.
     void BeginLoad();
-    virtual void Loaded();
+    void Loaded() override;
 
     // ---- object events (the objects call these; they do nothing while loading) ----------
     void DoObjectInserted(TObject* object);
@@ -335,8 +335,6 @@ public:
     void SetDataViewZHorz(int value);
     int DataViewZVert() const;
     void SetDataViewZVert(int value);
-    bool TabStop() const { return FTabStop; }
-    void SetTabStop(bool v);
     int TabOrder() const { return FTabOrder; }
     void SetTabOrder(int v) { FTabOrder = v; }
 
@@ -448,7 +446,6 @@ private:
     TColor FBackGroundGradientStartColor = clBlue;
     TColor FBackGroundGradientStopColor = clBlack;
     TiFillDirection FBackGroundGradientDirection = ifdTopBottom;
-    bool FTabStop = false;
     int FTabOrder = 0;
 
     // Paint-pass state: the visible side lists, the layer list and the collision list.

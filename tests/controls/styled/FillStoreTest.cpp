@@ -1,7 +1,7 @@
 #include "GDIPFill.h"
 #include "StyledTestSupport.h"
 
-#include "ini/TIniFile.h"
+#include "text/TIniFile.h"
 
 #include <gtest/gtest.h>
 

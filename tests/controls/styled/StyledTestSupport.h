@@ -3,6 +3,8 @@
 // the repeat timers, and pixel helpers.
 #include "StyledControl.h"
 
+#include "timer/TRepeatTimer.h"
+
 #include <QBuffer>
 #include <QByteArray>
 #include <QColor>

@@ -6,12 +6,12 @@
 #include "AdvTrackBar.h"
 #include "GDIPFill.h"
 #include "GDIPPictureContainer.h"
-#include "StyledControl.h"
 #include "splash/SplashItems.h"
 #include "splash/SplashListItems.h"
 #include "splash/SplashProgress.h"
 #include "splash/SplashWindow.h"
 
+#include "timer/TRepeatTimer.h"
 #include "ui/TForm.h"
 
 #include <QObject>
@@ -29,7 +29,7 @@ public:
     QObject* Object() override { return this; }
 
     // After the layout has loaded: program texts, then Show when AutoShow is set.
-    void Loaded();
+    void Loaded() override;
     void Show();
     // X and Y do not affect the placement.
     void Show(int x, int y);

@@ -5,9 +5,9 @@
 // position animation and a moving glow.
 #include "AdvTrackBar.h"
 #include "GDIPFill.h"
-#include "StyledControl.h"
 
 #include "graphics/TFont.h"
+#include "timer/TRepeatTimer.h"
 #include "ui/TGraphicControl.h"
 
 #include <functional>
