@@ -10,6 +10,7 @@
 #include "HidTestSupport.h"
 #include "TJvHidDeviceReadThread.h"
 #include "messages/MessageTarget.h"
+#include "thread/HappensBefore.h"
 
 namespace {
 
@@ -37,6 +38,9 @@ class UnplugBeforeHandOver : public QObject {
  public:
   explicit UnplugBeforeHandOver(TJvHidDevice* dev) : dev_(dev) {}
   bool eventFilter(QObject*, QEvent* e) override {
+    // An application filter sees a posted message before its target does: take over the
+    // poster's order here too, before the event is read.
+    HappensAfter(e);
     if (e->type() == MessageTarget::EventType() && handOvers++ == 0) dev_->DoUnplug();
     return false;
   }
