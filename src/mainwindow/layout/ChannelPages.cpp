@@ -75,6 +75,8 @@ void BuildBandTable(TfmMain& form, TWinControl* frame, int ch) {
   table->SetBypassBackColor(clSilver);
   table->SetParentColor(true);
   table->SetBounds(-11, output ? -20 : -14, 536, 270);
+  // Its window exists once the layout is loaded, before the captions are set.
+  table->CreateWnd();
   const int bands = output ? 9 : 8;
   // Each button covers its row's number (the table's rows start 23 pixels down).
   const int rowHeight = output ? 26 : 29;
@@ -135,7 +137,8 @@ void BuildCutFilters(TfmMain& form, TWinControl* frame, int ch) {
              QLatin1String(c.caption), Font(9, kText, true), taCenter);
     AddFader(form, frame, QStringLiteral("is") + stem + QStringLiteral("Freq") + s, ch, x + 30, 26, 26, 115, 0, 300,
              c.position, 15, Thumbs::B, false);
-    AddValueBox(form, frame, QStringLiteral("cvd") + stem + QStringLiteral("Freq") + s, ch, x + 14, 144, 58,
+    // 6 pixels wider than the stored 58, so that "20.16KHz" is not clipped in the substitute font.
+    AddValueBox(form, frame, QStringLiteral("cvd") + stem + QStringLiteral("Freq") + s, ch, x + 11, 144, 64,
                 QLatin1String(c.text), true);
     AddLabel(form, frame, QStringLiteral("lb") + stem + QStringLiteral("Slop") + s, ch, x, 172, 86,
              QStringLiteral("Slope"), small, taCenter);
@@ -158,7 +161,7 @@ void BuildOverlayToggles(TfmMain& form, TWinControl* frame, int ch) {
                             output ? 260 : 176, 22, kFrame);
   g->SetBorderOuter(fsNone);
   const int first = output ? 2 : 0, last = output ? 7 : 1;
-  int x = output ? 2 : 60;
+  int x = 2;
   for (int other = first; other <= last; ++other) {
     if (other == ch) continue;
     const QString label = output ? QString::number(other - 1) : QString(QChar('A' + other));
@@ -179,10 +182,6 @@ void BuildOverlayToggles(TfmMain& form, TWinControl* frame, int ch) {
       }
     };
     x += 52;
-  }
-  if (!output) {
-    AddLabel(form, g, QStringLiteral("lbFftShowCh") + s, ch, 4, 4, 54, QStringLiteral("Overlay"),
-             Font(8, kDimText, true));
   }
 }
 
