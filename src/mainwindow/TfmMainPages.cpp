@@ -221,5 +221,7 @@ void TfmMain::FormResize(TComponent*) {
     rzgMain->Hide();
     rzgMain->Show();
   }
-  for (int ch = 0; ch < kChannels; ++ch) PlaceDelayIndicator(ch);
+  // Not while the window is still being made (its image does not exist yet).
+  if (FUnitControl)
+    for (int ch = 0; ch < kChannels; ++ch) PlaceDelayIndicator(ch);
 }

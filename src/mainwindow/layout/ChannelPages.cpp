@@ -68,13 +68,14 @@ void BuildBandTable(TfmMain& form, TWinControl* frame, int ch) {
   table->SetName(QStringLiteral("peqPeq") + s);
   table->SetTag(ch);
   table->SetParent(panel);
+  // Sized first, so that its rows are laid out once.
+  table->SetBounds(-11, output ? -20 : -14, 536, 270);
   table->SetChannelNumber(output ? 9 : 8);
   table->SetUpdownVisable(false);
   table->SetLabelColor(clBackground);
   table->SetEditBackColor(clWhite);
   table->SetBypassBackColor(clSilver);
   table->SetParentColor(true);
-  table->SetBounds(-11, output ? -20 : -14, 536, 270);
   // Its window exists once the layout is loaded, before the captions are set.
   table->CreateWnd();
   const int bands = output ? 9 : 8;
