@@ -177,8 +177,8 @@ void TfmMain::FormCreate(TComponent*) {
       raise();
     activateWindow();
   });
+  // The rest of the creation still runs; the entry then ends without showing the window.
   FGaveWay = FInstanceServer->AnotherRunning();
-  if (FGaveWay) QApplication::setQuitOnLastWindowClosed(true);
   // 3. Unit ID 1.
   SetDeviceId(1);
   // 4. No band dragged; the Gain page; Out1 and InA on the dynamics pages.

@@ -7,6 +7,7 @@
 #include "RzLabel.h"
 #include "RzPanel.h"
 #include "TfmMain.h"
+#include "core/TransferCurvePlotLayout.h"
 #include "core/iXYPlot.h"
 
 #include <array>
@@ -59,7 +60,7 @@ void BuildCompPage(TfmMain& form) {
   TRzGroupBox* g = AddGroup(form, form.rzgMain, QStringLiteral("rzgFftComp"), 8, 0, 0, kFrameWidth, kGraphHeight);
   AddLabel(form, g, QStringLiteral("lbCompName"), 0, 70, 10, 538, QStringLiteral("Out 1  Compressor"),
            Font(10, kHeading, true), taCenter);
-  form.ipComp = AddTransferPlot(form, g, QStringLiteral("ipComp"), 70, 35, 620, 230, -100, -100);
+  form.ipComp = AddTransferPlot(form, g, kCompPlotPlacement);
   constexpr std::array<const char*, 9> stems = {"lbLimitCompOut", "lbClipCompOut", "lb12CompOut",
                                                 "lb5CompOut",     "lb0CompOut",    "lbN5CompOut",
                                                 "lbN15CompOut",   "lbN30CompOut",  "lbN60CompOut"};
@@ -104,7 +105,7 @@ void BuildGatePage(TfmMain& form) {
   TRzGroupBox* g = AddGroup(form, form.rzgMain, QStringLiteral("rzgFftGate"), 12, 0, 0, kFrameWidth, kGraphHeight);
   AddLabel(form, g, QStringLiteral("lbGateName"), 0, 70, 10, 856, QStringLiteral("In A  Gate"),
            Font(10, kHeading, true), taCenter);
-  form.ipGate = AddTransferPlot(form, g, QStringLiteral("ipGate"), 70, 40, 904, 230, -100, -100);
+  form.ipGate = AddTransferPlot(form, g, kGatePlotPlacement);
   constexpr std::array<const char*, 9> stems = {"lbClipGateIn", "lb12GateIn",  "lb5GateIn",
                                                 "lb0GateIn",    "lbN5GateIn",  "lbN15GateIn",
                                                 "lbN20GateIn",  "lbN30GateIn", "lbN60GateIn"};

@@ -4,7 +4,6 @@
 #include "CurvyControls.h"
 #include "LMyFFTDrawPhase.h"
 #include "LProgressBar.h"
-#include "MyPEQAllpass.h"
 #include "RzBmpBtn.h"
 #include "RzComboBox.h"
 #include "RzLabel.h"
@@ -319,14 +318,10 @@ LMyFFTDrawPhase* AddGraph(TfmMain& form, TWinControl* parent, const QString& nam
   return graph;
 }
 
-TiXYPlot* AddTransferPlot(TfmMain& form, TWinControl* parent, const QString& name, int left, int top, int width,
-                          int height, double, double) {
+TiXYPlot* AddTransferPlot(TfmMain& form, TWinControl* parent, const TransferCurvePlotPlacement& placement) {
   auto* plot = new TiXYPlot(&form);
-  plot->SetName(name);
+  plot->SetName(QLatin1String(placement.name));
   plot->SetParent(parent);
-  const TransferCurvePlotPlacement placement{name == QLatin1String("ipComp") ? kCompPlotPlacement.name
-                                                                             : kGatePlotPlacement.name,
-                                             left, top, width, height};
   ApplyTransferCurvePlotLayout(*plot, placement);
   return plot;
 }
