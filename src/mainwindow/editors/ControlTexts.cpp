@@ -63,6 +63,12 @@ QString DelayText(int samples, int unit)
     }
 }
 
+QString DelayLineText(int pictureLeft)
+{
+    constexpr int kLineStart = 40, kPixelsPerDash = 6, kMaxDashes = 132;
+    return QString(std::clamp((pictureLeft - kLineStart) / kPixelsPerDash, 0, kMaxDashes), QLatin1Char('-'));
+}
+
 QString EqFreqText(double hz)
 {
     if (hz >= 1000)

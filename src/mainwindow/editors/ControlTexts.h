@@ -20,6 +20,9 @@ QString CompRatioText(int ratioIndex);
 QString KneeText(int knee);
 // A delay in samples in the display unit (0 ms, 1 m, 2 ft): "1.000ms", "0.344m", "1.127ft".
 QString DelayText(int samples, int unit);
+// The dash line of a delay picture at `pictureLeft`: one dash per 6 pixels right of the
+// line's start at 40, at most 132.
+QString DelayLineText(int pictureLeft);
 // The selected EQ band's boxes: frequency (" 19.7Hz", "1.00KHz"), gain code ("-12.0dB",
 // "+0.0dB") and Q index ("0.40").
 QString EqFreqText(double hz);
