@@ -19,23 +19,26 @@ constexpr int kFrameWidth = 1112, kGraphHeight = 284;
 constexpr int kParamLeft = 20, kParamTop = 292, kParamWidth = 1072, kParamHeight = 262;
 
 // A meter panel with its scale: `stems` are the scale labels' stems top to bottom, `tops`
-// their tops; `lamp` adds a limiter lamp above the meter.
+// their tops; `lamp` adds a limiter lamp above the meter. The meter, lamp and labels are
+// named by their stems followed by `tail` (empty for the current channel's panel, else the
+// output's digit or the input's letter).
 template <std::size_t N>
-TRzPanel* BuildMeterPanel(TfmMain& form, TWinControl* frame, const QString& panelName, const QString& suffix, int tag,
+TRzPanel* BuildMeterPanel(TfmMain& form, TWinControl* frame, const QString& panelName, const QString& tail, int tag,
                           int left, int width, int meterLeft, int meterTop, int meterHeight, bool lamp, int lampTop,
                           const std::array<const char*, N>& stems, const std::array<const char*, N>& texts,
                           const std::array<int, N>& tops, const QString& heading, const QString& headingName) {
   TRzPanel* panel = AddPanel(form, frame, panelName, tag, left, 30, width, 247, kInset);
   AddLabel(form, panel, headingName, tag, 0, 6, width, heading, Font(8, kHeading, true), taCenter);
-  const QString meterStem = lamp ? QStringLiteral("pbLevelComp") : QStringLiteral("pbLevelGate");
   if (lamp) {
-    AddMeter(form, panel, QStringLiteral("pbLimitComp") + suffix, tag, meterLeft, lampTop, 22, 0, 1, 0, true, true);
-    AddMeter(form, panel, meterStem + suffix, tag, meterLeft, meterTop, meterHeight, 1, 3, 4, false, false);
+    AddMeter(form, panel, QStringLiteral("pbLimitCompOut") + tail, tag, meterLeft, lampTop, 22, 0, 1, 0, true, true);
+    AddMeter(form, panel, QStringLiteral("pbLevelCompOut") + tail, tag, meterLeft, meterTop, meterHeight, 1, 3, 4,
+             false, false);
   } else {
-    AddMeter(form, panel, meterStem + suffix, tag, meterLeft, meterTop, meterHeight, 1, 2, 6, false, false);
+    AddMeter(form, panel, QStringLiteral("pbLevelGateIn") + tail, tag, meterLeft, meterTop, meterHeight, 1, 2, 6,
+             false, false);
   }
   for (std::size_t k = 0; k < N; ++k)
-    AddLabel(form, panel, QLatin1String(stems[k]) + suffix, tag, 0, tops[k], meterLeft - 2, QLatin1String(texts[k]),
+    AddLabel(form, panel, QLatin1String(stems[k]) + tail, tag, 0, tops[k], meterLeft - 2, QLatin1String(texts[k]),
              Font(7, kDimText), taRightJustify);
   return panel;
 }
@@ -66,7 +69,7 @@ void BuildCompPage(TfmMain& form) {
                   QStringLiteral("lbHeadCompOut"));
   for (int ch = 2; ch < 8; ++ch) {
     const QString s = TfmMain::Suffix(ch);
-    BuildMeterPanel(form, g, QStringLiteral("plLevelCompOut") + QString::number(ch - 1), s, ch, 572 + 64 * ch, 60, 28,
+    BuildMeterPanel(form, g, QStringLiteral("plLevelCompOut") + QString::number(ch - 1), QString::number(ch - 1), ch, 572 + 64 * ch, 60, 28,
                     55, 185, true, 32, stems, texts, std::array<int, 9>{35, 58, 81, 105, 128, 151, 175, 198, 222},
                     QStringLiteral("Out") + QString::number(ch - 1), QStringLiteral("lbCompOut") + QString::number(ch - 1));
   }
@@ -110,7 +113,7 @@ void BuildGatePage(TfmMain& form) {
                   tops, QStringLiteral("In A"), QStringLiteral("lbHeadGateIn"));
   for (int ch = 0; ch < 2; ++ch) {
     const QString s = TfmMain::Suffix(ch);
-    BuildMeterPanel(form, g, QStringLiteral("plLevelGate") + s, s, ch, 979 + 53 * ch, 50, 28, 32, 208, false, 0,
+    BuildMeterPanel(form, g, QStringLiteral("plLevelGate") + s, QString(QChar('A' + ch)), ch, 979 + 53 * ch, 50, 28, 32, 208, false, 0,
                     stems, texts, tops, s, QStringLiteral("lbGate") + s);
   }
 
