@@ -61,10 +61,15 @@ TEST_F(WindowCurvesTest, GateCurveTitleFollowsThePlottedInput)
     EXPECT_EQ(form->FGateChannel, 1);
 
     // Showing the image redraws the plotted input's curve under its own letter.
+    EditImage([](LUnitControl& unit) {
+        GateRecord gate = unit.GetGate(1);
+        gate.threshold = 110;  // -35 dB
+        unit.SetGate(1, gate);
+    });
     form->ShowUnitImage(Unit());
     EXPECT_EQ(form->FGateChannel, 1);
     EXPECT_EQ(Caption("lbGateName"), "In B  Gate");
-    EXPECT_EQ(PointsOf(form->ipGate, 0)[1], (std::pair<double, double>{-45, -45})) << "InB's default threshold";
+    EXPECT_EQ(PointsOf(form->ipGate, 0), (Points{{20, 20}, {-35, -35}, {-35, -100}}));
 }
 
 TEST_F(WindowCurvesTest, MissingControlDrawsNothing)

@@ -48,6 +48,7 @@ UnitImage KnownImage()
     image.outputs[0].bands[2].type = 9;   // no such band type
     image.outputs[0].bands[2].q = 150;    // past the Q table
     image.outputs[0].bands[2].gain = 240;
+    image.outputs[1].bands[0].type = 2;   // High Shelf
     image.outputMute = 1u << 2;           // Out3
     image.inputEqBypass = 1;              // InA
     return image;
@@ -121,6 +122,7 @@ TEST_F(ShowUnitImageTest, TextsAndPositionsOfTheChannelControls)
     EXPECT_EQ(Control<TImage>("imDelayOut1")->Left(), Control<TCustomLabel>("lbDelayLineOut1")->Width() - 50);
     EXPECT_TRUE(Caption("lbDelayLineInA").isEmpty());
 
+    EXPECT_EQ(Control<TMyPEQAllpass>("peqPeqOut2")->GetTypeValue(0), 2);
     // Band 1 selected on every channel, the band sliders showing it.
     EXPECT_EQ(Control<TMyPEQAllpass>("peqPeqOut6")->GetNowIndex(), 0);
     EXPECT_TRUE(Control<TRzBmpButton>("rzbEq1Out6")->Down());
@@ -151,6 +153,19 @@ TEST_F(ShowUnitImageTest, BypassTextIsSetAndRemoved)
     Load(cleared);
     form->ShowUnitImage(Unit());
     EXPECT_EQ(BypassPixels("fftDrawInA"), before) << "BYPASS removed";
+}
+
+// A band table first painted on its page after the image was shown keeps the image's types.
+TEST_F(ShowUnitImageTest, BandTypesSurviveTheFirstShowingOfTheirPage)
+{
+    Load(KnownImage());
+    form->ShowUnitImage(Unit());
+    Control<TRzBmpButton>("rzbMenuOut2")->Click();
+    form->Show();
+    Settle();
+    auto* table = Control<TMyPEQAllpass>("peqPeqOut2");
+    EXPECT_EQ(table->GetTypeValue(0), 2);
+    EXPECT_EQ(table->GetTypeValue(1), 0);
 }
 
 // Bytes outside their ranges are shown and drawn safely, and the image keeps them.
