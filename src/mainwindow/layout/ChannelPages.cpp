@@ -139,7 +139,8 @@ void BuildCutFilters(TfmMain& form, TWinControl* frame, int ch) {
              QLatin1String(c.caption), Font(9, kText, true), taCenter);
     AddFader(form, frame, QStringLiteral("is") + stem + QStringLiteral("Freq") + s, ch, x + 30, 26, 26, 115, 0, 300,
              c.position, 15, Thumbs::B, false);
-    AddValueBox(form, frame, QStringLiteral("cvd") + stem + QStringLiteral("Freq") + s, ch, x + 14, 144, 58,
+    // 6 pixels wider than the stored 58, so that "20.16KHz" is not clipped in the substitute font.
+    AddValueBox(form, frame, QStringLiteral("cvd") + stem + QStringLiteral("Freq") + s, ch, x + 11, 144, 64,
                 QLatin1String(c.text), true);
     AddLabel(form, frame, QStringLiteral("lb") + stem + QStringLiteral("Slop") + s, ch, x, 172, 86,
              QStringLiteral("Slope"), small, taCenter);
@@ -162,7 +163,7 @@ void BuildOverlayToggles(TfmMain& form, TWinControl* frame, int ch) {
                             output ? 260 : 176, 22, kFrame);
   g->SetBorderOuter(fsNone);
   const int first = output ? 2 : 0, last = output ? 7 : 1;
-  int x = output ? 2 : 60;
+  int x = 2;
   for (int other = first; other <= last; ++other) {
     if (other == ch) continue;
     const QString label = output ? QString::number(other - 1) : QString(QChar('A' + other));
@@ -183,10 +184,6 @@ void BuildOverlayToggles(TfmMain& form, TWinControl* frame, int ch) {
       }
     };
     x += 52;
-  }
-  if (!output) {
-    AddLabel(form, g, QStringLiteral("lbFftShowCh") + s, ch, 4, 4, 54, QStringLiteral("Overlay"),
-             Font(8, kDimText, true));
   }
 }
 

@@ -46,11 +46,11 @@ TRzPanel* BuildMeterPanel(TfmMain& form, TWinControl* frame, const QString& pane
 // One fader with its caption above and its value box below.
 void BuildSmallFader(TfmMain& form, TWinControl* parent, const QString& stem, const QString& s, int ch, int x,
                      const QString& caption, int min, int max, int position, const QString& text, bool picture) {
-  AddLabel(form, parent, QStringLiteral("lb") + stem + s, ch, x - 4, 30, 64, caption, Font(8, kDimText, true),
+  AddLabel(form, parent, QStringLiteral("lb") + stem + s, ch, x - 4, 32, 64, caption, Font(8, kDimText, true),
            taCenter);
-  AddFader(form, parent, QStringLiteral("is") + stem + s, ch, x + 14, 46, 27, 64, min, max, position, 10, Thumbs::B,
+  AddFader(form, parent, QStringLiteral("is") + stem + s, ch, x + 14, 50, 27, 64, min, max, position, 10, Thumbs::B,
            picture);
-  AddValueBox(form, parent, QStringLiteral("cvd") + stem + s, ch, x, 114, 56, text, false);
+  AddValueBox(form, parent, QStringLiteral("cvd") + stem + s, ch, x, 120, 56, text, false);
 }
 
 }  // namespace
@@ -78,7 +78,7 @@ void BuildCompPage(TfmMain& form) {
                             kParamHeight);
   for (int ch = 2; ch < 8; ++ch) {
     const QString s = TfmMain::Suffix(ch);
-    TRzGroupBox* col = AddGroup(form, p, QStringLiteral("rzgComp") + s, ch, 8 + (ch - 2) * 176, 8, 172, 246, kPanel);
+    TRzGroupBox* col = AddGroup(form, p, QStringLiteral("rzgComp") + s, ch, 8 + (ch - 2) * 176, 24, 172, 214, kPanel);
     AddLabel(form, col, QStringLiteral("lbCompTitle") + s, ch, 2, 6, 168, TfmMain::ChannelName(ch),
              Font(9, kHeading, true), taCenter);
     BuildSmallFader(form, col, QStringLiteral("CompThreshold"), s, ch, 2, QStringLiteral("Threshold"), -180, 40, 40,
@@ -87,15 +87,16 @@ void BuildCompPage(TfmMain& form) {
                     QStringLiteral("50ms"), true);
     BuildSmallFader(form, col, QStringLiteral("CompRelease"), s, ch, 114, QStringLiteral("Release"), 9, 2999, 499,
                     QStringLiteral("500ms"), true);
-    AddLabel(form, col, QStringLiteral("lbCompRatio") + s, ch, 8, 152, 70, QStringLiteral("Ratio"),
+    AddLabel(form, col, QStringLiteral("lbCompRatio") + s, ch, 8, 158, 70, QStringLiteral("Ratio"),
              Font(8, kDimText, true), taCenter);
-    AddValueBox(form, col, QStringLiteral("cvdCompRatio") + s, ch, 14, 170, ch == 2 ? 39 : 40, QStringLiteral("1:1.0"),
+    AddValueBox(form, col, QStringLiteral("cvdCompRatio") + s, ch, 14, 176, ch == 2 ? 39 : 40, QStringLiteral("1:1.0"),
                 false);
-    AddUpDown(form, col, QStringLiteral("udCompRatio") + s, ch, 56, 170, 24, 0, 15, 0);
-    AddLabel(form, col, QStringLiteral("lbCompKnee") + s, ch, 92, 152, 70, QStringLiteral("Knee"),
+    AddUpDown(form, col, QStringLiteral("udCompRatio") + s, ch, 56, 176, 24, 0, 15, 0);
+    AddLabel(form, col, QStringLiteral("lbCompKnee") + s, ch, 92, 158, 70, QStringLiteral("Knee"),
              Font(8, kDimText, true), taCenter);
-    AddValueBox(form, col, QStringLiteral("cvdCompKnee") + s, ch, 100, 170, 38, QStringLiteral("12dB"), false);
-    AddUpDown(form, col, QStringLiteral("udCompKnee") + s, ch, 140, 170, 24, 0, 12, 12);
+    // 4 pixels wider than the stored 38, so that "12dB" is not clipped in the substitute font.
+    AddValueBox(form, col, QStringLiteral("cvdCompKnee") + s, ch, 98, 176, 42, QStringLiteral("12dB"), false);
+    AddUpDown(form, col, QStringLiteral("udCompKnee") + s, ch, 142, 176, 24, 0, 12, 12);
   }
 }
 
@@ -121,7 +122,7 @@ void BuildGatePage(TfmMain& form) {
                             kParamHeight);
   for (int ch = 0; ch < 2; ++ch) {
     const QString s = TfmMain::Suffix(ch);
-    TRzGroupBox* col = AddGroup(form, p, QStringLiteral("rzgGate") + s, ch, 150 + ch * 392, 8, 380, 246, kPanel);
+    TRzGroupBox* col = AddGroup(form, p, QStringLiteral("rzgGate") + s, ch, 150 + ch * 392, 46, 380, 162, kPanel);
     AddLabel(form, col, QStringLiteral("lbGateTitle") + s, ch, 2, 6, 376, TfmMain::ChannelName(ch),
              Font(9, kHeading, true), taCenter);
     const bool picture = ch == 0;

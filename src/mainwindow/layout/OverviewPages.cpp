@@ -95,8 +95,9 @@ void BuildDelayPane(TfmMain& form, TWinControl* frame, bool outputs, int left) {
     const int showTop = outputs ? 36 * i - 58 : 91 * i + 57;
     AddLabel(form, pane, QStringLiteral("lbDelayShow") + s, ch, 4, showTop, 34, TfmMain::ChannelName(ch),
              Font(8, kText, true));
-    TRzLabel* line = AddLabel(form, pane, QStringLiteral("lbDelayLine") + s, ch, 40, lineTop, 475,
-                              QString(72, QChar('-')), Font(8, kDimText));
+    // The line of dashes runs from the name to the picture: none at no delay.
+    TRzLabel* line = AddLabel(form, pane, QStringLiteral("lbDelayLine") + s, ch, 40, lineTop, 475, QString(),
+                              Font(11, kDimText));
     line->SetAutoSize(false);
     TImage* speaker = AddImage(form, pane, QStringLiteral("imDelay") + s, ch, 40, imageTop, 26, 26);
     PaintSpeaker(*speaker, ChannelColors[std::size_t(ch)]);

@@ -84,6 +84,24 @@ TEST_F(PagesTest, AnUnlinkedMemberWithoutMasterStaysOnItsPage) {
     EXPECT_TRUE(Shown("rzgFftGain"));
 }
 
+TEST_F(PagesTest, AMissingControlEndsAHandlerSilently) {
+    delete Control("rzgParamInB");
+    ShowPage(1);
+    EXPECT_EQ(form->FPage, TfmMain::kPageGain);
+    EXPECT_TRUE(Shown("rzgFftGain"));
+    EXPECT_TRUE(Shown("rzgParamGain"));
+
+    // Mag/Phase keeps the mode it stored, and goes no further.
+    delete Control("peqPeqOut4");
+    form->rbShowPhaseInAClick(form->Find<TRadioButton>(QStringLiteral("rbShowPhaseOut4")));
+    EXPECT_EQ(form->GetPlot(5)->GetMode(), 1);
+    EXPECT_EQ(form->Find<LMyFFTDrawPhase>(QStringLiteral("fftDrawOut4"))->YLabel(), QStringLiteral("dB"));
+
+    // A sender of another class is ignored.
+    form->rzbMenuInAClick(Control("lbGainInput"));
+    EXPECT_EQ(form->FPage, TfmMain::kPageGain);
+}
+
 TEST_F(PagesTest, MatrixLabelsLeadToTheirPages) {
     ShowPage(TfmMain::kPageMatrix);
     auto* matrix = form->Find<TRzBmpButton>(QStringLiteral("rzbMenuMatrix"));
