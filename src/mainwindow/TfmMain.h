@@ -195,10 +195,20 @@ class TfmMain : public TForm, public UnitHost, public DialogHost {
   void OverlayToggleClick(TComponent* Sender, int view);
   // The channel of a curve graph, -1 for anything else.
   int GraphChannel(TComponent* graph) const;
+  // The high-pass (low cut) or low-pass (high cut) curve of a graph's channel from the image.
+  void CalcCrossoverCurve(TComponent* graph, int kind);
   // The twin handlers of the strip (gainPage: the sender is the Gain page's control).
   void GainChange(TComponent* Sender, bool gainPage);
   void MuteClick(TComponent* Sender, bool gainPage);
   void PhaseClick(TComponent* Sender, bool gainPage);
+  // The toggle's twin on the other page follows the sender; null (nothing changed) when the
+  // sender is no toggle button or the twin is missing.
+  TRzBmpButton* FollowTwin(TComponent* Sender, const QString& stem, bool gainPage);
+  // A value on both of a channel's controls (its page and the Gain page); false when one is
+  // missing.
+  bool ShowGain(int ch, int position);
+  bool ShowPhase(int ch, bool inverse);
+  bool ShowMute(int ch, bool muted);
   // Calls member(channel) for each channel of ch's link group in side order, until it
   // returns false.
   template <class F>

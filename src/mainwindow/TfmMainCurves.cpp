@@ -77,23 +77,19 @@ void TfmMain::CalcPeqCurve(TComponent* graph)
     plot->DrawSum(ch);
 }
 
-void TfmMain::CalcLowCutCurve(TComponent* graph)
-{
-    const int ch = GraphChannel(graph);
-    if (ch < 0 || !GetPlot(ch))
-        return;
-    const CrossoverRecord rec = FUnitControl->GetCrossover(ch);
-    CalcCutCurve(kCutHighPass, rec.highPassSlope, CutFrequency(rec.highPassFrequency), kCutBase, ch);
-    GetPlot(ch)->DrawSum(ch);
-}
+void TfmMain::CalcLowCutCurve(TComponent* graph) { CalcCrossoverCurve(graph, kCutHighPass); }
+void TfmMain::CalcHighCutCurve(TComponent* graph) { CalcCrossoverCurve(graph, kCutLowPass); }
 
-void TfmMain::CalcHighCutCurve(TComponent* graph)
+void TfmMain::CalcCrossoverCurve(TComponent* graph, int kind)
 {
     const int ch = GraphChannel(graph);
     if (ch < 0 || !GetPlot(ch))
         return;
     const CrossoverRecord rec = FUnitControl->GetCrossover(ch);
-    CalcCutCurve(kCutLowPass, rec.lowPassSlope, CutFrequency(rec.lowPassFrequency), kCutBase, ch);
+    if (kind == kCutHighPass)
+        CalcCutCurve(kind, rec.highPassSlope, CutFrequency(rec.highPassFrequency), kCutBase, ch);
+    else
+        CalcCutCurve(kind, rec.lowPassSlope, CutFrequency(rec.lowPassFrequency), kCutBase, ch);
     GetPlot(ch)->DrawSum(ch);
 }
 

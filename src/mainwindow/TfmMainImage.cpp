@@ -163,41 +163,22 @@ bool TfmMain::ShowChannelStrip(LUnitControl& unit, int ch)
 {
     const QString s = Suffix(ch);
     auto* gain = Find<TAdvTrackBar>("isGain" + s);
-    auto* gainBackup = Find<TAdvTrackBar>("isGainBackup" + s);
-    auto* gainBox = Find<TCurvyEdit>("cvdGain" + s);
-    auto* gainBoxBackup = Find<TCurvyEdit>("cvdGainBackup" + s);
-    auto* phase = Find<TRzBmpButton>("rzbPhase" + s);
-    auto* phaseBackup = Find<TRzBmpButton>("rzbPhaseBackup" + s);
     auto* delay = Find<TAdvTrackBar>("isDelay" + s);
     auto* picture = Find<TImage>("imDelay" + s);
     auto* line = Find<TCustomLabel>("lbDelayLine" + s);
-    auto* mute = Find<TRzBmpButton>("rzbMute" + s);
-    auto* muteBackup = Find<TRzBmpButton>("rzbMuteBackup" + s);
     auto* graph = Find<LMyFFTDrawPhase>("fftDraw" + s);
     auto* eqBypass = Find<TVrPowerButton>("vrbEqBypass" + s);
-    if (!gain || !gainBackup || !gainBox || !gainBoxBackup || !phase || !phaseBackup || !delay || !picture ||
-        !line || !mute || !muteBackup || !graph || !eqBypass)
+    if (!gain || !delay || !picture || !line || !graph || !eqBypass)
         return false;
-
-    gain->SetPosition(unit.GetGain(ch) + gain->Min());
-    gainBackup->SetPosition(gain->Position());
-    const QString gainText = GainText(gainBackup->Position());
-    gainBox->SetText(gainText);
-    gainBoxBackup->SetText(gainText);
-
-    const bool inverse = unit.GetPolarity(ch);
-    phase->SetDown(inverse);
-    phaseBackup->SetDown(inverse);
-    const QString phaseText = LangText(inverse ? QStringLiteral("SID_PHASE_ON") : QStringLiteral("SID_PHASE_OFF"));
-    phase->SetCaption(phaseText);
-    phaseBackup->SetCaption(phaseText);
+    if (!ShowGain(ch, unit.GetGain(ch) + gain->Min()) || !ShowPhase(ch, unit.GetPolarity(ch)))
+        return false;
 
     delay->SetPosition(unit.GetDelay(ch));
     if (delay->Max() > 0)
         picture->SetLeft(delay->Position() * (line->Width() - kDelayLineMargin) / delay->Max() + kDelayLineStart);
 
-    mute->SetDown(unit.IsMuted(ch));
-    muteBackup->SetDown(unit.IsMuted(ch));
+    if (!ShowMute(ch, unit.IsMuted(ch)))
+        return false;
     MarkCurveDirty(ch);
 
     const int sideBit = ch < 2 ? ch : ch - 2;

@@ -84,55 +84,66 @@ void TfmMain::GainChange(TComponent* Sender, bool gainPage)
 void TfmMain::MirrorGain(int ch, int position)
 {
     UpdatingScope updating(FUpdating);
-    const QString text = GainText(position);
-    ForLinkGroup(ch, [&](int m) {
-        const QString s = Suffix(m);
-        auto* box = Find<TCurvyEdit>("cvdGain" + s);
-        auto* bar = Find<TAdvTrackBar>("isGain" + s);
-        auto* boxBackup = Find<TCurvyEdit>("cvdGainBackup" + s);
-        auto* barBackup = Find<TAdvTrackBar>("isGainBackup" + s);
-        if (!box || !bar || !boxBackup || !barBackup)
-            return false;
-        box->SetText(text);
-        boxBackup->SetText(text);
-        bar->SetPosition(position);
-        barBackup->SetPosition(position);
-        return true;
-    });
+    ForLinkGroup(ch, [&](int m) { return ShowGain(m, position); });
+}
+
+bool TfmMain::ShowGain(int ch, int position)
+{
+    const QString s = Suffix(ch);
+    auto* box = Find<TCurvyEdit>("cvdGain" + s);
+    auto* bar = Find<TAdvTrackBar>("isGain" + s);
+    auto* boxBackup = Find<TCurvyEdit>("cvdGainBackup" + s);
+    auto* barBackup = Find<TAdvTrackBar>("isGainBackup" + s);
+    if (!box || !bar || !boxBackup || !barBackup)
+        return false;
+    bar->SetPosition(position);
+    barBackup->SetPosition(bar->Position());
+    const QString text = GainText(barBackup->Position());
+    box->SetText(text);
+    boxBackup->SetText(text);
+    return true;
 }
 
 // ---- mute and polarity --------------------------------------------------------------------
+
+TRzBmpButton* TfmMain::FollowTwin(TComponent* Sender, const QString& stem, bool gainPage)
+{
+    auto* button = dynamic_cast<TRzBmpButton*>(Sender);
+    if (!button)
+        return nullptr;
+    const QString s = Suffix(button->Tag());
+    auto* twin = s.isEmpty() ? nullptr : Find<TRzBmpButton>(stem + (gainPage ? QString() : QStringLiteral("Backup")) + s);
+    if (twin)
+        twin->SetDown(button->Down());
+    return twin;
+}
 
 void TfmMain::rzbMuteInAClick(TComponent* Sender) { MuteClick(Sender, false); }
 void TfmMain::rzbMuteBackupInAClick(TComponent* Sender) { MuteClick(Sender, true); }
 
 void TfmMain::MuteClick(TComponent* Sender, bool gainPage)
 {
-    auto* button = dynamic_cast<TRzBmpButton*>(Sender);
-    if (!button)
+    if (!FollowTwin(Sender, QStringLiteral("rzbMute"), gainPage))
         return;
-    const int ch = button->Tag();
-    const QString s = Suffix(ch);
-    auto* twin = s.isEmpty() ? nullptr : Find<TRzBmpButton>((gainPage ? "rzbMute" : "rzbMuteBackup") + s);
-    if (!twin)
-        return;
-    const bool down = button->Down();
-    twin->SetDown(down);
-    FUnitControl->SetMute(ch, down ? 1 : 0);
-    MirrorMute(ch, down);
+    auto* button = static_cast<TRzBmpButton*>(Sender);
+    FUnitControl->SetMute(button->Tag(), button->Down() ? 1 : 0);
+    MirrorMute(button->Tag(), button->Down());
 }
 
 void TfmMain::MirrorMute(int ch, bool muted)
 {
-    ForLinkGroup(ch, [&](int m) {
-        auto* button = Find<TRzBmpButton>("rzbMute" + Suffix(m));
-        auto* backup = Find<TRzBmpButton>("rzbMuteBackup" + Suffix(m));
-        if (!button || !backup)
-            return false;
-        button->SetDown(muted);
-        backup->SetDown(muted);
-        return true;
-    });
+    ForLinkGroup(ch, [&](int m) { return ShowMute(m, muted); });
+}
+
+bool TfmMain::ShowMute(int ch, bool muted)
+{
+    auto* button = Find<TRzBmpButton>("rzbMute" + Suffix(ch));
+    auto* backup = Find<TRzBmpButton>("rzbMuteBackup" + Suffix(ch));
+    if (!button || !backup)
+        return false;
+    button->SetDown(muted);
+    backup->SetDown(muted);
+    return true;
 }
 
 void TfmMain::rzbPhaseInAClick(TComponent* Sender) { PhaseClick(Sender, false); }
@@ -140,35 +151,32 @@ void TfmMain::rzbPhaseBackupInAClick(TComponent* Sender) { PhaseClick(Sender, tr
 
 void TfmMain::PhaseClick(TComponent* Sender, bool gainPage)
 {
-    auto* button = dynamic_cast<TRzBmpButton*>(Sender);
-    if (!button)
-        return;
-    const int ch = button->Tag();
-    const QString s = Suffix(ch);
-    auto* twin = s.isEmpty() ? nullptr : Find<TRzBmpButton>((gainPage ? "rzbPhase" : "rzbPhaseBackup") + s);
+    TRzBmpButton* twin = FollowTwin(Sender, QStringLiteral("rzbPhase"), gainPage);
     if (!twin)
         return;
-    const bool down = button->Down();
-    twin->SetDown(down);
-    button->SetCaption(LangText(PhaseKey(down)));
+    auto* button = static_cast<TRzBmpButton*>(Sender);
+    button->SetCaption(LangText(PhaseKey(button->Down())));
     twin->SetCaption(button->Caption());
-    FUnitControl->SetPolarity(ch, down ? 1 : 0);
-    MirrorPhase(ch, down);
+    FUnitControl->SetPolarity(button->Tag(), button->Down() ? 1 : 0);
+    MirrorPhase(button->Tag(), button->Down());
 }
 
 void TfmMain::MirrorPhase(int ch, bool inverse)
 {
-    ForLinkGroup(ch, [&](int m) {
-        auto* button = Find<TRzBmpButton>("rzbPhase" + Suffix(m));
-        auto* backup = Find<TRzBmpButton>("rzbPhaseBackup" + Suffix(m));
-        if (!button || !backup)
-            return false;
-        button->SetDown(inverse);
-        backup->SetDown(inverse);
-        button->SetCaption(LangText(PhaseKey(inverse)));
-        backup->SetCaption(button->Caption());
-        return true;
-    });
+    ForLinkGroup(ch, [&](int m) { return ShowPhase(m, inverse); });
+}
+
+bool TfmMain::ShowPhase(int ch, bool inverse)
+{
+    auto* button = Find<TRzBmpButton>("rzbPhase" + Suffix(ch));
+    auto* backup = Find<TRzBmpButton>("rzbPhaseBackup" + Suffix(ch));
+    if (!button || !backup)
+        return false;
+    button->SetDown(inverse);
+    backup->SetDown(inverse);
+    button->SetCaption(LangText(PhaseKey(inverse)));
+    backup->SetCaption(button->Caption());
+    return true;
 }
 
 // ---- the selected EQ band -----------------------------------------------------------------

@@ -1,12 +1,12 @@
 #include "ControlTexts.h"
 
+#include "ProgramConstants.h"
 #include "QTable.h"
 #include "TransferCurve.h"
 #include "ValueCodecs.h"
 #include "ui/SysUtils.h"
 
 #include <algorithm>
-#include <array>
 
 namespace {
 // Channel gain: 0.1 dB per position down to -20 dB (position -200), 0.5 dB below.
@@ -14,10 +14,6 @@ constexpr int kFineGainSteps = 200;
 constexpr double kFineGainStep = 0.1;
 constexpr double kCoarseGainStep = 0.5;
 constexpr double kFineGainFloor = 20.0;
-
-// The ratio names of the indexes 0 to 14; 15 is the limiter.
-constexpr std::array<const char*, kCompRatioLimit> kRatioNames = {
-    "1.0", "1.1", "1.3", "1.5", "1.7", "2.0", "2.5", "3.0", "3.5", "4.0", "5.0", "6.0", "8.0", "10", "20"};
 }  // namespace
 
 QString GainText(int p)
@@ -43,8 +39,8 @@ QString CompTimeText(int position) { return Sprintf("%3dms", position + 1); }
 QString CompRatioText(int ratioIndex)
 {
     if (ratioIndex < 0 || ratioIndex >= kCompRatioLimit)
-        return QStringLiteral("Limit");
-    return QStringLiteral("1:") + QLatin1String(kRatioNames[std::size_t(ratioIndex)]);
+        return QLatin1String(Program::kRatioTexts[kCompRatioLimit]);
+    return QStringLiteral("1:") + QLatin1String(Program::kRatioTexts[std::size_t(ratioIndex)]);
 }
 
 QString KneeText(int knee) { return Sprintf("%ddB", knee); }
