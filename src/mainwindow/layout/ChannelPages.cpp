@@ -68,16 +68,15 @@ void BuildBandTable(TfmMain& form, TWinControl* frame, int ch) {
   table->SetName(QStringLiteral("peqPeq") + s);
   table->SetTag(ch);
   table->SetParent(panel);
-  table->SetChannelNumber(output ? 9 : 8);
-  // Sized before its settings, which lay the rows out for that size; its window made now,
-  // before the language texts and the image go into the rows (a first paint or showing
-  // later would otherwise refill the type lists and select Peak on every band).
+  // Sized first, so that its rows are laid out once.
   table->SetBounds(-11, output ? -20 : -14, 536, 270);
+  table->SetChannelNumber(output ? 9 : 8);
   table->SetUpdownVisable(false);
   table->SetLabelColor(clBackground);
   table->SetEditBackColor(clWhite);
   table->SetBypassBackColor(clSilver);
   table->SetParentColor(true);
+  // Its window exists once the layout is loaded, before the captions are set.
   table->CreateWnd();
   const int bands = output ? 9 : 8;
   // Each button covers its row's number (the table's rows start 23 pixels down).

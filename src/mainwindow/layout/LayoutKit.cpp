@@ -292,6 +292,7 @@ LMyFFTDrawPhase* AddGraph(TfmMain& form, TWinControl* parent, const QString& nam
   auto* graph = Make<LMyFFTDrawPhase>(form, parent, name, tag, left, top, width, height);
   // The panes' fixed settings: a black ground, a fixed -18..+18 range over the points of the
   // 96 kHz frequency axis, green grid and axes, small lime and grey labels.
+  graph->SetAutoRedraw(false);
   graph->SetColor(clBlack);
   graph->SetSampleRate(TSampleRate::n96000);
   graph->SetXAutoScale(false);
@@ -314,6 +315,7 @@ LMyFFTDrawPhase* AddGraph(TfmMain& form, TWinControl* parent, const QString& nam
   graph->SetAxisTitleFont(font(clLime));
   graph->SetAxisLabelFont(font(clActiveBorder));
   graph->SetMouseCoordFont(font(clLime));
+  graph->SetAutoRedraw(true);
   return graph;
 }
 

@@ -184,6 +184,8 @@ TEST_F(PagesTest, ATallerWindowStretchesByTheHeightTable) {
     EXPECT_EQ(Control("fftDrawOut2")->Height(), 354);
     EXPECT_EQ(Control("pbLevelCompOut3")->Height(), 185 + 88);
     EXPECT_EQ(Control("lbN15CompOut")->Top(), 161 + 7 * 99 / 9);
+    EXPECT_EQ(Control("lbN60CompOut3")->Top(), 222 + 99);
+    EXPECT_EQ(Control("lbClipCompOut6")->Top(), 58 + 2 * 99 / 9);
     EXPECT_EQ(Control("imDelayInB")->Top(), (99 / 4) * 2 + 91 + 51);
     EXPECT_EQ(Control("plMatrixOut4")->Top(), (99 / 7) * 4 + 200 - 50);
     EXPECT_EQ(Control("rzgPreset")->Top(), 725);
