@@ -7,7 +7,11 @@
 #include "AdvTrackBar.h"
 #include "CommandCode.h"
 #include "CurvyControls.h"
+#include "MyPEQAllpass.h"
+#include "ValueCodecs.h"
 #include "RzBmpBtn.h"
+#include "ui/TImage.h"
+#include "ui/TLabel.h"
 
 namespace {
 
@@ -157,6 +161,71 @@ TEST_F(ChannelStripTest, MissingTwinEndsTheHandlerBeforeAnyChange)
     EXPECT_EQ(Unit().GetGain(3), 220) << "the image holds the group";
     EXPECT_EQ(Bar("isGainOut2")->Position(), 0) << "the member whose controls are incomplete stays";
     EXPECT_EQ(form->sent.size(), 1u);
+}
+
+// No band selected: every channel's band sliders off, showing the idle band; then band 1
+// selected again with its values.
+TEST_F(ChannelStripTest, DeselectAndSelectFirstBands)
+{
+    form->DeselectEqBands();
+    for (const char* ch : {"InA", "Out6"}) {
+        const QString s = QLatin1String(ch);
+        EXPECT_FALSE(Bar("isEqFreq" + s)->Enabled()) << ch;
+        EXPECT_FALSE(Bar("isEqGain" + s)->Enabled()) << ch;
+        EXPECT_EQ(Text("cvdEqFreq" + s), " 19.7Hz");
+        EXPECT_EQ(Text("cvdEqGain" + s), "+0.0dB");
+        EXPECT_EQ(Text("cvdEqBw" + s), "0.40");
+        EXPECT_EQ(Control<TMyPEQAllpass>("peqPeq" + s)->GetNowIndex(), 15);
+    }
+    form->SelectFirstEqBands();
+    auto* table = Control<TMyPEQAllpass>("peqPeqOut6");
+    EXPECT_EQ(table->GetNowIndex(), 0);
+    EXPECT_TRUE(Button("rzbEq1Out6")->Down());
+    EXPECT_TRUE(Bar("isEqFreqOut6")->Enabled());
+    EXPECT_EQ(Bar("isEqFreqOut6")->Position(), FreqToIndex(table->GetFreqValue(0)));
+    EXPECT_FALSE(form->IsUpdating());
+    EXPECT_TRUE(form->sent.empty());
+}
+
+// A unit button rewrites every delay text in its unit and sends the unit once; with the
+// updating flag set it only rewrites the texts.
+TEST_F(ChannelStripTest, DelayUnitRewritesEveryDelayText)
+{
+    {
+        UpdatingScope updating(form->FUpdating);
+        Bar("isDelayInB")->SetPosition(96);
+        Bar("isDelayOut6")->SetPosition(65280);
+    }
+    auto* feet = Button("rzbUnit2");
+    feet->SetDown(true);
+    feet->OnClick(feet);
+    EXPECT_EQ(Text("cvdDelayInB"), "1.127ft");
+    EXPECT_EQ(Control<TCustomLabel>("lbFftDelayTimeInB")->Caption().toStdString(), "1.127ft");
+    EXPECT_EQ(Text("cvdDelayInA"), "0.000ft");
+    EXPECT_EQ(Unit().GetDelayUnit(), 2);
+    ASSERT_EQ(form->sent.size(), 1u);
+    EXPECT_EQ(form->sent[0], Frame(CMD_DELAY_UNIT, {2}));
+
+    form->sent.clear();
+    {
+        UpdatingScope updating(form->FUpdating);
+        auto* metres = Button("rzbUnit1");
+        metres->OnClick(metres);
+    }
+    EXPECT_EQ(Text("cvdDelayInB"), "0.344m");
+    EXPECT_EQ(Unit().GetDelayUnit(), 2) << "not stored while updating";
+    EXPECT_TRUE(form->sent.empty());
+}
+
+TEST_F(ChannelStripTest, DelayIndicatorFollowsItsPicture)
+{
+    auto* picture = Control<TImage>("imDelayOut2");
+    picture->SetLeft(100);
+    form->PlaceDelayIndicator(3);
+    auto* time = Control<TCustomLabel>("lbFftDelayTimeOut2");
+    EXPECT_EQ(time->Left(), 100 + picture->Width());
+    EXPECT_EQ(time->Top(), picture->Top() + picture->Height() / 4);
+    EXPECT_EQ(Control<TCustomLabel>("lbDelayLineOut2")->Caption(), QString(10, QLatin1Char('-')));
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ UnitImage StageImage()
     const int types[] = {1, 0, 0, 0, 0, 0, 0, 0, 2};
     for (int b = 0; b < kOutputBands; ++b)
         out1.bands[b] = {std::uint16_t(gains[b]), std::uint16_t(freqs[b]), std::uint8_t(qs[b]), std::uint8_t(types[b])};
-    out1.crossover = {50, 280, 10, 3};   // 80 Hz LK -24, 16 kHz BW -12
+    out1.crossover = {30, 280, 10, 3};   // 40 Hz LK -24, 12.7 kHz BW -12
     out1.comp = {9, 6, 9, 199, 140};     // 4:1, knee 6, 10 ms, 200 ms, -20 dB
     out1.gain = 250;
     image.outputs[2].crossover = {90, 300, 8, 0};
