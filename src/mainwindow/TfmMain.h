@@ -175,6 +175,46 @@ class TfmMain : public TForm, public UnitHost, public DialogHost {
   void rzbMuteBackupInAClick(TComponent* Sender);
   void rzbPhaseInAClick(TComponent* Sender);
   void rzbPhaseBackupInAClick(TComponent* Sender);
+  // The selected EQ band on the channel's band sliders and boxes.
+  void ShowEqBand(int ch, bool enabled, double freq, double gain, double q);
+
+ private:
+  // Image display: each part of a channel's controls; false when a control is missing.
+  bool ShowImageInControls(LUnitControl& unit);
+  bool ShowChannelName(LUnitControl& unit, int ch);
+  bool ShowChannelEq(LUnitControl& unit, int ch);
+  bool ShowChannelCuts(LUnitControl& unit, int ch);
+  bool ShowCut(const QString& stem, int ch, int frequencyIndex, int slope);
+  bool ShowChannelStrip(LUnitControl& unit, int ch);
+  bool ShowChannelGate(LUnitControl& unit, int ch);
+  bool ShowChannelRouting(LUnitControl& unit, int ch);
+  bool ShowChannelComp(LUnitControl& unit, int ch);
+  // Every view's mask holds every channel of its side.
+  void MarkAllCurvesDirty();
+  // A toggle of an overlay view switched.
+  void OverlayToggleClick(TComponent* Sender, int view);
+  // The channel of a curve graph, -1 for anything else.
+  int GraphChannel(TComponent* graph) const;
+  // The high-pass (low cut) or low-pass (high cut) curve of a graph's channel from the image.
+  void CalcCrossoverCurve(TComponent* graph, int kind);
+  // The twin handlers of the strip (gainPage: the sender is the Gain page's control).
+  void GainChange(TComponent* Sender, bool gainPage);
+  void MuteClick(TComponent* Sender, bool gainPage);
+  void PhaseClick(TComponent* Sender, bool gainPage);
+  // The toggle's twin on the other page follows the sender; null (nothing changed) when the
+  // sender is no toggle button or the twin is missing.
+  TRzBmpButton* FollowTwin(TComponent* Sender, const QString& stem, bool gainPage);
+  // A value on both of a channel's controls (its page and the Gain page); false when one is
+  // missing.
+  bool ShowGain(int ch, int position);
+  bool ShowPhase(int ch, bool inverse);
+  bool ShowMute(int ch, bool muted);
+  // Calls member(channel) for each channel of ch's link group in side order, until it
+  // returns false.
+  template <class F>
+  void ForLinkGroup(int ch, F&& member);
+
+ public:
   // --- end of image display, curves, overlays, channel strip
 
   // --- links and connection (TfmMainLinkStubs.cpp)

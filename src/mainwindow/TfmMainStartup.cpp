@@ -230,21 +230,21 @@ void TfmMain::FormCreate(TComponent*) {
   RefreshGainOverlays();
   FPlots[kViewGainIn]->ShowCurve(0, clPurple);
   FPlots[kViewGainOut]->ShowCurve(2, clRed);
-  // 12. The transfer curves' first points (the dynamics editors redraw them).
+  // 12. The transfer curves' first points, (input dB, output dB) (the dynamics editors redraw them).
   if (ipComp) {
     TiXYPlotChannel* curve = ipComp->Channel(0);
     curve->AddXY(20, 20);
     curve->AddXY(-10, -10);
     curve->AddXY(-10, -10);
     curve->AddXY(-100, -100);
-    ipComp->Channel(1)->AddXY(20.4, 19.8);
+    ipComp->Channel(1)->AddXY(19.8, 20.4);
   }
   if (ipGate) {
     TiXYPlotChannel* curve = ipGate->Channel(0);
     curve->AddXY(20, 20);
     curve->AddXY(-90, -90);
-    curve->AddXY(-100, -90);
-    ipGate->Channel(1)->AddXY(-90.4, -89.8);
+    curve->AddXY(-90, -100);
+    ipGate->Channel(1)->AddXY(-89.8, -90.4);
   }
   // 13. The unit's address.
   ClientSocket->SetPort(Program::kTcpPort);
