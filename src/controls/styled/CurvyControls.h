@@ -6,6 +6,7 @@
 #include "GDIPFill.h"
 #include "GDIPicture.h"
 #include "StyledControl.h"
+#include "ui/TEdit.h"
 
 #include <QLineEdit>
 
@@ -175,7 +176,7 @@ private:
     bool FPressed = false;
 };
 
-enum TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
+// TEditCharCase is the platform edit's (ui/TEdit.h).
 
 class TCurvyEdit : public TCurvyControlPanel {
     Q_OBJECT

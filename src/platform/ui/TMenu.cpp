@@ -1,6 +1,7 @@
 #include "ui/TMenu.h"
 
 #include <QMenu>
+#include <QMenuBar>
 
 TMenuItem* TMenuItem::Add(const QString& caption) {
     FItems.push_back(std::make_unique<TMenuItem>(caption));
@@ -30,10 +31,16 @@ TPopupMenu::~TPopupMenu() = default;
 
 namespace {
 
-void Fill(QMenu& menu, TMenuItem& parent) {
+// Fills a menu or a menu bar (both take addMenu, addAction and addSeparator).
+template <class Menu>
+void Fill(Menu& menu, TMenuItem& parent) {
     for (int i = 0; i < parent.Count(); ++i) {
         TMenuItem* item = parent.Items(i);
         if (!item->Visible) continue;
+        if (item->Caption == QLatin1String("-")) {
+            menu.addSeparator();
+            continue;
+        }
         if (item->Count() > 0) {
             QMenu* sub = menu.addMenu(item->Caption);
             sub->setEnabled(item->Enabled);
@@ -57,3 +64,20 @@ void TPopupMenu::Popup(int screenX, int screenY) {
     Fill(*FMenu, FItems);
     FMenu->popup(QPoint(screenX, screenY));
 }
+
+TMainMenu::TMainMenu(QWidget* window) : FBar(new QMenuBar(window)) {
+    FBar->setNativeMenuBar(false);
+    FBar->move(0, 0);
+}
+
+TMainMenu::~TMainMenu() = default;
+
+void TMainMenu::Refresh() {
+    FBar->clear();
+    Fill(*FBar, FItems);
+    FBar->resize(FBar->parentWidget() ? FBar->parentWidget()->width() : FBar->sizeHint().width(),
+                 FBar->sizeHint().height());
+    FBar->show();
+}
+
+int TMainMenu::Height() const { return FBar->sizeHint().height(); }

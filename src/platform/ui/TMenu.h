@@ -1,7 +1,9 @@
 #pragma once
-// Menus as the windows build them: a tree of items (caption, visible, enabled, checked, a
-// click handler) under a popup menu that shows at a screen point. The items are plain data;
-// a Qt menu is made from them each time the menu pops up.
+// Menus as the windows build them: a tree of items (name, tag, caption, visible, enabled,
+// checked, a click handler) under a popup menu that shows at a screen point, or under a
+// window's main menu bar. The items are plain data; a Qt menu is made from them each time
+// the popup menu pops up, and the menu bar is made again when its owner refreshes it.
+// An item captioned "-" is a separator line.
 #include <QString>
 
 #include <functional>
@@ -9,6 +11,8 @@
 #include <vector>
 
 class QMenu;
+class QMenuBar;
+class QWidget;
 
 class TMenuItem {
 public:
@@ -17,6 +21,8 @@ public:
     TMenuItem(const TMenuItem&) = delete;
     TMenuItem& operator=(const TMenuItem&) = delete;
 
+    QString Name;
+    int Tag = 0;
     QString Caption;
     bool Visible = true;
     bool Enabled = true;
@@ -57,4 +63,25 @@ private:
     TMenuItem FItems;
     std::unique_ptr<QMenu> FMenu;
     int FPopupCount = 0;
+};
+
+// A window's menu bar along its top edge, made from the items' current state by Refresh.
+class TMainMenu {
+public:
+    // The bar is a child of `window`, placed at its top left across its width.
+    explicit TMainMenu(QWidget* window);
+    ~TMainMenu();
+    TMainMenu(const TMainMenu&) = delete;
+    TMainMenu& operator=(const TMainMenu&) = delete;
+
+    TMenuItem& Items() { return FItems; }
+    // Makes the bar again from the items (captions, visibility, check marks).
+    void Refresh();
+    // The bar's height in pixels.
+    int Height() const;
+    QMenuBar* Bar() const { return FBar; }
+
+private:
+    TMenuItem FItems;
+    QMenuBar* FBar;
 };

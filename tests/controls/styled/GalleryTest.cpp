@@ -3,7 +3,7 @@
 #include "AdvProgressBar.h"
 #include "AdvTrackBar.h"
 #include "CurvyControls.h"
-#include "SplashSupport.h"
+#include "splash/ProgramSplash.h"
 #include "rtflabel.h"
 
 #include "ui/TWinControl.h"

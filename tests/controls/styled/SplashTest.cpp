@@ -1,4 +1,4 @@
-#include "SplashSupport.h"
+#include "splash/ProgramSplash.h"
 #include "StyledTestSupport.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,6 @@
 #pragma once
-// The splash screen set up as the main window's layout stores it.
+// The program's splash screen as the main window's layout stores it: the artwork, the
+// program name and version, and the loading line.
 #include "splash/AdvSmoothSplashScreen.h"
 
 #include <QFile>

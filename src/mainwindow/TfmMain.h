@@ -1,0 +1,281 @@
+#pragma once
+// The editor's main window: the function bar with the 13 page buttons, the pages of the
+// eight channels and the Comp, Delay, Gain, Matrix and Gate overviews, the preset area and
+// the status labels. It owns the parameter image, the ten response engines and the open
+// link, and serves the image (UnitHost) and the dialogs (DialogHost).
+//
+// The implementation is split by concern: TfmMainStartup.cpp (creation, close, messages),
+// TfmMainPages.cpp (page switch, Mag/Phase, resize tables), TfmMainLanguage.cpp (texts and
+// captions), TfmMainMenus.cpp (menu handlers), TfmMainStubs.cpp (image display, curves,
+// overlays, channel strip), TfmMainLinkStubs.cpp (links and connection); the controls are
+// made by the builders in layout/.
+#include "DialogHost.h"
+#include "LCmd.h"
+#include "LanguageTable.h"
+#include "UnitHost.h"
+#include "messages/WindowMessage.h"
+#include "ui/TForm.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+class LCommProc;
+class LNetProc;
+class LUnitControl;
+class LUsbProc;
+class LinkOwner;
+class Plot;
+class QMenuBar;
+class TClientSocket;
+class TJvHidDevice;
+class TJvHidDeviceController;
+class TMainMenu;
+class TMenuItem;
+class TRzBmpButton;
+class TRzGroupBox;
+class TTimer;
+class TiXYPlot;
+class TLabel;
+class TRzLabel;
+
+// What the next acknowledgement (code 1) from the unit continues.
+enum RequestState {
+  REQ_NONE,
+  REQ_RECALL,
+  REQ_STORE,
+  REQ_FACTORY,
+  REQ_READ_PRESET,
+  REQ_DOWNLOAD_PRESETS,
+  REQ_REREAD,
+  REQ_UNLOCK,
+  REQ_STORE_DONE,
+  REQ_UNIT_DOWNLOAD,
+};
+
+class TfmMain : public TForm, public UnitHost, public DialogHost {
+  Q_OBJECT
+ public:
+  explicit TfmMain(TComponent* owner);
+  ~TfmMain() override;
+
+  // Page numbers: 0 to 7 the channels, then the overviews.
+  static constexpr int kPageComp = 8, kPageDelay = 9, kPageGain = 10, kPageMatrix = 11, kPageGate = 12;
+  static constexpr int kChannels = 8;
+  // Curve views: the eight channel pages, then the Gain page's input and output panes.
+  static constexpr int kViews = 10;
+  static constexpr int kViewGainIn = 8, kViewGainOut = 9;
+
+  // The channel suffix of the control names ("InA", "InB", "Out1" to "Out6"); empty outside 0..7.
+  static QString Suffix(int ch);
+  // The channel's own name as the page headings show it ("InA", "Out3").
+  static QString ChannelName(int ch) { return Suffix(ch); }
+  // The owned control of that composed name and class, or null.
+  template <class T>
+  T* Find(const QString& name) const {
+    return dynamic_cast<T*>(FindComponent(name));
+  }
+
+  // The key under which a running editor is found (the title unless a test sets another).
+  static QString& InstanceKey();
+
+  // --- creation, close, messages
+  void FormCreate(TComponent* Sender);
+  // Returns whether the window may close.
+  bool FormClose();
+  // The link messages: WM_LINK_REPLY to OnFrameReceived, WM_LINK_ERROR to OnLinkError.
+  LRESULT Dispatch(UINT msg, WPARAM wParam, LPARAM lParam);
+  // True when another editor was running and was brought forward instead.
+  bool GaveWayToRunningInstance() const { return FGaveWay; }
+  LinkOwner* GetLinkOwner() const { return FLinkOwner.get(); }
+
+  // --- pages and layout
+  void rzbMenuInAClick(TComponent* Sender);
+  std::uint16_t GetLinkMask(int ch) const;
+  void lbMatrixHpLpInAClick(TComponent* Sender);
+  void lbMatrixDelayInAClick(TComponent* Sender);
+  void lbMatrixCompOut1Click(TComponent* Sender);
+  void lbMatrixGateInAClick(TComponent* Sender);
+  void lbMatrixGainInAClick(TComponent* Sender);
+  void lbMatrixChNameInAClick(TComponent* Sender);
+  void lbMatrixChNameInAMouseMove(TComponent* Sender, unsigned shift, int x, int y);
+  void lbMatrixChNameInAMouseLeave(TComponent* Sender);
+  void rbShowGainInAClick(TComponent* Sender);
+  void rbShowPhaseInAClick(TComponent* Sender);
+  void FormResize(TComponent* Sender);
+  int ExtraHeight() const { return FExtraHeight; }
+
+  // --- language
+  QString LangText(const QString& key) const override;
+  void ApplyLanguage();
+  void ChineseSimplifiedClick(TMenuItem* Sender);
+  void EnglishClick(TMenuItem* Sender);
+  const QString& Language() const { return FLanguage; }
+
+  // --- menus
+  void ExitClick(TMenuItem* Sender);
+  void AboutClick(TMenuItem* Sender);
+  void MemoShowClick(TMenuItem* Sender);
+  void HidDataClick(TMenuItem* Sender);
+  void LockSetupClick(TMenuItem* Sender);
+  void ConnectedClick(TMenuItem* Sender);
+  void FactoryDefaultClick(TMenuItem* Sender);
+  TMainMenu* MainMenu() const { return FMainMenu.get(); }
+
+  // --- UnitHost and DialogHost: state the main window keeps itself
+  bool IsUpdating() const override { return FUpdating; }
+  std::uint8_t GetDeviceId() const override { return FDeviceId; }
+  bool IsConnected() const override { return FConnected; }
+  std::uint32_t GetUnitAddress() const override { return FUnitAddress; }
+  bool HasUnitAddress() const override { return FUnitAddress != 0; }
+  void SetUnitAddress(std::uint32_t address) override { FUnitAddress = address; }
+  void SetAutoAddress(int automatic) override { FAutoAddress = automatic; }
+  void ShowIp(const QString& text) override;
+  void SetExitConfirmed(std::uint8_t confirmed) override { FExitConfirmed = confirmed; }
+  void CloseMainWindow() override { Close(); }
+  void SetRecallPresetRow(int row, const QString& name) override;
+  void SetStorePresetRow(int row, const QString& name) override;
+  QString AskUnitFileName() override;
+  void StartFactoryDefault() override;
+  LUnitControl& UnitControl() const { return *FUnitControl; }
+  Plot* GetPlot(int view) const { return view >= 0 && view < kViews ? FPlots[view].get() : nullptr; }
+
+  // --- image display, curves, overlays, channel strip (TfmMainStubs.cpp)
+  void ShowUnitImage(LUnitControl& unit);
+  void MarkCurveDirty(int ch) override;
+  void RefreshGainOverlays();
+  void RefreshPageOverlays(int page);
+  void vrbShowAGainClick(TComponent* Sender);
+  void vrbShow1GainClick(TComponent* Sender);
+  void vrbShowBInAClick(TComponent* Sender);
+  void vrbShowAInBClick(TComponent* Sender);
+  void vrbShow2Out1Click(TComponent* Sender);
+  void vrbShow1Out2Click(TComponent* Sender);
+  void vrbShow1Out3Click(TComponent* Sender);
+  void vrbShow1Out4Click(TComponent* Sender);
+  void vrbShow1Out5Click(TComponent* Sender);
+  void vrbShow1Out6Click(TComponent* Sender);
+  void CalcCutCurve(int kind, int slope, double f, int base, int ch);
+  void CalcPeqCurve(TComponent* graph);
+  void CalcLowCutCurve(TComponent* graph);
+  void CalcHighCutCurve(TComponent* graph);
+  void ShowCompCurve(int ch);
+  void ShowGateCurve(int ch);
+  void DeselectEqBands();
+  void SelectFirstEqBands();
+  void PlaceDelayIndicator(int ch);
+  void rzbUnit0Click(TComponent* Sender);
+  std::uint16_t GetLinkGroup(int ch) const;
+  void MirrorGain(int ch, int position);
+  void MirrorPhase(int ch, bool inverse);
+  void MirrorMute(int ch, bool muted);
+  void isGainInAChange(TComponent* Sender);
+  void isGainBackupInAChange(TComponent* Sender);
+  void rzbMuteInAClick(TComponent* Sender);
+  void rzbMuteBackupInAClick(TComponent* Sender);
+  void rzbPhaseInAClick(TComponent* Sender);
+  void rzbPhaseBackupInAClick(TComponent* Sender);
+  // --- end of image display, curves, overlays, channel strip
+
+  // --- links and connection (TfmMainLinkStubs.cpp)
+  void OnFrameReceived(const ByteArray& frame, std::uint32_t elapsedMs);
+  void OnLinkError(int code, int deviceId);
+  void SendCmd(const LCmd& cmd, bool append) override;
+  void SetDeviceId(int id) override;
+  void ClearLevelMeters();
+  void rzbMenuLinkClick(TComponent* Sender);
+  void tmStartConnectTimer(QObject* Sender);
+  void tmDisconnectTimer(QObject* Sender);
+  void tmComScanTimer(QObject* Sender);
+  bool HasHidDevice() const override;
+  void DiscoverUnit() override;
+  void SetComPortName(const QString& name) override;
+  void OpenUsbLink() override;
+  void OpenNetLink() override;
+  void OpenComLink() override;
+  void CloseLink() override;
+  void StartDisconnectTimer() override;
+  void EnableConnectControls() override;
+  void NetworkSetupClick() override;
+  void ReconnectClientSocket(const QString& address) override;
+  // Writers and traffic-log lines on a link's behalf (see LinkOwner).
+  void UsbWrite(const std::uint8_t* bytes, int count);
+  void NetWrite(const std::uint8_t* bytes, int count);
+  void LogComWrite(const std::uint8_t* bytes, int count);
+  void LogComRead(const std::uint8_t* bytes, int count);
+  // --- end of links and connection
+
+  // --- controls the code reaches directly (the rest by name)
+  TRzGroupBox* rzgFunction = nullptr;
+  TRzGroupBox* rzgMain = nullptr;
+  TRzGroupBox* rzgPreset = nullptr;
+  TRzBmpButton* rzbMenuLink = nullptr;
+  TRzLabel* lbShowIdNumber = nullptr;
+  TRzLabel* lbShowIp = nullptr;
+  TRzLabel* lbStatus = nullptr;
+  TiXYPlot* ipComp = nullptr;
+  TiXYPlot* ipGate = nullptr;
+  TClientSocket* ClientSocket = nullptr;
+  TTimer* tmStartConnect = nullptr;
+  TTimer* tmDisconnect = nullptr;
+  TTimer* tmComScan = nullptr;
+  // Menu items (owned by the main menu).
+  TMenuItem *File = nullptr, *Open = nullptr, *Save = nullptr, *Upload = nullptr, *Download = nullptr,
+            *FactoryDefault = nullptr, *Exit = nullptr, *Link = nullptr, *Copy = nullptr, *Lock = nullptr,
+            *SettingID = nullptr, *NetworkSetup = nullptr, *TestTone = nullptr, *ChNameList = nullptr,
+            *LanguageSel = nullptr, *ChineseSimplified = nullptr, *ChineseTraditional = nullptr,
+            *English = nullptr, *Help = nullptr, *Rs232Code = nullptr, *MemoShow = nullptr, *HidData = nullptr,
+            *LockSetup = nullptr, *BlockDiagram = nullptr, *Connect = nullptr, *Connected = nullptr,
+            *ConnectHelp = nullptr, *About = nullptr;
+  LanguageTable moEnglish;
+  LanguageTable moSimplified;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ public:
+  // --- state (grouped by concern; members reach them directly)
+  // Program moving controls: change handlers return at once while set.
+  bool FUpdating = false;
+  // Set while FormCreate shows the first image.
+  bool FCreating = false;
+  bool FExitConfirmed = false;
+  bool FGaveWay = false;
+  // Pages and views.
+  int FPage = kPageGain;
+  int FCompChannel = 2;
+  int FGateChannel = 0;
+  int FExtraHeight = 0;
+  std::array<std::uint16_t, kViews> FOverlayDirty{};
+  std::array<std::unique_ptr<Plot>, kViews> FPlots;
+  // Band dragging on the curve panes (-1: none).
+  int FDragHandle = -1;
+  int FDragHandle2 = -1;
+  // The image and presets.
+  std::unique_ptr<LUnitControl> FUnitControl;
+  int FCurrentPreset = 0;
+  // Language.
+  QString FLanguage = QStringLiteral("English");
+  // Unit and links.
+  std::uint8_t FDeviceId = 1;
+  std::uint32_t FUnitAddress = 0;
+  int FAutoAddress = 0;
+  bool FOnline = false;
+  bool FConnected = false;
+  QString FComPortName;
+  RequestState FRequestState = REQ_NONE;
+  std::unique_ptr<LCommProc> FCommLink;
+  std::unique_ptr<LUsbProc> FUsbLink;
+  std::unique_ptr<LNetProc> FNetLink;
+  TJvHidDeviceController* HidCtl = nullptr;
+  TJvHidDevice* FHidDevice = nullptr;
+
+ private:
+  void CreateMainMenu();
+  std::unique_ptr<TMainMenu> FMainMenu;
+  std::unique_ptr<LinkOwner> FLinkOwner;
+  class InstanceServer;
+  std::unique_ptr<InstanceServer> FInstanceServer;
+};
+
+extern TfmMain* fmMain;

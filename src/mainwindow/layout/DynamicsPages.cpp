@@ -1,0 +1,136 @@
+// The Comp and Gate overview pages: the transfer-curve plot with the current channel's meter
+// on its left and every channel's meter on its right; below, the compressor settings of the
+// six outputs and the gate settings of the two inputs.
+#include "LayoutKit.h"
+
+#include "AdvTrackBar.h"
+#include "RzLabel.h"
+#include "RzPanel.h"
+#include "TfmMain.h"
+#include "core/iXYPlot.h"
+
+#include <array>
+
+namespace MainLayout {
+
+namespace {
+
+constexpr int kFrameWidth = 1112, kGraphHeight = 284;
+constexpr int kParamLeft = 20, kParamTop = 292, kParamWidth = 1072, kParamHeight = 262;
+
+// A meter panel with its scale: `stems` are the scale labels' stems top to bottom, `tops`
+// their tops; `lamp` adds a limiter lamp above the meter.
+template <std::size_t N>
+TRzPanel* BuildMeterPanel(TfmMain& form, TWinControl* frame, const QString& panelName, const QString& suffix, int tag,
+                          int left, int width, int meterLeft, int meterTop, int meterHeight, bool lamp, int lampTop,
+                          const std::array<const char*, N>& stems, const std::array<const char*, N>& texts,
+                          const std::array<int, N>& tops, const QString& heading, const QString& headingName) {
+  TRzPanel* panel = AddPanel(form, frame, panelName, tag, left, 30, width, 247, kInset);
+  AddLabel(form, panel, headingName, tag, 0, 6, width, heading, Font(8, kHeading, true), taCenter);
+  const QString meterStem = lamp ? QStringLiteral("pbLevelComp") : QStringLiteral("pbLevelGate");
+  if (lamp) {
+    AddMeter(form, panel, QStringLiteral("pbLimitComp") + suffix, tag, meterLeft, lampTop, 22, 0, 1, 0, true, true);
+    AddMeter(form, panel, meterStem + suffix, tag, meterLeft, meterTop, meterHeight, 1, 3, 4, false, false);
+  } else {
+    AddMeter(form, panel, meterStem + suffix, tag, meterLeft, meterTop, meterHeight, 1, 2, 6, false, false);
+  }
+  for (std::size_t k = 0; k < N; ++k)
+    AddLabel(form, panel, QLatin1String(stems[k]) + suffix, tag, 0, tops[k], meterLeft - 2, QLatin1String(texts[k]),
+             Font(7, kDimText), taRightJustify);
+  return panel;
+}
+
+// One fader with its caption above and its value box below.
+void BuildSmallFader(TfmMain& form, TWinControl* parent, const QString& stem, const QString& s, int ch, int x,
+                     const QString& caption, int min, int max, int position, const QString& text, bool picture) {
+  AddLabel(form, parent, QStringLiteral("lb") + stem + s, ch, x - 4, 30, 64, caption, Font(8, kDimText, true),
+           taCenter);
+  AddFader(form, parent, QStringLiteral("is") + stem + s, ch, x + 14, 46, 27, 64, min, max, position, 10, Thumbs::B,
+           picture);
+  AddValueBox(form, parent, QStringLiteral("cvd") + stem + s, ch, x, 114, 56, text, false);
+}
+
+}  // namespace
+
+void BuildCompPage(TfmMain& form) {
+  TRzGroupBox* g = AddGroup(form, form.rzgMain, QStringLiteral("rzgFftComp"), 8, 0, 0, kFrameWidth, kGraphHeight);
+  AddLabel(form, g, QStringLiteral("lbCompName"), 0, 70, 10, 538, QStringLiteral("Out 1  Compressor"),
+           Font(10, kHeading, true), taCenter);
+  form.ipComp = AddTransferPlot(form, g, QStringLiteral("ipComp"), 70, 35, 620, 230, -100, -100);
+  constexpr std::array<const char*, 9> stems = {"lbLimitCompOut", "lbClipCompOut", "lb12CompOut",
+                                                "lb5CompOut",     "lb0CompOut",    "lbN5CompOut",
+                                                "lbN15CompOut",   "lbN30CompOut",  "lbN60CompOut"};
+  constexpr std::array<const char*, 9> texts = {"Lim", "Clip", "+12", "+5", "0", "-5", "-15", "-30", "-60"};
+  BuildMeterPanel(form, g, QStringLiteral("plLevelCompOut"), QString(), 0, 4, 62, 32, 43, 185, true, 20, stems, texts,
+                  std::array<int, 9>{22, 45, 68, 91, 115, 138, 161, 184, 208}, QStringLiteral("Out 1"),
+                  QStringLiteral("lbHeadCompOut"));
+  for (int ch = 2; ch < 8; ++ch) {
+    const QString s = TfmMain::Suffix(ch);
+    BuildMeterPanel(form, g, QStringLiteral("plLevelCompOut") + QString::number(ch - 1), s, ch, 572 + 64 * ch, 60, 28,
+                    55, 185, true, 32, stems, texts, std::array<int, 9>{35, 58, 81, 105, 128, 151, 175, 198, 222},
+                    QStringLiteral("Out") + QString::number(ch - 1), QStringLiteral("lbCompOut") + QString::number(ch - 1));
+  }
+
+  TRzGroupBox* p = AddGroup(form, form.rzgMain, QStringLiteral("rzgParamComp"), 8, kParamLeft, kParamTop, kParamWidth,
+                            kParamHeight);
+  for (int ch = 2; ch < 8; ++ch) {
+    const QString s = TfmMain::Suffix(ch);
+    TRzGroupBox* col = AddGroup(form, p, QStringLiteral("rzgComp") + s, ch, 8 + (ch - 2) * 176, 8, 172, 246, kPanel);
+    AddLabel(form, col, QStringLiteral("lbCompTitle") + s, ch, 2, 6, 168, TfmMain::ChannelName(ch),
+             Font(9, kHeading, true), taCenter);
+    BuildSmallFader(form, col, QStringLiteral("CompThreshold"), s, ch, 2, QStringLiteral("Threshold"), -180, 40, 40,
+                    QStringLiteral("+20.0dB"), true);
+    BuildSmallFader(form, col, QStringLiteral("CompAttack"), s, ch, 58, QStringLiteral("Attack"), 0, 998, 50,
+                    QStringLiteral("50ms"), true);
+    BuildSmallFader(form, col, QStringLiteral("CompRelease"), s, ch, 114, QStringLiteral("Release"), 9, 2999, 499,
+                    QStringLiteral("500ms"), true);
+    AddLabel(form, col, QStringLiteral("lbCompRatio") + s, ch, 8, 152, 70, QStringLiteral("Ratio"),
+             Font(8, kDimText, true), taCenter);
+    AddValueBox(form, col, QStringLiteral("cvdCompRatio") + s, ch, 14, 170, ch == 2 ? 39 : 40, QStringLiteral("1:1.0"),
+                false);
+    AddUpDown(form, col, QStringLiteral("udCompRatio") + s, ch, 56, 170, 24, 0, 15, 0);
+    AddLabel(form, col, QStringLiteral("lbCompKnee") + s, ch, 92, 152, 70, QStringLiteral("Knee"),
+             Font(8, kDimText, true), taCenter);
+    AddValueBox(form, col, QStringLiteral("cvdCompKnee") + s, ch, 100, 170, 38, QStringLiteral("12dB"), false);
+    AddUpDown(form, col, QStringLiteral("udCompKnee") + s, ch, 140, 170, 24, 0, 12, 12);
+  }
+}
+
+void BuildGatePage(TfmMain& form) {
+  TRzGroupBox* g = AddGroup(form, form.rzgMain, QStringLiteral("rzgFftGate"), 12, 0, 0, kFrameWidth, kGraphHeight);
+  AddLabel(form, g, QStringLiteral("lbGateName"), 0, 70, 10, 856, QStringLiteral("In A  Gate"),
+           Font(10, kHeading, true), taCenter);
+  form.ipGate = AddTransferPlot(form, g, QStringLiteral("ipGate"), 70, 40, 904, 230, -100, -100);
+  constexpr std::array<const char*, 9> stems = {"lbClipGateIn", "lb12GateIn",  "lb5GateIn",
+                                                "lb0GateIn",    "lbN5GateIn",  "lbN15GateIn",
+                                                "lbN20GateIn",  "lbN30GateIn", "lbN60GateIn"};
+  constexpr std::array<const char*, 9> texts = {"Clip", "+12", "+5", "0", "-5", "-15", "-20", "-30", "-60"};
+  constexpr std::array<int, 9> tops = {36, 59, 82, 105, 129, 152, 175, 198, 222};
+  BuildMeterPanel(form, g, QStringLiteral("plLevelGateIn"), QString(), 0, 4, 62, 29, 32, 208, false, 0, stems, texts,
+                  tops, QStringLiteral("In A"), QStringLiteral("lbHeadGateIn"));
+  for (int ch = 0; ch < 2; ++ch) {
+    const QString s = TfmMain::Suffix(ch);
+    BuildMeterPanel(form, g, QStringLiteral("plLevelGate") + s, s, ch, 979 + 53 * ch, 50, 28, 32, 208, false, 0,
+                    stems, texts, tops, s, QStringLiteral("lbGate") + s);
+  }
+
+  TRzGroupBox* p = AddGroup(form, form.rzgMain, QStringLiteral("rzgParamGate"), 12, kParamLeft, kParamTop, kParamWidth,
+                            kParamHeight);
+  for (int ch = 0; ch < 2; ++ch) {
+    const QString s = TfmMain::Suffix(ch);
+    TRzGroupBox* col = AddGroup(form, p, QStringLiteral("rzgGate") + s, ch, 150 + ch * 392, 8, 380, 246, kPanel);
+    AddLabel(form, col, QStringLiteral("lbGateTitle") + s, ch, 2, 6, 376, TfmMain::ChannelName(ch),
+             Font(9, kHeading, true), taCenter);
+    const bool picture = ch == 0;
+    BuildSmallFader(form, col, QStringLiteral("GateThreshold"), s, ch, 18, QStringLiteral("Threshold"), -180, 0, 0,
+                    QStringLiteral("0.0dB"), picture);
+    BuildSmallFader(form, col, QStringLiteral("GateAttack"), s, ch, 108, QStringLiteral("Attack"), 0, 998, 50,
+                    QStringLiteral("50ms"), picture);
+    BuildSmallFader(form, col, QStringLiteral("GateRelease"), s, ch, 198, QStringLiteral("Release"), 9, 2999, 499,
+                    QStringLiteral("100ms"), picture);
+    BuildSmallFader(form, col, QStringLiteral("GateHold"), s, ch, 288, QStringLiteral("Hold"), 9, 998, 99,
+                    QStringLiteral("100ms"), true);
+  }
+}
+
+}  // namespace MainLayout
