@@ -28,11 +28,13 @@ TRzPanel* BuildMeterPanel(TfmMain& form, TWinControl* frame, const QString& pane
   TRzPanel* panel = AddPanel(form, frame, panelName, tag, left, 30, width, 247, kInset);
   AddLabel(form, panel, headingName, tag, 0, 6, width, heading, Font(8, kHeading, true), taCenter);
   const QString meterStem = lamp ? QStringLiteral("pbLevelComp") : QStringLiteral("pbLevelGate");
+  // The page's own meter (no channel suffix) is pbLevelCompOut / pbLevelGateIn.
+  const QString meterSuffix = !suffix.isEmpty() ? suffix : lamp ? QStringLiteral("Out") : QStringLiteral("In");
   if (lamp) {
-    AddMeter(form, panel, QStringLiteral("pbLimitComp") + suffix, tag, meterLeft, lampTop, 22, 0, 1, 0, true, true);
-    AddMeter(form, panel, meterStem + suffix, tag, meterLeft, meterTop, meterHeight, 1, 3, 4, false, false);
+    AddMeter(form, panel, QStringLiteral("pbLimitComp") + meterSuffix, tag, meterLeft, lampTop, 22, 0, 1, 0, true, true);
+    AddMeter(form, panel, meterStem + meterSuffix, tag, meterLeft, meterTop, meterHeight, 1, 3, 4, false, false);
   } else {
-    AddMeter(form, panel, meterStem + suffix, tag, meterLeft, meterTop, meterHeight, 1, 2, 6, false, false);
+    AddMeter(form, panel, meterStem + meterSuffix, tag, meterLeft, meterTop, meterHeight, 1, 2, 6, false, false);
   }
   for (std::size_t k = 0; k < N; ++k)
     AddLabel(form, panel, QLatin1String(stems[k]) + suffix, tag, 0, tops[k], meterLeft - 2, QLatin1String(texts[k]),
