@@ -219,7 +219,6 @@ class TfmMain : public TForm, public UnitHost, public DialogHost {
   void StartDisconnectTimer() override;
   void EnableConnectControls() override;
   void NetworkSetupClick() override;
-  void LockClick(TMenuItem* Sender);
   void ReconnectClientSocket(const QString& address) override;
   // Writers and traffic-log lines on a link's behalf (see LinkOwner); worker threads.
   void UsbWrite(const std::uint8_t* bytes, int count);

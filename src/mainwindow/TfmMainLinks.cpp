@@ -6,7 +6,6 @@
 
 #include "CommandCode.h"
 #include "FHidData.h"
-#include "FLockSetup.h"
 #include "FNetWorkScan.h"
 #include "FNetworkSetup.h"
 #include "LCommProc.h"
@@ -79,6 +78,8 @@ void TfmMain::CreateLinkParts() {
   tmUnlock = timer(1000, &TfmMain::tmUnlockTimer);
   tmProcessShow = timer(100, &TfmMain::tmProcessShowTimer);
   tmInLevelDet = timer(300, &TfmMain::tmInLevelDetTimer);
+
+  NetworkSetup->OnClick = [this](TMenuItem*) { NetworkSetupClick(); };
 
   ClientSocket->OnConnecting = [this](QObject* s) { ClientSocketConnecting(s); };
   ClientSocket->OnConnect = [this](QObject* s) { ClientSocketConnect(s); };
@@ -292,7 +293,10 @@ void TfmMain::tmLinkBrokenTimer(QObject*) {
 
 void TfmMain::tmComScanTimer(QObject*) {
   tmComScan->SetEnabled(false);
-  if (!fmNetwork->isVisible()) return;
+  // Only while a scan runs: once the unit is connected the dialog may still stand under a
+  // modal window that opened over it, and a damaged reply (taken as another unit's) must not
+  // drop the link then.
+  if (!fmNetwork->isVisible() || fmNetwork->IsConnected()) return;
   if (FCommLink) {
     DropLink(FCommLink);
     fmNetwork->SetConnected(0);
@@ -410,5 +414,3 @@ void TfmMain::NetworkSetupClick() {
   }
   d.ShowModal();
 }
-
-void TfmMain::LockClick(TMenuItem*) { fmLockSetup->ShowModal(); }

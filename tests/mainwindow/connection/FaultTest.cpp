@@ -47,6 +47,8 @@ TEST_P(Recovers, AndReadsTheWholeUnit) {
   StartEditor();
   ASSERT_TRUE(WaitForRead());
   EXPECT_TRUE(ImageMatchesUnit());
+  ASSERT_TRUE(Until([&] { return Requests().size() >= HandshakeAndRead().size() + c.extraRequests; },
+                    "the closing poll"));
   std::vector<std::string> requests = Requests();
   // Each request at least once, in order; resends repeat the one before.
   std::vector<std::string> distinct;
