@@ -47,14 +47,17 @@ TEST_P(Recovers, AndReadsTheWholeUnit) {
   StartEditor();
   ASSERT_TRUE(WaitForRead());
   EXPECT_TRUE(ImageMatchesUnit());
-  ASSERT_TRUE(Until([&] { return Requests().size() >= HandshakeAndRead().size() + c.extraRequests; },
-                    "the closing poll"));
-  std::vector<std::string> requests = Requests();
   // Each request at least once, in order; resends repeat the one before.
-  std::vector<std::string> distinct;
-  for (const std::string& r : requests)
-    if (distinct.empty() || distinct.back() != r) distinct.push_back(r);
-  distinct.resize(std::min(distinct.size(), HandshakeAndRead().size()));
+  const auto distinctRequests = [&] {
+    std::vector<std::string> distinct;
+    for (const std::string& r : Requests())
+      if (distinct.empty() || distinct.back() != r) distinct.push_back(r);
+    return distinct;
+  };
+  ASSERT_TRUE(Until([&] { return distinctRequests().size() >= HandshakeAndRead().size(); }, "the closing poll"));
+  const std::vector<std::string> requests = Requests();
+  std::vector<std::string> distinct = distinctRequests();
+  distinct.resize(HandshakeAndRead().size());
   EXPECT_THAT(distinct, ElementsAreArray(HandshakeAndRead()));
   EXPECT_GE(requests.size(), HandshakeAndRead().size() + c.extraRequests);
 }
@@ -103,8 +106,12 @@ TEST_P(Breaks, GoOfflineAndScanAgain) {
   StartEditor();
   ImageBytes before{};
   if (c.duringRead) {
-    // The fault strikes once the preset names are being read.
-    When([&] { return unit.WaitForCode(CMD_READ_PRESET_NAME, std::chrono::milliseconds(0)); }, [&] {
+    // The fault strikes while the image is being read, once the scan dialog has seen the unit
+    // connected (the first piece is held back long enough for that).
+    SimUnitFault hold = Fault(SimUnitFaultKind::Delay, CMD_READ_IMAGE_PIECE, 1);
+    hold.delay = std::chrono::milliseconds(400);
+    unit.AddFault(hold);
+    When([&] { return unit.WaitForCode(CMD_READ_IMAGE_PIECE, std::chrono::milliseconds(0)) && !fmNetwork->tmConnect->GetEnabled(); }, [&] {
       before = ToBytes(window->UnitControl().Image());
       c.fault(unit);
     });
