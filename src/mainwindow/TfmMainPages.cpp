@@ -14,7 +14,10 @@
 #include "RzLabel.h"
 #include "RzPanel.h"
 #include "ui/TImage.h"
+#include "ui/TMenu.h"
 #include "ui/TRadioButton.h"
+
+#include <QMenuBar>
 
 #include "AdvTrackBar.h"
 
@@ -217,9 +220,12 @@ void TfmMain::FormResize(TComponent*) {
     picture->SetLeft(int(std::int64_t(fader->Position()) * (line->Width() - 90) / fader->Max()) + 40);
     time->SetBounds(picture->Left() + 30, picture->Top() + picture->Height() / 4, time->Width(), time->Height());
   }
+  if (FMainMenu) FMainMenu->Bar()->resize(width, FMainMenu->Height());
   if (rzgMain) {
     rzgMain->Hide();
     rzgMain->Show();
   }
-  for (int ch = 0; ch < kChannels; ++ch) PlaceDelayIndicator(ch);
+  // Not while the window is still being made (its image does not exist yet).
+  if (FUnitControl)
+    for (int ch = 0; ch < kChannels; ++ch) PlaceDelayIndicator(ch);
 }

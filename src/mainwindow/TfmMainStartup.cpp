@@ -177,8 +177,8 @@ void TfmMain::FormCreate(TComponent*) {
       raise();
     activateWindow();
   });
+  // The rest of the creation still runs; the entry then ends without showing the window.
   FGaveWay = FInstanceServer->AnotherRunning();
-  if (FGaveWay) QApplication::setQuitOnLastWindowClosed(true);
   // 3. Unit ID 1.
   SetDeviceId(1);
   // 4. No band dragged; the Gain page; Out1 and InA on the dynamics pages.
@@ -193,6 +193,8 @@ void TfmMain::FormCreate(TComponent*) {
   SetBounds(Left(), Top(), Program::kDesignWidth, Program::kDesignHeight);
   if (rzgPreset) rzgPreset->SetTop(626);
   FExtraHeight = 0;
+  // A hidden window gets its resize event only when it shows; the layout is placed now.
+  if (!isVisible()) FormResize(this);
   // 6. The ten response engines on their graphs, in magnitude mode.
   static const char* const graphs[kViews] = {"fftDrawInA", "fftDrawInB", "fftDrawOut1", "fftDrawOut2", "fftDrawOut3",
                                              "fftDrawOut4", "fftDrawOut5", "fftDrawOut6", "fftDrawGainIn",

@@ -22,6 +22,11 @@ namespace MainLayout {
 
 namespace {
 
+// The slope box's texts, slope codes 1 to 20 (Butterworth, Bessel, Linkwitz-Riley per order).
+constexpr const char* kSlopeTexts[] = {"BW -6",  "BL -6",  "BW -12", "BL -12", "LK -12", "BW -18", "BL -18",
+                                       "BW -24", "BL -24", "LK -24", "BW -30", "BL -30", "BW -36", "BL -36",
+                                       "LK -36", "BW -42", "BL -42", "BW -48", "BL -48", "LK -48"};
+
 constexpr int kFrameWidth = 1112, kGraphHeight = 284;
 constexpr int kParamLeft = 20, kParamTop = 292, kParamWidth = 1072, kParamHeight = 262;
 
@@ -58,25 +63,28 @@ void BuildStrip(TfmMain& form, TWinControl* frame, int ch) {
 void BuildBandTable(TfmMain& form, TWinControl* frame, int ch) {
   const QString s = TfmMain::Suffix(ch);
   const bool output = ch >= 2;
-  TRzPanel* panel = AddPanel(form, frame, QStringLiteral("rzpPeq") + s, ch, 162, 4, 514, 254, kPanel);
+  TRzPanel* panel = AddPanel(form, frame, QStringLiteral("rzpPeq") + s, ch, 162, 22, 514, 236, kPanel);
   auto* table = new TMyPEQAllpass(&form);
   table->SetName(QStringLiteral("peqPeq") + s);
   table->SetTag(ch);
   table->SetParent(panel);
+  // Sized first, so that its rows are laid out once.
+  table->SetBounds(-11, output ? -20 : -14, 536, 270);
   table->SetChannelNumber(output ? 9 : 8);
   table->SetUpdownVisable(false);
   table->SetLabelColor(clBackground);
   table->SetEditBackColor(clWhite);
   table->SetBypassBackColor(clSilver);
   table->SetParentColor(true);
-  table->SetBounds(-11, output ? -20 : -14, 536, 270);
+  // Its window exists once the layout is loaded, before the captions are set.
+  table->CreateWnd();
   const int bands = output ? 9 : 8;
+  // Each button covers its row's number (the table's rows start 23 pixels down).
   const int rowHeight = output ? 26 : 29;
-  const int firstRow = output ? 36 : 40;
   for (int band = 1; band <= bands; ++band) {
     TRzBmpButton* button =
-        AddButton(form, table, QStringLiteral("rzbEq%1").arg(band) + s, band - 1, 14, firstRow + (band - 1) * rowHeight,
-                  24, rowHeight - 6, Face::Band, QString::number(band), 200 + ch);
+        AddButton(form, table, QStringLiteral("rzbEq%1").arg(band) + s, band - 1, 10, 21 + (band - 1) * rowHeight, 24,
+                  22, Face::Band, QString::number(band), 200 + ch);
     button->SetFont(Font(8, clWhite, true));
   }
 }
@@ -130,13 +138,18 @@ void BuildCutFilters(TfmMain& form, TWinControl* frame, int ch) {
              QLatin1String(c.caption), Font(9, kText, true), taCenter);
     AddFader(form, frame, QStringLiteral("is") + stem + QStringLiteral("Freq") + s, ch, x + 30, 26, 26, 115, 0, 300,
              c.position, 15, Thumbs::B, false);
-    AddValueBox(form, frame, QStringLiteral("cvd") + stem + QStringLiteral("Freq") + s, ch, x + 14, 144, 58,
+    // 6 pixels wider than the stored 58, so that "20.16KHz" is not clipped in the substitute font.
+    AddValueBox(form, frame, QStringLiteral("cvd") + stem + QStringLiteral("Freq") + s, ch, x + 11, 144, 64,
                 QLatin1String(c.text), true);
     AddLabel(form, frame, QStringLiteral("lb") + stem + QStringLiteral("Slop") + s, ch, x, 172, 86,
              QStringLiteral("Slope"), small, taCenter);
-    AddCombo(form, frame, QStringLiteral("rzc") + stem + QStringLiteral("Slop") + s, ch, x + 3, 188, 80);
+    TRzComboBox* slope = AddCombo(form, frame, QStringLiteral("rzc") + stem + QStringLiteral("Slop") + s, ch, x + 13,
+                                  188, 60);
+    slope->SetFlatButtons(true);
+    for (const char* text : kSlopeTexts) slope->Add(QLatin1String(text));
+    slope->SetItemIndex(19);
     TRzBmpButton* bypass = AddButton(form, frame, QStringLiteral("rzb") + stem + QStringLiteral("Bypass") + s, ch,
-                                     x + 3, 220, 80, 24, Face::Toggle, QStringLiteral("Bypass"), 300 + ch * 2 + k);
+                                     x + 15, 222, 56, 21, Face::Toggle, QStringLiteral("Bypass"), 300 + ch * 2 + k);
     bypass->SetAllowAllUp(true);
   }
 }
@@ -149,7 +162,7 @@ void BuildOverlayToggles(TfmMain& form, TWinControl* frame, int ch) {
                             output ? 260 : 176, 22, kFrame);
   g->SetBorderOuter(fsNone);
   const int first = output ? 2 : 0, last = output ? 7 : 1;
-  int x = output ? 2 : 60;
+  int x = 2;
   for (int other = first; other <= last; ++other) {
     if (other == ch) continue;
     const QString label = output ? QString::number(other - 1) : QString(QChar('A' + other));
@@ -171,10 +184,6 @@ void BuildOverlayToggles(TfmMain& form, TWinControl* frame, int ch) {
     };
     x += 52;
   }
-  if (!output) {
-    AddLabel(form, g, QStringLiteral("lbFftShowCh") + s, ch, 4, 4, 54, QStringLiteral("Overlay"),
-             Font(8, kDimText, true));
-  }
 }
 
 void BuildGraphFrame(TfmMain& form, int ch) {
@@ -185,11 +194,11 @@ void BuildGraphFrame(TfmMain& form, int ch) {
   AddLabel(form, g, QStringLiteral("lbFftParam") + s, ch, 84, 8, 0,
            QStringLiteral("Frequency  ( \u2190 / \u2192 )      Q(\uFF0B/\uFF0D)     Gain (  \u2191 / \u2193  )"),
            Font(8, kDimText));
-  TRadioButton* mag = AddRadio(form, g, QStringLiteral("rbShowGain") + s, ch, 380, 6, 50, QStringLiteral("Mag"));
+  TRadioButton* mag = AddRadio(form, g, QStringLiteral("rbShowGain") + s, ch, 338, 6, 50, QStringLiteral("Mag"));
   mag->SetChecked(true);
   mag->SetFont(Font(8, kYellow, true));
   mag->OnClick = [&form](TComponent* sd) { form.rbShowGainInAClick(sd); };
-  TRadioButton* phase = AddRadio(form, g, QStringLiteral("rbShowPhase") + s, ch, 432, 6, 60, QStringLiteral("Phase"));
+  TRadioButton* phase = AddRadio(form, g, QStringLiteral("rbShowPhase") + s, ch, 390, 6, 64, QStringLiteral("Phase"));
   phase->OnClick = [&form](TComponent* sd) { form.rbShowPhaseInAClick(sd); };
   BuildOverlayToggles(form, g, ch);
   AddLed(form, g, QStringLiteral("vrbEqBypass") + s, ch, 776, 4, 78, 20, QStringLiteral("EQ Bypass"), clRed);
@@ -211,9 +220,9 @@ void BuildChannelPages(TfmMain& form) {
     BuildBandFaders(form, p, ch);
     BuildCutFilters(form, p, ch);
     // The band table's column titles sit above its rows.
-    AddLabel(form, p, QStringLiteral("lbEq") + s, ch, 170, 8, 0,
+    AddLabel(form, p, QStringLiteral("lbEq") + s, ch, 166, 6, 0,
              QStringLiteral(" PEQ       Frequency              Q                    Gain                 Type                Bypass"),
-             Font(8, kDimText, true));
+             Font(10, kDimText, true));
   }
 }
 

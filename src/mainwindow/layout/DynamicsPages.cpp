@@ -7,6 +7,7 @@
 #include "RzLabel.h"
 #include "RzPanel.h"
 #include "TfmMain.h"
+#include "core/TransferCurvePlotLayout.h"
 #include "core/iXYPlot.h"
 
 #include <array>
@@ -19,25 +20,26 @@ constexpr int kFrameWidth = 1112, kGraphHeight = 284;
 constexpr int kParamLeft = 20, kParamTop = 292, kParamWidth = 1072, kParamHeight = 262;
 
 // A meter panel with its scale: `stems` are the scale labels' stems top to bottom, `tops`
-// their tops; `lamp` adds a limiter lamp above the meter.
+// their tops; `lamp` adds a limiter lamp above the meter. The meter, lamp and labels are
+// named by their stems followed by `tail` (empty for the current channel's panel, else the
+// output's digit or the input's letter).
 template <std::size_t N>
-TRzPanel* BuildMeterPanel(TfmMain& form, TWinControl* frame, const QString& panelName, const QString& suffix, int tag,
+TRzPanel* BuildMeterPanel(TfmMain& form, TWinControl* frame, const QString& panelName, const QString& tail, int tag,
                           int left, int width, int meterLeft, int meterTop, int meterHeight, bool lamp, int lampTop,
                           const std::array<const char*, N>& stems, const std::array<const char*, N>& texts,
                           const std::array<int, N>& tops, const QString& heading, const QString& headingName) {
   TRzPanel* panel = AddPanel(form, frame, panelName, tag, left, 30, width, 247, kInset);
   AddLabel(form, panel, headingName, tag, 0, 6, width, heading, Font(8, kHeading, true), taCenter);
-  const QString meterStem = lamp ? QStringLiteral("pbLevelComp") : QStringLiteral("pbLevelGate");
-  // The page's own meter (no channel suffix) is pbLevelCompOut / pbLevelGateIn.
-  const QString meterSuffix = !suffix.isEmpty() ? suffix : lamp ? QStringLiteral("Out") : QStringLiteral("In");
   if (lamp) {
-    AddMeter(form, panel, QStringLiteral("pbLimitComp") + meterSuffix, tag, meterLeft, lampTop, 22, 0, 1, 0, true, true);
-    AddMeter(form, panel, meterStem + meterSuffix, tag, meterLeft, meterTop, meterHeight, 1, 3, 4, false, false);
+    AddMeter(form, panel, QStringLiteral("pbLimitCompOut") + tail, tag, meterLeft, lampTop, 22, 0, 1, 0, true, true);
+    AddMeter(form, panel, QStringLiteral("pbLevelCompOut") + tail, tag, meterLeft, meterTop, meterHeight, 1, 3, 4,
+             false, false);
   } else {
-    AddMeter(form, panel, meterStem + meterSuffix, tag, meterLeft, meterTop, meterHeight, 1, 2, 6, false, false);
+    AddMeter(form, panel, QStringLiteral("pbLevelGateIn") + tail, tag, meterLeft, meterTop, meterHeight, 1, 2, 6,
+             false, false);
   }
   for (std::size_t k = 0; k < N; ++k)
-    AddLabel(form, panel, QLatin1String(stems[k]) + suffix, tag, 0, tops[k], meterLeft - 2, QLatin1String(texts[k]),
+    AddLabel(form, panel, QLatin1String(stems[k]) + tail, tag, 0, tops[k], meterLeft - 2, QLatin1String(texts[k]),
              Font(7, kDimText), taRightJustify);
   return panel;
 }
@@ -45,11 +47,11 @@ TRzPanel* BuildMeterPanel(TfmMain& form, TWinControl* frame, const QString& pane
 // One fader with its caption above and its value box below.
 void BuildSmallFader(TfmMain& form, TWinControl* parent, const QString& stem, const QString& s, int ch, int x,
                      const QString& caption, int min, int max, int position, const QString& text, bool picture) {
-  AddLabel(form, parent, QStringLiteral("lb") + stem + s, ch, x - 4, 30, 64, caption, Font(8, kDimText, true),
+  AddLabel(form, parent, QStringLiteral("lb") + stem + s, ch, x - 4, 32, 64, caption, Font(8, kDimText, true),
            taCenter);
-  AddFader(form, parent, QStringLiteral("is") + stem + s, ch, x + 14, 46, 27, 64, min, max, position, 10, Thumbs::B,
+  AddFader(form, parent, QStringLiteral("is") + stem + s, ch, x + 14, 50, 27, 64, min, max, position, 10, Thumbs::B,
            picture);
-  AddValueBox(form, parent, QStringLiteral("cvd") + stem + s, ch, x, 114, 56, text, false);
+  AddValueBox(form, parent, QStringLiteral("cvd") + stem + s, ch, x, 120, 56, text, false);
 }
 
 }  // namespace
@@ -58,7 +60,7 @@ void BuildCompPage(TfmMain& form) {
   TRzGroupBox* g = AddGroup(form, form.rzgMain, QStringLiteral("rzgFftComp"), 8, 0, 0, kFrameWidth, kGraphHeight);
   AddLabel(form, g, QStringLiteral("lbCompName"), 0, 70, 10, 538, QStringLiteral("Out 1  Compressor"),
            Font(10, kHeading, true), taCenter);
-  form.ipComp = AddTransferPlot(form, g, QStringLiteral("ipComp"), 70, 35, 620, 230, -100, -100);
+  form.ipComp = AddTransferPlot(form, g, kCompPlotPlacement);
   constexpr std::array<const char*, 9> stems = {"lbLimitCompOut", "lbClipCompOut", "lb12CompOut",
                                                 "lb5CompOut",     "lb0CompOut",    "lbN5CompOut",
                                                 "lbN15CompOut",   "lbN30CompOut",  "lbN60CompOut"};
@@ -68,7 +70,7 @@ void BuildCompPage(TfmMain& form) {
                   QStringLiteral("lbHeadCompOut"));
   for (int ch = 2; ch < 8; ++ch) {
     const QString s = TfmMain::Suffix(ch);
-    BuildMeterPanel(form, g, QStringLiteral("plLevelCompOut") + QString::number(ch - 1), s, ch, 572 + 64 * ch, 60, 28,
+    BuildMeterPanel(form, g, QStringLiteral("plLevelCompOut") + QString::number(ch - 1), QString::number(ch - 1), ch, 572 + 64 * ch, 60, 28,
                     55, 185, true, 32, stems, texts, std::array<int, 9>{35, 58, 81, 105, 128, 151, 175, 198, 222},
                     QStringLiteral("Out") + QString::number(ch - 1), QStringLiteral("lbCompOut") + QString::number(ch - 1));
   }
@@ -77,7 +79,7 @@ void BuildCompPage(TfmMain& form) {
                             kParamHeight);
   for (int ch = 2; ch < 8; ++ch) {
     const QString s = TfmMain::Suffix(ch);
-    TRzGroupBox* col = AddGroup(form, p, QStringLiteral("rzgComp") + s, ch, 8 + (ch - 2) * 176, 8, 172, 246, kPanel);
+    TRzGroupBox* col = AddGroup(form, p, QStringLiteral("rzgComp") + s, ch, 8 + (ch - 2) * 176, 24, 172, 214, kPanel);
     AddLabel(form, col, QStringLiteral("lbCompTitle") + s, ch, 2, 6, 168, TfmMain::ChannelName(ch),
              Font(9, kHeading, true), taCenter);
     BuildSmallFader(form, col, QStringLiteral("CompThreshold"), s, ch, 2, QStringLiteral("Threshold"), -180, 40, 40,
@@ -86,15 +88,16 @@ void BuildCompPage(TfmMain& form) {
                     QStringLiteral("50ms"), true);
     BuildSmallFader(form, col, QStringLiteral("CompRelease"), s, ch, 114, QStringLiteral("Release"), 9, 2999, 499,
                     QStringLiteral("500ms"), true);
-    AddLabel(form, col, QStringLiteral("lbCompRatio") + s, ch, 8, 152, 70, QStringLiteral("Ratio"),
+    AddLabel(form, col, QStringLiteral("lbCompRatio") + s, ch, 8, 158, 70, QStringLiteral("Ratio"),
              Font(8, kDimText, true), taCenter);
-    AddValueBox(form, col, QStringLiteral("cvdCompRatio") + s, ch, 14, 170, ch == 2 ? 39 : 40, QStringLiteral("1:1.0"),
+    AddValueBox(form, col, QStringLiteral("cvdCompRatio") + s, ch, 14, 176, ch == 2 ? 39 : 40, QStringLiteral("1:1.0"),
                 false);
-    AddUpDown(form, col, QStringLiteral("udCompRatio") + s, ch, 56, 170, 24, 0, 15, 0);
-    AddLabel(form, col, QStringLiteral("lbCompKnee") + s, ch, 92, 152, 70, QStringLiteral("Knee"),
+    AddUpDown(form, col, QStringLiteral("udCompRatio") + s, ch, 56, 176, 24, 0, 15, 0);
+    AddLabel(form, col, QStringLiteral("lbCompKnee") + s, ch, 92, 158, 70, QStringLiteral("Knee"),
              Font(8, kDimText, true), taCenter);
-    AddValueBox(form, col, QStringLiteral("cvdCompKnee") + s, ch, 100, 170, 38, QStringLiteral("12dB"), false);
-    AddUpDown(form, col, QStringLiteral("udCompKnee") + s, ch, 140, 170, 24, 0, 12, 12);
+    // 4 pixels wider than the stored 38, so that "12dB" is not clipped in the substitute font.
+    AddValueBox(form, col, QStringLiteral("cvdCompKnee") + s, ch, 98, 176, 42, QStringLiteral("12dB"), false);
+    AddUpDown(form, col, QStringLiteral("udCompKnee") + s, ch, 142, 176, 24, 0, 12, 12);
   }
 }
 
@@ -102,7 +105,7 @@ void BuildGatePage(TfmMain& form) {
   TRzGroupBox* g = AddGroup(form, form.rzgMain, QStringLiteral("rzgFftGate"), 12, 0, 0, kFrameWidth, kGraphHeight);
   AddLabel(form, g, QStringLiteral("lbGateName"), 0, 70, 10, 856, QStringLiteral("In A  Gate"),
            Font(10, kHeading, true), taCenter);
-  form.ipGate = AddTransferPlot(form, g, QStringLiteral("ipGate"), 70, 40, 904, 230, -100, -100);
+  form.ipGate = AddTransferPlot(form, g, kGatePlotPlacement);
   constexpr std::array<const char*, 9> stems = {"lbClipGateIn", "lb12GateIn",  "lb5GateIn",
                                                 "lb0GateIn",    "lbN5GateIn",  "lbN15GateIn",
                                                 "lbN20GateIn",  "lbN30GateIn", "lbN60GateIn"};
@@ -112,7 +115,7 @@ void BuildGatePage(TfmMain& form) {
                   tops, QStringLiteral("In A"), QStringLiteral("lbHeadGateIn"));
   for (int ch = 0; ch < 2; ++ch) {
     const QString s = TfmMain::Suffix(ch);
-    BuildMeterPanel(form, g, QStringLiteral("plLevelGate") + s, s, ch, 979 + 53 * ch, 50, 28, 32, 208, false, 0,
+    BuildMeterPanel(form, g, QStringLiteral("plLevelGate") + s, QString(QChar('A' + ch)), ch, 979 + 53 * ch, 50, 28, 32, 208, false, 0,
                     stems, texts, tops, s, QStringLiteral("lbGate") + s);
   }
 
@@ -120,7 +123,7 @@ void BuildGatePage(TfmMain& form) {
                             kParamHeight);
   for (int ch = 0; ch < 2; ++ch) {
     const QString s = TfmMain::Suffix(ch);
-    TRzGroupBox* col = AddGroup(form, p, QStringLiteral("rzgGate") + s, ch, 150 + ch * 392, 8, 380, 246, kPanel);
+    TRzGroupBox* col = AddGroup(form, p, QStringLiteral("rzgGate") + s, ch, 150 + ch * 392, 46, 380, 162, kPanel);
     AddLabel(form, col, QStringLiteral("lbGateTitle") + s, ch, 2, 6, 376, TfmMain::ChannelName(ch),
              Font(9, kHeading, true), taCenter);
     const bool picture = ch == 0;

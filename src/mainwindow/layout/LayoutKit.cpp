@@ -4,7 +4,6 @@
 #include "CurvyControls.h"
 #include "LMyFFTDrawPhase.h"
 #include "LProgressBar.h"
-#include "MyPEQAllpass.h"
 #include "RzBmpBtn.h"
 #include "RzComboBox.h"
 #include "RzLabel.h"
@@ -152,7 +151,9 @@ TAdvTrackBar* AddFader(TfmMain& form, TWinControl* parent, const QString& name, 
                        int width, int height, int min, int max, int position, int pageSize, Thumbs thumbs,
                        bool disabledPicture) {
   auto* bar = Make<TAdvTrackBar>(form, parent, name, tag, left, top, width, height);
+  // Turning the bar upright swaps its sides, so the bounds come after.
   bar->SetOrientation(trVertical);
+  bar->SetBounds(left, top, width, height);
   bar->SetMin(min);
   bar->SetMax(max);
   bar->SetPosition(position);
@@ -254,7 +255,7 @@ TRadioButton* AddRadio(TfmMain& form, TWinControl* parent, const QString& name, 
 
 TRzComboBox* AddCombo(TfmMain& form, TWinControl* parent, const QString& name, int tag, int left, int top,
                       int width) {
-  auto* combo = Make<TRzComboBox>(form, parent, name, tag, left, top, width, 21);
+  auto* combo = Make<TRzComboBox>(form, parent, name, tag, left, top, width, 22);
   combo->SetStyle(csDropDownList);
   combo->SetFont(Font(8, clBlack));
   return combo;
@@ -287,17 +288,40 @@ TImage* AddImage(TfmMain& form, TWinControl* parent, const QString& name, int ta
 
 LMyFFTDrawPhase* AddGraph(TfmMain& form, TWinControl* parent, const QString& name, int tag, int left, int top,
                           int width, int height) {
-  return Make<LMyFFTDrawPhase>(form, parent, name, tag, left, top, width, height);
+  auto* graph = Make<LMyFFTDrawPhase>(form, parent, name, tag, left, top, width, height);
+  // The panes' fixed settings: a black ground, a fixed -18..+18 range over the points of the
+  // 96 kHz frequency axis, green grid and axes, small lime and grey labels.
+  graph->SetAutoRedraw(false);
+  graph->SetColor(clBlack);
+  graph->SetSampleRate(TSampleRate::n96000);
+  graph->SetXAutoScale(false);
+  graph->SetYAutoScale(false);
+  graph->SetYMax(18.0);
+  graph->SetYMin(-18.0);
+  graph->SetNumHorzGrid(11);
+  graph->SetNumVertGrid(10);
+  graph->SetHorzTickLength(0);
+  graph->SetVertTickLength(0);
+  graph->SetAxisColor(35840);
+  graph->SetGridColor(18432);
+  const auto font = [](TColor colour) {
+    TFont f;
+    f.SetHeight(-11);
+    f.SetColor(colour);
+    return f;
+  };
+  graph->SetPlotTitleFont(font(clLime));
+  graph->SetAxisTitleFont(font(clLime));
+  graph->SetAxisLabelFont(font(clActiveBorder));
+  graph->SetMouseCoordFont(font(clLime));
+  graph->SetAutoRedraw(true);
+  return graph;
 }
 
-TiXYPlot* AddTransferPlot(TfmMain& form, TWinControl* parent, const QString& name, int left, int top, int width,
-                          int height, double, double) {
+TiXYPlot* AddTransferPlot(TfmMain& form, TWinControl* parent, const TransferCurvePlotPlacement& placement) {
   auto* plot = new TiXYPlot(&form);
-  plot->SetName(name);
+  plot->SetName(QLatin1String(placement.name));
   plot->SetParent(parent);
-  const TransferCurvePlotPlacement placement{name == QLatin1String("ipComp") ? kCompPlotPlacement.name
-                                                                             : kGatePlotPlacement.name,
-                                             left, top, width, height};
   ApplyTransferCurvePlotLayout(*plot, placement);
   return plot;
 }

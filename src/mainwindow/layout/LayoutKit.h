@@ -26,6 +26,7 @@ class TVrPowerButton;
 class TWinControl;
 class TfmMain;
 class TiXYPlot;
+struct TransferCurvePlotPlacement;
 
 namespace MainLayout {
 
@@ -84,8 +85,8 @@ TImage* AddImage(TfmMain& form, TWinControl* parent, const QString& name, int ta
                  int height);
 LMyFFTDrawPhase* AddGraph(TfmMain& form, TWinControl* parent, const QString& name, int tag, int left, int top,
                           int width, int height);
-TiXYPlot* AddTransferPlot(TfmMain& form, TWinControl* parent, const QString& name, int left, int top, int width,
-                          int height, double xMin, double yMin);
+// A transfer-curve plot with its stored settings, at its placement.
+TiXYPlot* AddTransferPlot(TfmMain& form, TWinControl* parent, const TransferCurvePlotPlacement& placement);
 
 // The page builders, in the order the window is made.
 void BuildFunctionBar(TfmMain& form);

@@ -45,11 +45,16 @@ void BuildInputRow(TfmMain& form, TWinControl* frame, int ch) {
   const QString s = TfmMain::Suffix(ch);
   TRzPanel* row = AddPanel(form, frame, QStringLiteral("plMatrix") + s, ch, 45, 120 * ch + 70, 415, 52, kInset);
   AddShape(form, row, QStringLiteral("spMatrixName") + s, ch, 0, 6, 58, 40, RGBColor(36, 70, 110), kBlockRim);
-  TRzLabel* name = AddLabel(form, row, QStringLiteral("lbMatrixName") + s, ch, 0, 10, 58, TfmMain::ChannelName(ch),
-                            Font(9, clWhite, true), taCenter);
-  Q_UNUSED(name);
-  TRzLabel* chName = AddLabel(form, row, QStringLiteral("lbMatrixChName") + s, ch, 0, 28, 58,
-                              QStringLiteral("CH-") + QChar('A' + ch), Font(8, kHeading, true), taCenter);
+  // The labels are wider than their shape; their texts start on it (the margin goes round
+  // the text, so the labels are as much higher and start as much higher up).
+  TRzLabel* name = AddLabel(form, row, QStringLiteral("lbMatrixName") + s, ch, 0, 4, 70, TfmMain::ChannelName(ch),
+                            Font(9, clWhite, true));
+  name->SetTextMargin(6);
+  name->SetHeight(name->Height() + 12);
+  TRzLabel* chName = AddLabel(form, row, QStringLiteral("lbMatrixChName") + s, ch, 0, 22, 70,
+                              QStringLiteral("CH-") + QChar('A' + ch), Font(8, kHeading, true));
+  chName->SetTextMargin(6);
+  chName->SetHeight(chName->Height() + 12);
   Clickable(form, chName, &TfmMain::lbMatrixChNameInAClick);
   struct Cell {
     const char* stem;
@@ -95,10 +100,14 @@ void BuildOutputRow(TfmMain& form, TWinControl* frame, int ch) {
     Clickable(form, label, c.click);
   }
   AddShape(form, row, QStringLiteral("spMatrixName") + s, ch, 416, 4, 58, 28, RGBColor(36, 70, 110), kBlockRim);
-  AddLabel(form, row, QStringLiteral("lbMatrixName") + s, ch, 418, 2, 80, TfmMain::ChannelName(ch),
-           Font(7, clWhite, true));
-  TRzLabel* chName = AddLabel(form, row, QStringLiteral("lbMatrixChName") + s, ch, 419, 17, 80,
+  TRzLabel* name = AddLabel(form, row, QStringLiteral("lbMatrixName") + s, ch, 418, 2, 80, TfmMain::ChannelName(ch),
+                            Font(7, clWhite, true));
+  name->SetTextMargin(2);
+  name->SetHeight(name->Height() + 4);
+  TRzLabel* chName = AddLabel(form, row, QStringLiteral("lbMatrixChName") + s, ch, 419, 15, 80,
                               QStringLiteral("CH-") + QString::number(ch - 1), Font(8, kHeading, true));
+  chName->SetTextMargin(2);
+  chName->SetHeight(chName->Height() + 4);
   Clickable(form, chName, &TfmMain::lbMatrixChNameInAClick);
 }
 
@@ -120,8 +129,9 @@ void BuildMatrixPage(TfmMain& form) {
   routing->SetName(QStringLiteral("pbMatrix"));
   routing->SetParent(g);
   routing->SetBounds(465, 42, 97, 206);
+  // The output numbers where the routing lines meet the output rows.
   for (int n = 1; n <= 6; ++n)
-    AddLabel(form, g, QStringLiteral("lbMatrixOut%1").arg(n), n + 1, 1078, 40 * (n + 1) - 50 + 11, 30,
+    AddLabel(form, g, QStringLiteral("lbMatrixOut%1").arg(n), n + 1, 545, 40 * (n + 1) - 50 + 11, 14,
              QString::number(n), Font(8, kDimText, true), taCenter);
 
   TRzGroupBox* p = AddGroup(form, form.rzgMain, QStringLiteral("rzgParamMatrix"), 11, kParamLeft, kParamTop,
@@ -131,7 +141,7 @@ void BuildMatrixPage(TfmMain& form) {
   for (int ch = 2; ch < 8; ++ch) {
     const QString s = TfmMain::Suffix(ch);
     const int x = 86 + (ch - 2) * 156;
-    TRzGroupBox* col = AddGroup(form, p, QStringLiteral("rzgMatrix") + s, ch, x, 40, 146, 150, kPanel);
+    TRzGroupBox* col = AddGroup(form, p, QStringLiteral("rzgMatrix") + s, ch, x, 58, 146, 150, kPanel);
     AddLabel(form, col, QStringLiteral("lbMatrixRoute") + s, ch, 0, 8, 146, TfmMain::ChannelName(ch),
              Font(9, kHeading, true), taCenter);
     for (int in = 0; in < 2; ++in) {

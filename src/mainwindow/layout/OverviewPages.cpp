@@ -23,15 +23,22 @@ namespace {
 constexpr int kFrameWidth = 1112, kGraphHeight = 284;
 constexpr int kParamLeft = 20, kParamTop = 292, kParamWidth = 1072, kParamHeight = 262;
 
+// A channel's colour lightened where it is too dark to read on the dark ground.
+TColor Readable(TColor colour) {
+  const QRgb rgb = ColorToRGB(colour);
+  const QColor c(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
+  if (0.299 * c.red() + 0.587 * c.green() + 0.114 * c.blue() >= 70) return colour;
+  const QColor light = QColor::fromHsl(c.hslHue(), c.hslSaturation(), 170);
+  return RGBColor(light.red(), light.green(), light.blue());
+}
+
 // The strip of one channel on the Gain page.
 void BuildGainStrip(TfmMain& form, TWinControl* frame, int ch, int left) {
   const QString s = TfmMain::Suffix(ch);
   const bool output = ch >= 2;
   TRzGroupBox* g = AddGroup(form, frame, QStringLiteral("rzgGainBackup") + s, ch, left, 28, 126, 226, kPanel);
   AddLabel(form, g, QStringLiteral("lbGainBackupName") + s, ch, 4, 6, 118, TfmMain::ChannelName(ch),
-           Font(9, ChannelColors[std::size_t(ch)] == clBlue ? RGBColor(90, 140, 255) : ChannelColors[std::size_t(ch)],
-                true),
-           taCenter);
+           Font(9, Readable(ChannelColors[std::size_t(ch)]), true), taCenter);
   TAdvTrackBar* fader = AddFader(form, g, QStringLiteral("isGainBackup") + s, ch, 18, 28, 26, 126, -280, 120, 0, 6,
                                  Thumbs::A, false);
   fader->OnChange = [&form](TComponent* sd) { form.isGainBackupInAChange(sd); };
@@ -95,8 +102,9 @@ void BuildDelayPane(TfmMain& form, TWinControl* frame, bool outputs, int left) {
     const int showTop = outputs ? 36 * i - 58 : 91 * i + 57;
     AddLabel(form, pane, QStringLiteral("lbDelayShow") + s, ch, 4, showTop, 34, TfmMain::ChannelName(ch),
              Font(8, kText, true));
-    TRzLabel* line = AddLabel(form, pane, QStringLiteral("lbDelayLine") + s, ch, 40, lineTop, 475,
-                              QString(72, QChar('-')), Font(8, kDimText));
+    // The line of dashes runs from the name to the picture: none at no delay.
+    TRzLabel* line = AddLabel(form, pane, QStringLiteral("lbDelayLine") + s, ch, 40, lineTop, 475, QString(),
+                              Font(11, kDimText));
     line->SetAutoSize(false);
     TImage* speaker = AddImage(form, pane, QStringLiteral("imDelay") + s, ch, 40, imageTop, 26, 26);
     PaintSpeaker(*speaker, ChannelColors[std::size_t(ch)]);

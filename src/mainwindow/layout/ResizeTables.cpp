@@ -118,7 +118,7 @@ std::vector<Row> HeightRows() {
     rows.push_back({S("pbLevelCompOut") + d, Prop::Height, 185, Share::EightNinths});
     rows.push_back({S("pbLimitCompOut") + d, Prop::Height, 22, Share::Ninth});
     for (int k = 0; k < 9; ++k)
-      rows.push_back({S(compLabels[k]) + TfmMain::Suffix(n + 1), Prop::Top, compBaseN[k], Share::Ninths, k + 1});
+      rows.push_back({S(compLabels[k]) + d, Prop::Top, compBaseN[k], Share::Ninths, k + 1});
   }
   // Meters of the Gate page.
   static const char* const gateLabels[] = {"lbClipGateIn", "lb12GateIn",  "lb5GateIn",   "lb0GateIn",  "lbN5GateIn",
@@ -152,6 +152,12 @@ std::vector<Row> HeightRows() {
   rows.push_back({S("imLeftDownBase"), Prop::Top, 256, Share::Full});
   rows.push_back({S("imRightDownBase"), Prop::Top, 256, Share::Full});
   rows.push_back({S("rzgPreset"), Prop::Top, 626, Share::Full});
+  // The window's own additions: the status labels along the bottom edge and the output
+  // numbers beside the Matrix page's output rows follow what they belong to.
+  for (const char* status : {"lbShowIdNumber", "lbShowIp", "lbStatus"})
+    rows.push_back({S(status), Prop::Top, 705, Share::Full});
+  for (int i = 2; i < 8; ++i)
+    rows.push_back({S("lbMatrixOut") + QString::number(i - 1), Prop::Top, 40 * i - 50 + 11, Share::Seventh, i - 1});
   return rows;
 }
 
@@ -240,6 +246,8 @@ std::vector<Row> WidthRows() {
   rows.push_back({S("imLeftUpBase"), Prop::Width, 1082, Share::Full});
   rows.push_back({S("imLeftDownBase"), Prop::Width, 1082, Share::Full});
   rows.push_back({S("rzgPreset"), Prop::Left, 10, Share::Half});
+  rows.push_back({S("lbStatus"), Prop::Left, 900, Share::Full});
+  for (int n = 1; n <= 6; ++n) rows.push_back({S("lbMatrixOut") + QString::number(n), Prop::Left, 545, Share::TwoThirds});
   return rows;
 }
 

@@ -39,6 +39,19 @@ TEST_P(Gallery, EveryKindOfPage) {
     SaveGrab(Name("matrix"));
 }
 
+TEST_P(Gallery, AnEnlargedWindowStretchesItsPages) {
+    form->Show();
+    form->resize(1326, 866);
+    Settle();
+    ShowPage(2);
+    const QImage out1 = SaveGrab(Name("large_out1"));
+    EXPECT_EQ(out1.size(), QSize(1326, 866));
+    ShowPage(TfmMain::kPageMatrix);
+    SaveGrab(Name("large_matrix"));
+    ShowPage(TfmMain::kPageComp);
+    SaveGrab(Name("large_comp"));
+}
+
 INSTANTIATE_TEST_SUITE_P(Languages, Gallery, ::testing::Values(false, true),
                          [](const auto& info) { return info.param ? std::string("Chinese") : std::string("English"); });
 

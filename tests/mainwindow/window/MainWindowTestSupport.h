@@ -18,7 +18,7 @@ protected:
 
     // Switches the language through its menu item.
     void UseChinese();
-    // Clicks the page button of that page.
+    // Clicks the page button of that page (it goes down as under the mouse).
     void ShowPage(int page);
     // Lets queued paints and layouts run.
     static void Settle();
