@@ -10,6 +10,9 @@
 
 namespace {
 constexpr int kInputs = 2;
+
+// The letter (inputs) or digit (outputs) that ends a channel's meter names.
+QString MeterSuffix(int ch) { return QString(ch < kInputs ? QChar('A' + ch) : QChar('0' + ch - 1)); }
 }  // namespace
 
 void TfmMain::tmInLevelDetTimer(QObject*) {
@@ -28,7 +31,7 @@ void TfmMain::OnLevelReply(const LCmd& reply) {
   const std::optional<LevelReply> levels = DecodeLevelReply(reply.GetPayload());
   if (!levels) return;
   for (int ch = 0; ch < kChannels; ++ch) {
-    const QString suffix = QString(ch < kInputs ? QChar('A' + ch) : QChar('0' + ch - 1));
+    const QString suffix = MeterSuffix(ch);
     if (ch < kInputs) {
       const int k = LevelSegments(levels->levels[kLevelInputFirst + ch], true);
       for (const char* stem : {"pbLevelBackupIn", "pbLevelIn", "pbLevelGateIn"})
@@ -54,7 +57,7 @@ void TfmMain::OnLevelReply(const LCmd& reply) {
 
 void TfmMain::ClearLevelMeters() {
   for (int ch = 0; ch < kChannels; ++ch) {
-    const QString suffix = QString(ch < kInputs ? QChar('A' + ch) : QChar('0' + ch - 1));
+    const QString suffix = MeterSuffix(ch);
     const auto stems = ch < kInputs
                            ? std::initializer_list<const char*>{"pbLevelIn", "pbLevelBackupIn", "pbLevelGateIn"}
                            : std::initializer_list<const char*>{"pbLevelOut", "pbLevelBackupOut", "pbLevelCompOut",
