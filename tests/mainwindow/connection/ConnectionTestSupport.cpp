@@ -17,6 +17,11 @@
 #include "SimHidUnitLink.h"
 #include "SimUnitPty.h"
 #include "SimUnitTcpServer.h"
+#include "FInformation.h"
+#include "FLockPassWord.h"
+#include "FNetWorkScan.h"
+#include "FProcess.h"
+#include "RzBmpBtn.h"
 #include "TfmMain.h"
 #include "messages/MessageTarget.h"
 #include "serial/SerialPortList.h"
@@ -113,7 +118,24 @@ void WhenShown(TForm& form, std::function<void()> body) {
   When([alive] { return alive && alive->isVisible(); }, std::move(body));
 }
 
+// A test whose steps leave a modal window open would wait in it for ever: after twice the
+// wait limit the windows that may be open are closed and the test fails.
+static void CloseModalsAfterTheLimit() {
+  auto* guard = new QTimer(QCoreApplication::instance());
+  Watchers().push_back(guard);
+  guard->setSingleShot(true);
+  QObject::connect(guard, &QTimer::timeout, [] {
+    ADD_FAILURE() << "a modal window was still open after " << 2 * kWaitLimit.count() << " s";
+    if (fmLockPassWord && fmLockPassWord->isVisible()) fmLockPassWord->bnCancel->Click();
+    if (fmInformation && fmInformation->isVisible()) fmInformation->btnOK->Click();
+    if (fmProcess && fmProcess->isVisible()) fmProcess->Close();
+    if (fmNetwork && fmNetwork->isVisible()) fmNetwork->btnExit->Click();
+  });
+  guard->start(int(std::chrono::milliseconds(2 * kWaitLimit).count()));
+}
+
 void ConnectionTest::SetUp() {
+  CloseModalsAfterTheLimit();
   ::setenv("Q7K_HID_LIBRARY", SIMHID_FILE, 1);
   SimHid::Reset();
   SerialPortList::SetOverride({});

@@ -161,6 +161,8 @@ TEST_F(ConnectionTest, UnitIdChangeAddressesTheNewId) {
     window->SetDeviceId(ignored);
     EXPECT_EQ(window->GetDeviceId(), 1);
   }
+  // The unit answers as 7 whatever a frame still on its way was addressed to.
+  unit.SetAnswerAnyId(true);
   unit.SetUnitId(7);
   window->SetDeviceId(7);
   EXPECT_EQ(window->lbShowIdNumber->Caption().toStdString(), "ID : 7");
