@@ -43,8 +43,10 @@ endfunction()
 # runs (so discovery runs inside the test namespace too). THREADS marks tests that start
 # threads: the target q7k_thread_tests builds them all, and they are the only tests of a
 # ThreadSanitizer build (Q7K_TSAN).
+# LOCK names a resource the tests hold one at a time (the unit's TCP address and port, the
+# simulated HID device), so they never run beside another test holding it.
 function(q7k_glob_test name)
-  cmake_parse_arguments(A "WIDGETS;THREADS" "" "LIBS" ${ARGN})
+  cmake_parse_arguments(A "WIDGETS;THREADS" "LOCK" "LIBS" ${ARGN})
   file(GLOB_RECURSE srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
   list(FILTER srcs EXCLUDE REGEX "/fuzz/")
   set(main q7k_test_main)
@@ -62,8 +64,12 @@ function(q7k_glob_test name)
     endif()
     add_dependencies(q7k_thread_tests ${name})
   endif()
+  set(lock)
+  if(A_LOCK)
+    set(lock RESOURCE_LOCK ${A_LOCK})
+  endif()
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" LABELS ${name})
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" LABELS ${name} ${lock})
 endfunction()
 
 # A libFuzzer target, run by CTest for a bounded number of inputs (RUNS) from its seed

@@ -10,6 +10,7 @@
 // overlays, channel strip), TfmMainLinkStubs.cpp (links and connection); the controls are
 // made by the builders in layout/.
 #include "DialogHost.h"
+#include "HidDeviceSlot.h"
 #include "LCmd.h"
 #include "LanguageTable.h"
 #include "UnitHost.h"
@@ -18,9 +19,14 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
+#include <functional>
 #include <memory>
+#include <mutex>
+#include <vector>
 
 class LCommProc;
+class LLink;
 class LNetProc;
 class LUnitControl;
 class LUsbProc;
@@ -217,16 +223,32 @@ class TfmMain : public TForm, public UnitHost, public DialogHost {
  public:
   // --- end of image display, curves, overlays, channel strip
 
-  // --- links and connection (TfmMainLinkStubs.cpp)
+  // --- links and connection (TfmMainLinks.cpp, TfmMainReplies.cpp, TfmMainUsb.cpp,
+  // TfmMainRead.cpp, TfmMainMeters.cpp)
+  // Replies and failures of the open link (messages 0x550 and 0x551).
   void OnFrameReceived(const ByteArray& frame, std::uint32_t elapsedMs);
   void OnLinkError(int code, int deviceId);
+  // The one sending entry: frames the command for the active link (serial, else USB, else
+  // network); dropped when none is open.
   void SendCmd(const LCmd& cmd, bool append) override;
+  void SendCode(std::uint8_t code, bool append);
   void SetDeviceId(int id) override;
-  void ClearLevelMeters();
+  // Made with the window: the link timers, the socket's and the HID controller's events;
+  // undone first when it goes (the held device given back, the links closed).
+  void CreateLinkParts();
+  void ShutDownLinks();
+  // Passed to the active link; nothing when none is open.
+  void SetLinkTimeout(int ms);
+  void SetLinkRetries(int n);
+  void SetLinkQuiet(bool quiet);
   void rzbMenuLinkClick(TComponent* Sender);
   void tmStartConnectTimer(QObject* Sender);
   void tmDisconnectTimer(QObject* Sender);
+  void tmLinkBrokenTimer(QObject* Sender);
   void tmComScanTimer(QObject* Sender);
+  void tmUnlockTimer(QObject* Sender);
+  void tmProcessShowTimer(QObject* Sender);
+  void tmInLevelDetTimer(QObject* Sender);
   bool HasHidDevice() const override;
   void DiscoverUnit() override;
   void SetComPortName(const QString& name) override;
@@ -238,11 +260,75 @@ class TfmMain : public TForm, public UnitHost, public DialogHost {
   void EnableConnectControls() override;
   void NetworkSetupClick() override;
   void ReconnectClientSocket(const QString& address) override;
-  // Writers and traffic-log lines on a link's behalf (see LinkOwner).
+  // Writers and traffic-log lines on a link's behalf (see LinkOwner); worker threads.
   void UsbWrite(const std::uint8_t* bytes, int count);
   void NetWrite(const std::uint8_t* bytes, int count);
   void LogComWrite(const std::uint8_t* bytes, int count);
   void LogComRead(const std::uint8_t* bytes, int count);
+  // Socket and HID controller events.
+  void ClientSocketConnecting(QObject* Sender);
+  void ClientSocketConnect(QObject* Sender);
+  void ClientSocketRead(QObject* Sender);
+  void ClientSocketError(QObject* Sender, int& errorCode);
+  void HidCtlDeviceChange(QObject* Sender);
+  bool HidCtlEnumerate(TJvHidDevice* dev, std::int32_t index);
+  void HidCtlDeviceUnplug(TJvHidDevice* dev);
+  void HidCtlDeviceData(TJvHidDevice* dev, std::uint8_t reportId, const void* data, std::uint16_t size);
+  void HidCtlDeviceDataError(TJvHidDevice* dev, std::uint32_t error);
+  // Reply handlers.
+  void DispatchReply(const LCmd& reply);
+  void OnAck();
+  void OnConnectReply(const LCmd& reply);
+  void OnIdentityReply(const LCmd& reply);
+  void OnLockStateReply(const LCmd& reply);
+  void OnUploadStartReply(const LCmd& reply);
+  void OnPresetNumberReply(const LCmd& reply);
+  void OnPresetNameReply(const LCmd& reply);
+  void OnImagePieceReply(const LCmd& reply);
+  void OnLevelReply(const LCmd& reply);
+  void ClearLevelMeters();
+  // "Connected Port => " text: the port name, "USB" or "IP : " and the address.
+  QString PortText() const;
+  bool HasLink() const;
+
+  // Link state beyond the fields above.
+  bool FConnectPending = false;
+  int FFileOperation = 0;  // 12 while a ".prs" file is being sent
+  HidDeviceSlot FHidSlot;  // the unit's HID device while it is held (FHidDevice)
+  TTimer* tmLinkBroken = nullptr;
+  TTimer* tmUnlock = nullptr;
+  TTimer* tmProcessShow = nullptr;
+  TTimer* tmInLevelDet = nullptr;
+
+ private:
+  enum class LogKind { Com, Usb, Net };
+  // A traffic-log line: the tag, then each byte as "%02X "; any thread.
+  void LogLine(LogKind kind, const QString& tag, const std::uint8_t* bytes, int count);
+  template <class Link>
+  void DropLink(std::unique_ptr<Link>& link);
+  void DropActiveLink();
+  void LinkOpened(int timeoutMs);
+  void ShowScanAgain();
+  void CloseProgress();
+  bool SetMeter(const QString& name, int segments);
+  // Work that must not run inside a reply's delivery (modal windows, error boxes, deleting
+  // a link): run in order once the delivery has returned.
+  void Defer(std::function<void()> call);
+  void PostDeferredRun();
+  void RunDeferred();
+  void EndDelivery();
+
+  int FDeliveryDepth = 0;
+  std::deque<std::function<void()>> FDeferred;
+  bool FDeferredPosted = false;
+  bool FRunningDeferred = false;
+  std::vector<std::unique_ptr<LLink>> FRetiredLinks;
+  // The last frame written to the socket, for the resend after a short read (worker writes,
+  // GUI thread reads).
+  std::mutex FLastNetFrameLock;
+  ByteArray FLastNetFrame;
+
+ public:
   // --- end of links and connection
 
   // --- controls the code reaches directly (the rest by name)
@@ -308,7 +394,6 @@ class TfmMain : public TForm, public UnitHost, public DialogHost {
   std::unique_ptr<LUsbProc> FUsbLink;
   std::unique_ptr<LNetProc> FNetLink;
   TJvHidDeviceController* HidCtl = nullptr;
-  TJvHidDevice* FHidDevice = nullptr;
 
  private:
   void CreateMainMenu();

@@ -88,15 +88,15 @@ TfmMain::TfmMain(TComponent* owner) : TForm(owner), FLinkOwner(std::make_unique<
   tmComScan->SetInterval(1);
   tmComScan->SetOnTimer([this](QObject* s) { tmComScanTimer(s); });
 
+  CreateLinkParts();
+
   OnResize = [this](TComponent* s) { FormResize(s); };
   FormCreate(this);
 }
 
 TfmMain::~TfmMain() {
   // The links go before the window they write through.
-  FCommLink.reset();
-  FUsbLink.reset();
-  FNetLink.reset();
+  ShutDownLinks();
   DestroyComponents();
   if (fmMain == this) fmMain = nullptr;
   if (MainHost() == this) SetMainHost(nullptr);

@@ -95,8 +95,13 @@ std::span<const std::uint8_t, kPresetNameSize> LUnitControl::GetPresetName() con
 std::uint16_t LUnitControl::GetDelayUnit() const { return image_.delayUnit; }
 std::uint16_t LUnitControl::GetWorkMode() const { return image_.workMode; }
 std::uint16_t LUnitControl::GetSineIndex() const { return image_.sineIndex; }
-bool LUnitControl::IsPresetUsed(int n) const { return presetFlags_[n] != 0; }
-void LUnitControl::MarkPresetUsed(int n) { presetFlags_[n] = 1; }
+bool LUnitControl::IsPresetUsed(int n) const {
+  return n >= 0 && n < kPresetSlots && presetFlags_[static_cast<std::size_t>(n)] != 0;
+}
+
+void LUnitControl::MarkPresetUsed(int n) {
+  if (n >= 0 && n < kPresetSlots) presetFlags_[static_cast<std::size_t>(n)] = 1;
+}
 
 // ---- setters ---------------------------------------------------------------------------
 

@@ -57,6 +57,7 @@ class LUnitControl {
   std::uint16_t GetDelayUnit() const;
   std::uint16_t GetWorkMode() const;
   std::uint16_t GetSineIndex() const;
+  // Preset-slot flag n (0 to 29); false, and nothing marked, outside that range.
   bool IsPresetUsed(int n) const;
   void MarkPresetUsed(int n);
   const DeviceInfoBlock& GetDeviceInfo() const { return deviceInfo_; }

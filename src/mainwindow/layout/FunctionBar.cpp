@@ -77,6 +77,9 @@ void BuildFunctionBar(TfmMain& form) {
   }
   form.rzbMenuLink = AddButton(form, form.rzgFunction, QStringLiteral("rzbMenuLink"), 0, 1040, kButtonTop, 68,
                                kButtonHeight, Face::Command, QStringLiteral("OffLine"));
+  // A group of its own that allows all up: the link code shows it down while online.
+  form.rzbMenuLink->SetGroupIndex(kPageGroup + 1);
+  form.rzbMenuLink->SetAllowAllUp(true);
   form.rzbMenuLink->OnClick = [&form](TComponent* s) { form.rzbMenuLinkClick(s); };
 
   form.rzgMain = AddGroup(form, &form, QStringLiteral("rzgMain"), 0, 5, kMenuHeight + 48, 1112, 629, kWindow);

@@ -1,6 +1,7 @@
 #include "TClientSocket.h"
 
 #include <QHostAddress>
+#include <QNetworkProxy>
 #include <QMetaObject>
 #include <QThread>
 #include <utility>
@@ -8,6 +9,8 @@
 #include "messages/QueuedCall.h"
 
 TClientSocket::TClientSocket(QObject* owner) : QObject(owner), socket_(this) {
+  // A direct connection, as the framework's socket makes: no system proxy is looked up.
+  socket_.setProxy(QNetworkProxy::NoProxy);
   connect(&socket_, &QTcpSocket::stateChanged, this,
           [this](QAbstractSocket::SocketState s) { HandleStateChanged(s); });
   connect(&socket_, &QTcpSocket::readyRead, this, [this] { HandleRead(); });

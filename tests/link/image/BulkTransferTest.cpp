@@ -101,6 +101,11 @@ TEST_F(BulkTransferTest, PresetFlagsNeedThirtyBytes) {
   EXPECT_TRUE(unit.IsPresetUsed(3));
   unit.SetPresetFlags(ByteArray(29, 0x00));  // too short: not taken
   EXPECT_TRUE(unit.IsPresetUsed(0));
+  // Indices outside 0 to 29 are never used and cannot be marked.
+  for (int n : {-1, 30, 255}) {
+    unit.MarkPresetUsed(n);
+    EXPECT_FALSE(unit.IsPresetUsed(n)) << n;
+  }
 }
 
 TEST_F(BulkTransferTest, DeviceInfoTakesAtMostEighteenBytes) {

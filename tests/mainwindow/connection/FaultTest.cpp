@@ -1,0 +1,225 @@
+// Faults on the way: replies lost, damaged, split, a unit that hangs up or is unplugged, and
+// replies too short for what their handlers read. The editor recovers or goes offline with
+// the scan dialog open; nothing hangs and the image it holds stays.
+#include "ConnectionTestSupport.h"
+
+#include <gmock/gmock.h>
+
+#include "CommandCode.h"
+#include "FHidData.h"
+#include "FNetWorkScan.h"
+#include "LUnitControl.h"
+#include "RzBmpBtn.h"
+#include "RzLabel.h"
+#include "SimHidDevice.h"
+#include "TfmMain.h"
+#include "timer/TTimer.h"
+#include "ui/TLabel.h"
+#include "ui/TListBox.h"
+
+namespace {
+
+using ::testing::ElementsAreArray;
+
+std::vector<std::string> HandshakeAndRead() {
+  std::vector<std::string> all{"16", "19", "44"};
+  const std::vector<std::string> read = FullReadRequests();
+  all.insert(all.end(), read.begin(), read.end());
+  return all;
+}
+
+// Replies damaged or cut on their way: the link's parser and resends recover, and the read
+// still ends with the unit's image.
+struct RecoverCase {
+  const char* name;
+  int transport;
+  SimUnitFault fault;
+  int extraRequests;  // requests written again
+};
+
+class Recovers : public ConnectionTest, public ::testing::WithParamInterface<RecoverCase> {};
+
+TEST_P(Recovers, AndReadsTheWholeUnit) {
+  const RecoverCase& c = GetParam();
+  unit.SetImage(PatternImage());
+  unit.AddFault(c.fault);
+  Attach(static_cast<Transport>(c.transport));
+  StartEditor();
+  ASSERT_TRUE(WaitForRead());
+  EXPECT_TRUE(ImageMatchesUnit());
+  // Each request at least once, in order; resends repeat the one before.
+  const auto distinctRequests = [&] {
+    std::vector<std::string> distinct;
+    for (const std::string& r : Requests())
+      if (distinct.empty() || distinct.back() != r) distinct.push_back(r);
+    return distinct;
+  };
+  ASSERT_TRUE(Until([&] { return distinctRequests().size() >= HandshakeAndRead().size(); }, "the closing poll"));
+  const std::vector<std::string> requests = Requests();
+  std::vector<std::string> distinct = distinctRequests();
+  distinct.resize(HandshakeAndRead().size());
+  EXPECT_THAT(distinct, ElementsAreArray(HandshakeAndRead()));
+  EXPECT_GE(requests.size(), HandshakeAndRead().size() + c.extraRequests);
+}
+
+SimUnitFault Fault(SimUnitFaultKind kind, int code, int count) {
+  SimUnitFault f;
+  f.kind = kind;
+  f.code = code;
+  f.count = count;
+  return f;
+}
+
+SimUnitFault Split(int code, int count, int at) {
+  SimUnitFault f = Fault(SimUnitFaultKind::Split, code, count);
+  f.splitAt = at;
+  f.delay = std::chrono::milliseconds(2);
+  return f;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, Recovers,
+    ::testing::Values(RecoverCase{"GarbledTrailerTcp", 0, Fault(SimUnitFaultKind::Garble, CMD_READ_PRESET_NAME, 1), 1},
+                      RecoverCase{"GarbledTrailerPty", 1, Fault(SimUnitFaultKind::Garble, CMD_READ_IMAGE_PIECE, 1), 1},
+                      RecoverCase{"LostReplyPty", 1, Fault(SimUnitFaultKind::Drop, CMD_PRESET_NUMBER, 1), 1},
+                      // Both halves of each image piece are long enough to be taken.
+                      RecoverCase{"SplitRepliesTcp", 0, Split(CMD_READ_IMAGE_PIECE, -1, 30), 0},
+                      // A tail of 5 bytes or fewer is not taken: the request is written again.
+                      RecoverCase{"SplitShortTailTcp", 0, Split(CMD_PRESET_NUMBER, 1, 7), 1},
+                      RecoverCase{"SplitRepliesPty", 1, Split(-1, -1, 3), 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The link fails while connected: the window goes offline and the scan dialog opens again with
+// "Link Broken"; the image read before stays.
+struct BreakCase {
+  const char* name;
+  int transport;
+  bool duringRead;  // else while polling levels
+  std::function<void(SimUnit&)> fault;
+};
+
+class Breaks : public ConnectionTest, public ::testing::WithParamInterface<BreakCase> {};
+
+TEST_P(Breaks, GoOfflineAndScanAgain) {
+  const BreakCase& c = GetParam();
+  Attach(static_cast<Transport>(c.transport));
+  StartEditor();
+  ImageBytes before{};
+  if (c.duringRead) {
+    // The fault strikes while the image is being read, once the scan dialog has seen the unit
+    // connected (the first piece is held back long enough for that).
+    SimUnitFault hold = Fault(SimUnitFaultKind::Delay, CMD_READ_IMAGE_PIECE, 1);
+    hold.delay = std::chrono::milliseconds(400);
+    unit.AddFault(hold);
+    When([&] { return unit.WaitForCode(CMD_READ_IMAGE_PIECE, std::chrono::milliseconds(0)) && !fmNetwork->tmConnect->GetEnabled(); }, [&] {
+      before = ToBytes(window->UnitControl().Image());
+      c.fault(unit);
+    });
+  } else {
+    ASSERT_TRUE(WaitForRead());
+    before = ToBytes(window->UnitControl().Image());
+    c.fault(unit);
+  }
+  std::string scanText;
+  bool wasOffline = false;
+  When([&] { return fmNetwork->isVisible() && fmNetwork->btnOK->Enabled() ; }, [&] {
+    scanText = fmNetwork->lblScan->Caption().toStdString();
+    wasOffline = !window->FOnline && !window->HasLink() &&
+                 window->lbShowIp->Caption() == "Disconnected" && !window->tmInLevelDet->GetEnabled();
+    fmNetwork->btnExit->Click();
+  });
+  ASSERT_TRUE(Until([&] { return !scanText.empty() && !fmNetwork->isVisible(); }, "the scan dialog shown again"));
+  EXPECT_EQ(scanText, "Link Broken");
+  EXPECT_TRUE(wasOffline);
+  EXPECT_EQ(ToBytes(window->UnitControl().Image()), before);
+  EXPECT_TRUE(window->rzbMenuLink->Enabled());
+}
+
+SimUnitFault DropAll(int code) { return Fault(SimUnitFaultKind::Drop, code, -1); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, Breaks,
+    ::testing::Values(
+        BreakCase{"NoReplyDuringReadTcp", 0, true, [](SimUnit& u) { u.AddFault(DropAll(-1)); }},
+        BreakCase{"NoReplyWhilePollingPty", 1, false, [](SimUnit& u) { u.AddFault(DropAll(-1)); }},
+        BreakCase{"HangUpWhilePollingTcp", 0, false, [](SimUnit& u) { u.Disconnect(); }},
+        BreakCase{"HangUpDuringReadPty", 1, true, [](SimUnit& u) { u.Disconnect(); }},
+        BreakCase{"UnplugDuringReadHid", 2, true, [](SimUnit&) { SimHid::Unplug(); }},
+        BreakCase{"UnplugWhilePollingHid", 2, false, [](SimUnit&) { SimHid::Unplug(); }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Replies too short for a byte their handler reads: the error box after the delivery, and the
+// connection goes on (the level polls keep being answered).
+TEST_F(ConnectionTest, ShortRepliesShowTheErrorBoxAndTheLoopGoesOn) {
+  Attach(Transport::Tcp);
+  StartEditor();
+  ASSERT_TRUE(WaitForRead());
+  const ImageBytes image = ToBytes(window->UnitControl().Image());
+  const int preset = window->FCurrentPreset;
+  unit.SendFrame(CMD_IMAGE_PIECE, {});
+  unit.SendFrame(CMD_PRESET_NUMBER, {});
+  unit.SendFrame(CMD_LOCK_STATE, {0, 0, 0, 0, 0});
+  ASSERT_TRUE(Until([&] { return boxes.size() >= 3; }, "three error boxes"));
+  EXPECT_THAT(boxes, ::testing::ElementsAre(::testing::HasSubstr("Reply 36 is too short"),
+                                            ::testing::HasSubstr("Reply 20 is too short"),
+                                            ::testing::HasSubstr("Reply 44 is too short")));
+  EXPECT_EQ(ToBytes(window->UnitControl().Image()), image);
+  EXPECT_EQ(window->FCurrentPreset, preset);
+  const std::size_t seen = unit.FrameCount();
+  ASSERT_TRUE(Until([&] { return unit.FrameCount() > seen + 2; }, "level polls going on"));
+  EXPECT_TRUE(window->FOnline);
+}
+
+// A socket read of five bytes or fewer makes the editor write its last frame again, whole.
+TEST_F(ConnectionTest, ShortSocketReadWritesTheLastFrameAgain) {
+  Attach(Transport::Tcp);
+  StartEditor();
+  ASSERT_TRUE(WaitForRead());
+  fmHidData->Show();
+  // No polls of the editor's own, so the short read stands alone on the socket (should it
+  // still join a reply in one read, it is sent again).
+  window->tmInLevelDet->SetEnabled(false);
+  window->SetLinkQuiet(true);
+  const std::size_t seen = unit.FrameCount();
+  const auto listed = [&](const QString& start) {
+    for (int i = 0; i < fmHidData->hbHidData->Count(); ++i)
+      if (fmHidData->hbHidData->Item(i).startsWith(start)) return true;
+    return false;
+  };
+  int rounds = 0;
+  ASSERT_TRUE(Until([&] {
+    if (rounds++ % 40 == 0) unit.SendRaw({0x10, 0x02, 0x01});
+    return listed("NET RW 10 02 00 01 ");
+  }, "the resend listed"));
+  EXPECT_TRUE(listed("NET R 10 02 01 "));
+  const auto frames = unit.Frames();
+  ASSERT_GT(frames.size(), seen);
+  ASSERT_TRUE(Until([&] {
+    const auto f = unit.Frames();
+    for (std::size_t i = seen; i + 1 < f.size(); ++i)
+      if (f[i].bytes == f[i + 1].bytes) return true;
+    return false;
+  }, "the last frame written twice in a row"));
+}
+
+// A USB report too short to carry the frame's length byte is taken as it is: the log lists its
+// three bytes and nothing past them is read.
+TEST_F(ConnectionTest, ShortHidReportIsTakenAsItIs) {
+  SimHid::SetReportLengths(4, 65);  // input reports: the report ID and three data bytes
+  Attach(Transport::Hid);
+  StartEditor();
+  fmHidData->Show();
+  bool listed = false;
+  When([&] {
+    for (int i = 0; i < fmHidData->hbHidData->Count(); ++i)
+      if (fmHidData->hbHidData->Item(i) == "USB R 00  10 02 01 ") return true;
+    return false;
+  }, [&] {
+    listed = true;
+    fmNetwork->btnExit->Click();
+  });
+  ASSERT_TRUE(Until([&] { return listed && !fmNetwork->isVisible(); }, "the short report listed"));
+  EXPECT_FALSE(window->FOnline);
+}
+
+}  // namespace
