@@ -253,6 +253,7 @@ protected:
 TEST_F(AutoScroll, BarsShowAlongTheSidesTheControlsReachBeyond) {
     form.SetAutoScroll(true);
     const int barWidth = form.VertScrollBar()->sizeHint().width();
+    const int barHeight = form.HorzScrollBar()->sizeHint().height();
     struct Case {
         QRect bounds;
         bool horz, vert;
@@ -260,7 +261,8 @@ TEST_F(AutoScroll, BarsShowAlongTheSidesTheControlsReachBeyond) {
         {{200, 100, 100, 100}, false, false},                // exactly fills the form
         {{250, 50, 100, 50}, true, false},                   // beyond the right edge
         {{50, 150, 50, 100}, false, true},                   // beyond the bottom edge
-        {{300 - barWidth + 1 - 50, 150, 50, 200}, true, true},  // fits only without the vertical bar
+        {{300 - barWidth + 1 - 50, 150, 50, 200}, true, true},    // fits only without the vertical bar
+        {{250, 200 - barHeight + 1 - 50, 100, 50}, true, true},  // fits only without the horizontal bar
     };
     for (const Case& c : cases) {
         box->SetBounds(c.bounds.x(), c.bounds.y(), c.bounds.width(), c.bounds.height());
