@@ -18,6 +18,7 @@
 #include "ui/TRadioButton.h"
 
 #include <QMenuBar>
+#include <QScrollBar>
 
 #include "AdvTrackBar.h"
 
@@ -204,7 +205,14 @@ void TfmMain::rbShowPhaseInAClick(TComponent* Sender) { ShowView(*this, Sender, 
 
 void TfmMain::FormResize(TComponent*) {
   const int width = Width(), height = Height();
-  // Smaller than the design size: the pages keep their last layout (scrolling stands in).
+  // Smaller than the design size the window scrolls, and the pages keep their last layout.
+  // Scrolling goes off first, so that the tables below place the controls unscrolled.
+  SetAutoScroll(width < Program::kDesignWidth || height < Program::kDesignHeight);
+  // A table places its controls unscrolled along its own direction.
+  if (AutoScroll()) {
+    if (width >= Program::kDesignWidth) HorzScrollBar()->setValue(0);
+    if (height >= Program::kDesignHeight) VertScrollBar()->setValue(0);
+  }
   if (height >= Program::kDesignHeight) {
     FExtraHeight = height - Program::kDesignHeight;
     MainLayout::ApplyHeightTable(*this, FExtraHeight);

@@ -4,6 +4,8 @@
 
 #include "ui/TRadioButton.h"
 
+#include <QScrollBar>
+
 namespace {
 
 int Lightness(QRgb c) { return (qRed(c) + qGreen(c) + qBlue(c)) / 3; }
@@ -50,6 +52,17 @@ TEST_P(Gallery, AnEnlargedWindowStretchesItsPages) {
     SaveGrab(Name("large_matrix"));
     ShowPage(TfmMain::kPageComp);
     SaveGrab(Name("large_comp"));
+}
+
+TEST_P(Gallery, ASmallWindowScrolledToItsBottomRight) {
+    form->Show();
+    form->resize(1000, 600);
+    Settle();
+    form->HorzScrollBar()->setValue(form->HorzScrollBar()->maximum());
+    form->VertScrollBar()->setValue(form->VertScrollBar()->maximum());
+    const QImage small = SaveGrab(Name("small_scrolled"));
+    EXPECT_EQ(small.size(), QSize(1000, 600));
+    EXPECT_LT(Lightness(small.pixel(500, 300)), 110) << "dark page area";
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, Gallery, ::testing::Values(false, true),

@@ -8,7 +8,11 @@
 #include "RzBmpBtn.h"
 #include "RzPanel.h"
 #include "RzLabel.h"
+#include "ui/TMenu.h"
 #include "ui/TRadioButton.h"
+
+#include <QMenuBar>
+#include <QScrollBar>
 
 namespace {
 
@@ -211,6 +215,55 @@ TEST_F(PagesTest, AWiderWindowStretchesByTheWidthTable) {
     // Narrower than the design width: the widths of the last wide layout stay.
     Resize(1000, 727);
     EXPECT_EQ(Control("fftDrawInA")->Width(), 1170);
+}
+
+TEST_F(PagesTest, AWindowBelowTheDesignSizeScrolls) {
+    struct Case {
+        int width, height;
+        bool scrolls;
+    } cases[] = {{1000, 600, true}, {1125, 727, true}, {1126, 726, true}, {1126, 727, false}, {1300, 900, false}};
+    for (const Case& c : cases) {
+        Resize(c.width, c.height);
+        EXPECT_EQ(form->AutoScroll(), c.scrolls) << c.width << "x" << c.height;
+        // Bars show only where the controls reach beyond the window; the design layout fits
+        // a window a pixel smaller than the design size.
+        const bool bars = form->HorzScrollBar() && (form->HorzScrollBar()->isVisible() || form->VertScrollBar()->isVisible());
+        EXPECT_EQ(bars, c.width == 1000) << c.width << "x" << c.height;
+    }
+}
+
+TEST_F(PagesTest, AScrolledSmallWindowReachesThePresetsAndComesBackToTheTables) {
+    Resize(1000, 600);
+    QScrollBar* horz = form->HorzScrollBar();
+    QScrollBar* vert = form->VertScrollBar();
+    ASSERT_TRUE(horz->isVisible() && vert->isVisible());
+    TControl* preset = Control("rzgPreset");
+    EXPECT_GT(preset->Top() + preset->Height(), form->GetClientRect().Bottom) << "out of sight before scrolling";
+    horz->setValue(horz->maximum());
+    vert->setValue(vert->maximum());
+    Settle();
+    const TRect client = form->GetClientRect();
+    EXPECT_LE(preset->Top() + preset->Height(), client.Bottom);
+    EXPECT_LE(preset->Left() + preset->Width(), client.Right);
+    EXPECT_GE(preset->Top(), form->MainMenu()->Height());
+    EXPECT_EQ(form->MainMenu()->Bar()->pos(), QPoint(0, 0));
+    EXPECT_EQ(form->MainMenu()->Bar()->width(), 1000);
+    // Still wider than the visible area: the last wide layout is kept, not squeezed.
+    EXPECT_EQ(Control("rzgMain")->Width(), 1112);
+
+    // Back at the design size the controls stand at the tables' places again.
+    Resize(1126, 727);
+    EXPECT_EQ(preset->Top(), 626);
+    EXPECT_EQ(preset->Left(), 10);
+    EXPECT_EQ(Control("rzgMain")->Left(), 5);
+    EXPECT_EQ(Control("lbStatus")->Top(), 705);
+
+    // Narrow but tall: the height table places its controls unscrolled.
+    Resize(1000, 600);
+    vert->setValue(vert->maximum());
+    Resize(1000, 826);
+    EXPECT_EQ(vert->value(), 0);
+    EXPECT_EQ(preset->Top(), 725);
 }
 
 }  // namespace

@@ -1,11 +1,14 @@
 #include "ui/SysUtils.h"
 #include "ui/TForm.h"
+#include "ui/TMenu.h"
 #include "ui/TPaintBox.h"
 #include "ui/TWinControl.h"
 
 #include <QApplication>
 #include <QPaintEvent>
+#include <QMenuBar>
 #include <QPointer>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -213,6 +216,135 @@ TEST(PaintBox, DrawingOutsidePaintShowsWithoutPaintingAgain) {
     EXPECT_EQ(counter.paints, paintsBefore + 2);
     EXPECT_EQ(onPaint, onPaintBefore + 1);
     form.Hide();
+}
+
+// A form of 300 x 200 with a menu bar and a solid box that can be placed anywhere.
+class AutoScroll : public ::testing::Test {
+protected:
+    void SetUp() override {
+        form.SetBounds(0, 0, 300, 200);
+        menu.Items().Add("File");
+        menu.Refresh();
+        corner = Place(5, menu.Height() + 2, 40, 20, clLime);
+        box = Place(0, 0, 10, 10, clRed);
+        form.Show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    }
+    void TearDown() override { form.Hide(); }
+    TPaintBox* Place(int left, int top, int width, int height, TColor color) {
+        auto* b = new TPaintBox(&form);
+        b->SetParent(&form);
+        b->SetBounds(left, top, width, height);
+        b->OnPaint = [b, color](TComponent*) {
+            b->Canvas().Brush.Color = color;
+            b->Canvas().FillRect(Rect(0, 0, b->Width(), b->Height()));
+        };
+        return b;
+    }
+    bool HorzShown() const { return form.HorzScrollBar() && form.HorzScrollBar()->isVisible(); }
+    bool VertShown() const { return form.VertScrollBar() && form.VertScrollBar()->isVisible(); }
+
+    TForm form{nullptr};
+    TMainMenu menu{&form};
+    TPaintBox* corner = nullptr;
+    TPaintBox* box = nullptr;
+};
+
+TEST_F(AutoScroll, BarsShowAlongTheSidesTheControlsReachBeyond) {
+    form.SetAutoScroll(true);
+    const int barWidth = form.VertScrollBar()->sizeHint().width();
+    const int barHeight = form.HorzScrollBar()->sizeHint().height();
+    struct Case {
+        QRect bounds;
+        bool horz, vert;
+    } cases[] = {
+        {{200, 100, 100, 100}, false, false},                // exactly fills the form
+        {{250, 50, 100, 50}, true, false},                   // beyond the right edge
+        {{50, 150, 50, 100}, false, true},                   // beyond the bottom edge
+        {{300 - barWidth + 1 - 50, 150, 50, 200}, true, true},    // fits only without the vertical bar
+        {{250, 200 - barHeight + 1 - 50, 100, 50}, true, true},  // fits only without the horizontal bar
+    };
+    for (const Case& c : cases) {
+        box->SetBounds(c.bounds.x(), c.bounds.y(), c.bounds.width(), c.bounds.height());
+        Settle();
+        EXPECT_EQ(HorzShown(), c.horz) << c.bounds.x() << "," << c.bounds.y();
+        EXPECT_EQ(VertShown(), c.vert) << c.bounds.x() << "," << c.bounds.y();
+        const TRect client = form.GetClientRect();
+        EXPECT_EQ(client.Right, 300 - (c.vert ? barWidth : 0));
+    }
+    // A hidden control needs no scrolling.
+    box->SetVisible(false);
+    Settle();
+    EXPECT_FALSE(HorzShown());
+    EXPECT_FALSE(VertShown());
+
+    // Without AutoScroll no bar shows, however far the controls reach.
+    box->SetVisible(true);
+    form.SetAutoScroll(false);
+    box->SetBounds(500, 500, 50, 50);
+    Settle();
+    EXPECT_FALSE(HorzShown());
+    EXPECT_FALSE(VertShown());
+    EXPECT_EQ(form.GetClientRect().Right, 300);
+}
+
+TEST_F(AutoScroll, ScrollingMovesTheControlsUnderAFixedMenuAndReachesEveryOne) {
+    box->SetBounds(400, 350, 60, 40);  // content 460 x 390
+    form.SetAutoScroll(true);
+    Settle();
+    ASSERT_TRUE(HorzShown() && VertShown());
+    QScrollBar* horz = form.HorzScrollBar();
+    QScrollBar* vert = form.VertScrollBar();
+    EXPECT_GE(vert->y(), menu.Height()) << "the vertical bar starts below the menu";
+    // Scrolled a little, the top control slides under the menu, which stays above it.
+    vert->setValue(10);
+    Settle();
+    EXPECT_EQ(corner->Top(), menu.Height() - 8);
+    EXPECT_EQ(menu.Bar()->pos(), QPoint(0, 0));
+    QWidget* atMenu = form.childAt(20, menu.Height() - 4);
+    EXPECT_TRUE(atMenu == menu.Bar() || menu.Bar()->isAncestorOf(atMenu));
+    EXPECT_EQ(form.childAt(20, menu.Height() + 4), corner);
+
+    horz->setValue(horz->maximum());
+    vert->setValue(vert->maximum());
+    Settle();
+    const TRect client = form.GetClientRect();
+    // The far box ends at the visible area's bottom-right corner and shows there.
+    EXPECT_EQ(box->Left() + box->Width(), client.Right);
+    EXPECT_EQ(box->Top() + box->Height(), client.Bottom);
+    EXPECT_EQ(corner->Left(), 5 - horz->value());
+    EXPECT_EQ(corner->Top(), menu.Height() + 2 - vert->value());
+    const QImage shot = form.grab().toImage();
+    EXPECT_EQ(shot.pixelColor(client.Right - 5, client.Bottom - 5), QColor(Qt::red));
+
+    // A control moved while scrolled is placed where it shows and widens the range.
+    const int maxBefore = vert->maximum();
+    box->SetTop(box->Top() + 100);
+    Settle();
+    EXPECT_EQ(vert->maximum(), maxBefore + 100);
+
+    // A larger window shortens the range; the controls follow the position it falls back to.
+    form.SetBounds(0, 0, 480, 420);
+    Settle();
+    EXPECT_EQ(box->Top() + vert->value(), 450);
+    EXPECT_EQ(corner->Left() + horz->value(), 5);
+    EXPECT_LE(box->Top() + box->Height(), form.GetClientRect().Bottom);
+
+    // Off: back to the origin, no bars.
+    form.SetAutoScroll(false);
+    Settle();
+    EXPECT_FALSE(HorzShown() || VertShown());
+    EXPECT_EQ(corner->Left(), 5);
+    EXPECT_EQ(corner->Top(), menu.Height() + 2);
+    EXPECT_EQ(box->Left(), 400);
+    EXPECT_EQ(box->Top(), 450);
+    // On again starts at the origin.
+    form.SetBounds(0, 0, 300, 200);
+    form.SetAutoScroll(true);
+    Settle();
+    EXPECT_EQ(horz->value(), 0);
+    EXPECT_EQ(vert->value(), 0);
+    EXPECT_EQ(corner->Top(), menu.Height() + 2);
 }
 
 TEST(Forms, ShowModalRunsUntilAModalResult) {
