@@ -304,8 +304,8 @@ class TfmMain : public TForm, public UnitHost, public DialogHost {
   enum class LogKind { Com, Usb, Net };
   // A traffic-log line: the tag, then each byte as "%02X "; any thread.
   void LogLine(LogKind kind, const QString& tag, const std::uint8_t* bytes, int count);
-  template <class Link>
-  void DropLink(std::unique_ptr<Link>& link);
+  template <class LinkType>
+  void DropLink(std::unique_ptr<LinkType>& link);
   void DropActiveLink();
   void LinkOpened(int timeoutMs);
   void ShowScanAgain();

@@ -141,8 +141,8 @@ void TfmMain::SendCode(std::uint8_t code, bool append) { SendCmd(CM_MCS_CMD(FDev
 
 // --- opening and closing
 
-template <class Link>
-void TfmMain::DropLink(std::unique_ptr<Link>& link) {
+template <class LinkType>
+void TfmMain::DropLink(std::unique_ptr<LinkType>& link) {
   if (!link) return;
   link->Close();
   // A link whose reply is being handled lives on until that delivery has returned.
