@@ -70,9 +70,8 @@ void TCustomPEQTable::BuildRow(int r) {
     row.qEdit = field(QText(0), &TCustomPEQTable::QEntered);
     row.gainEdit = field(GainPositionText(0), &TCustomPEQTable::GainEntered);
 
-    row.type = new TRzComboBox(this);
+    row.type = new TRzComboBox(this, csDropDownList);
     row.type->SetParent(this);
-    row.type->SetStyle(csDropDownList);
     row.type->ClearItems();
     row.type->SetTag(r);
     row.type->SetFont(Font());

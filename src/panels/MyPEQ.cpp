@@ -61,9 +61,8 @@ TMyPEQ::TMyPEQ(TComponent* owner) : TGroupBox(owner) {
         row.qUpDown = spinner(0, 100, 20, row.qEdit, [this](int p) { return QText(p); });
         row.gainEdit = field(GainText(0), &TMyPEQ::GainEntered);
         row.gainUpDown = spinner(-24, 24, 0, row.gainEdit, [this](int p) { return GainText(p); });
-        row.type = new TCustomComboBox(this);
+        row.type = new TCustomComboBox(this, csDropDownList);
         row.type->SetParent(this);
-        row.type->SetStyle(csDropDownList);
         row.type->SetTag(r);
         row.type->OnChange = [this, r](TComponent*) {
             FNowIndex = r;

@@ -12,7 +12,7 @@
 
 // ---- TRzCustomComboBox ----
 
-TRzCustomComboBox::TRzCustomComboBox(TComponent* owner) : TCustomComboBox(owner) {
+TRzCustomComboBox::TRzCustomComboBox(TComponent* owner, TComboBoxStyle style) : TCustomComboBox(owner, style) {
     FTimer.SetEnabled(false);
     FTimer.SetInterval(1500);
     FTimer.SetOnTimer([this](QObject*) { SearchTimerFired(); });

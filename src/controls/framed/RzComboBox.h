@@ -42,7 +42,7 @@ class TRzCustomComboBox : public TCustomComboBox, public IDefineProperties {
     Q_PROPERTY(bool ReadOnlyColorOnFocus READ ReadOnlyColorOnFocus WRITE SetReadOnlyColorOnFocus)
     Q_PROPERTY(bool TabOnEnter READ TabOnEnter WRITE SetTabOnEnter)
 public:
-    explicit TRzCustomComboBox(TComponent* owner);
+    explicit TRzCustomComboBox(TComponent* owner, TComboBoxStyle style = csDropDown);
     ~TRzCustomComboBox() override;
 
     bool AllowEdit() const { return FAllowEdit; }
@@ -212,7 +212,7 @@ class TRzComboBox : public TRzCustomComboBox {
     Q_PROPERTY(QStringList Values READ Values WRITE SetValues)
     Q_PROPERTY(QString Value READ Value WRITE SetValue)
 public:
-    explicit TRzComboBox(TComponent* owner) : TRzCustomComboBox(owner) {}
+    explicit TRzComboBox(TComponent* owner, TComboBoxStyle style = csDropDown) : TRzCustomComboBox(owner, style) {}
 
     // The value of an item: its Values entry when there is a non-empty one, else its text.
     virtual QString GetItemValue(int index) const;

@@ -27,10 +27,10 @@ namespace MainLayout {
 
 namespace {
 
-template <class T>
+template <class T, class... Extra>
 T* Make(TfmMain& form, TWinControl* parent, const QString& name, int tag, int left, int top, int width,
-        int height) {
-  auto* control = new T(&form);
+        int height, Extra... extra) {
+  auto* control = new T(&form, extra...);
   control->SetName(name);
   control->SetTag(tag);
   control->SetParent(parent);
@@ -255,8 +255,7 @@ TRadioButton* AddRadio(TfmMain& form, TWinControl* parent, const QString& name, 
 
 TRzComboBox* AddCombo(TfmMain& form, TWinControl* parent, const QString& name, int tag, int left, int top,
                       int width) {
-  auto* combo = Make<TRzComboBox>(form, parent, name, tag, left, top, width, 22);
-  combo->SetStyle(csDropDownList);
+  auto* combo = Make<TRzComboBox>(form, parent, name, tag, left, top, width, 22, csDropDownList);
   combo->SetFont(Font(8, clBlack));
   return combo;
 }

@@ -29,9 +29,9 @@ void TBitmap::Assign(const TBitmap& source) {
 
 void TBitmap::SetImage(const QImage& image) {
     FCanvas.Release();
+    // Kept as given, alpha included (copying it onto a black image in source mode, as before,
+    // gave the same pixels).
     FImage = image.isNull() ? QImage() : image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    // Pictures are opaque; a loaded picture with alpha is laid on black.
-    if (!FImage.isNull() && FImage.hasAlphaChannel()) FImage = ResizedImage(FImage, FImage.width(), FImage.height(), Qt::black);
     FMonochrome = false;
     Changed();
 }

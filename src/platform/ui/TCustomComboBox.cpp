@@ -12,13 +12,13 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
-TCustomComboBox::TCustomComboBox(TComponent* owner) : TCustomControl(owner) {
+TCustomComboBox::TCustomComboBox(TComponent* owner, TComboBoxStyle style) : TCustomControl(owner) {
     SetControlStyle(csDoubleClicks | csCaptureMouse | csOpaque);
     SetBounds(0, 0, 145, 21);
     SetColor(clWindow);
     SetTabStop(true);
     FStyle = csDropDownList;
-    SetStyle(csDropDown);
+    SetStyle(style);
 }
 
 TCustomComboBox::~TCustomComboBox() {

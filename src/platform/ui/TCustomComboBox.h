@@ -28,7 +28,8 @@ class TCustomComboBox : public TCustomControl {
     Q_PROPERTY(bool AutoDropDown READ AutoDropDown WRITE SetAutoDropDown)
     Q_PROPERTY(QStringList Items READ Items WRITE SetItems)
 public:
-    explicit TCustomComboBox(TComponent* owner);
+    // A box made straight in the given style makes no edit field it would drop again.
+    explicit TCustomComboBox(TComponent* owner, TComboBoxStyle style = csDropDown);
     ~TCustomComboBox() override;
 
     TComboBoxStyle Style() const { return FStyle; }

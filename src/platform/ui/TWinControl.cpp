@@ -9,6 +9,14 @@ int TWinControl::ControlCount() const {
     return n;
 }
 
+std::vector<QPointer<TControl>> TWinControl::ControlList() const {
+    std::vector<QPointer<TControl>> list;
+    list.reserve(std::size_t(children().size()));
+    for (QObject* child : children())
+        if (auto* control = qobject_cast<TControl*>(child)) list.emplace_back(control);
+    return list;
+}
+
 TControl* TWinControl::Controls(int index) const {
     for (QObject* child : children())
         if (auto* control = qobject_cast<TControl*>(child); control && index-- == 0) return control;
@@ -49,9 +57,8 @@ void TWinControl::Realign() {
     // Top and bottom controls take full-width strips, then left and right ones take the
     // height left between them, then client controls fill the rest.
     for (TAlign pass : {alTop, alBottom, alLeft, alRight, alClient}) {
-        for (int i = 0; i < ControlCount(); ++i) {
-            TControl* c = Controls(i);
-            if (c->Align() != pass || !c->Visible()) continue;
+        for (const QPointer<TControl>& c : ControlList()) {
+            if (!c || c->Align() != pass || !c->Visible()) continue;
             switch (pass) {
             case alTop: c->SetBounds(r.Left, r.Top, r.Width(), c->Height()); r.Top += c->Height(); break;
             case alBottom: r.Bottom -= c->Height(); c->SetBounds(r.Left, r.Bottom, r.Width(), c->Height()); break;
@@ -66,18 +73,19 @@ void TWinControl::Realign() {
 }
 
 void TWinControl::Broadcast(TMessage& message) {
-    for (int i = 0; i < ControlCount(); ++i) {
-        Controls(i)->WndProc(message);
+    for (const QPointer<TControl>& c : ControlList()) {
+        if (!c) continue;  // removed by an earlier receiver
+        c->WndProc(message);
         if (message.Result != 0) return;
     }
 }
 
 void TWinControl::BroadcastAll(TMessage& message) {
-    for (int i = 0; i < ControlCount(); ++i) {
-        TControl* c = Controls(i);
+    for (const QPointer<TControl>& c : ControlList()) {
+        if (!c) continue;  // removed by an earlier receiver
         c->WndProc(message);
         if (message.Result != 0) return;
-        if (auto* w = qobject_cast<TWinControl*>(c)) {
+        if (auto* w = qobject_cast<TWinControl*>(c.data())) {
             w->BroadcastAll(message);
             if (message.Result != 0) return;
         }

@@ -5,6 +5,10 @@
 #include "graphics/Types.h"
 #include "ui/TControl.h"
 
+#include <QPointer>
+
+#include <vector>
+
 // Key handlers: KeyDown and KeyUp get the key code (set it to 0 to swallow the key),
 // KeyPress gets the character typed (set it to 0 to swallow it).
 using TKeyEvent = std::function<void(TComponent* sender, TKey& key, TShiftState shift)>;
@@ -70,6 +74,9 @@ protected:
 
 private:
     void ApplyFocusPolicy();
+    // The controls placed on this one, in creation order, taken in one pass; a control
+    // deleted while the list is walked reads as null.
+    std::vector<QPointer<TControl>> ControlList() const;
 
     bool FTabStop = false;
     bool FClickFocus = false;
