@@ -8,6 +8,8 @@
 #include "McsCommands.h"
 #include "ui/TUpDown.h"
 
+#include <vector>
+
 namespace {
 constexpr int kInputs = 2;
 
@@ -58,11 +60,10 @@ void TfmMain::OnLevelReply(const LCmd& reply) {
 void TfmMain::ClearLevelMeters() {
   for (int ch = 0; ch < kChannels; ++ch) {
     const QString suffix = MeterSuffix(ch);
-    const auto stems = ch < kInputs
-                           ? std::initializer_list<const char*>{"pbLevelIn", "pbLevelBackupIn", "pbLevelGateIn"}
-                           : std::initializer_list<const char*>{"pbLevelOut", "pbLevelBackupOut", "pbLevelCompOut",
-                                                                "pbLimitOut", "pbLimitBackupOut", "pbLimitCompOut"};
-    for (const char* stem : stems)
+    static const std::vector<const char*> inputStems{"pbLevelIn", "pbLevelBackupIn", "pbLevelGateIn"};
+    static const std::vector<const char*> outputStems{"pbLevelOut", "pbLevelBackupOut", "pbLevelCompOut",
+                                                      "pbLimitOut", "pbLimitBackupOut", "pbLimitCompOut"};
+    for (const char* stem : ch < kInputs ? inputStems : outputStems)
       if (!SetMeter(QLatin1String(stem) + suffix, 0)) return;
   }
   for (const char* name : {"pbLevelCompOut", "pbLimitCompOut", "pbLevelGateIn"})
