@@ -79,8 +79,9 @@ TEST(PlotMath, LinesAndSegments) {
         {{0, 0}, {0, 10}, {5, 0}, {5, 10}, false},     // two vertical lines
         {{0, 0}, {4, 4}, {6, 0}, {10, -4}, false},     // lines cross outside both
         {{0, 0}, {10, 10}, {10, 0}, {10, 20}, true},   // at an end
-        // Nearly parallel: the crossing lies far away and its rounding must not overflow.
-        {{0, 0}, {1000000, 1}, {0, 1}, {1000000, 2}, false},
+        // Nearly parallel: the crossing lies near x = -8e27, far beyond any integer pixel;
+        // its rounding must not overflow.
+        {{0, 0}, {2000000000, 1}, {0, 2000000000}, {1999999999, 2000000001}, false},
     };
     for (const Case& c : cases) EXPECT_EQ(SegmentsIntersect(c.a1, c.a2, c.b1, c.b2), c.crosses);
 

@@ -31,6 +31,40 @@ TEST(Panel, TransparentCustomGroupBoxShowsItsParentAndStillRaisesOnPaint) {
     delete g;
 }
 
+// Counts the paint events a widget receives.
+struct PaintCounter : QObject {
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
+
+TEST(Panel, ATransparentPaintNeverAsksItsParentToRepaint) {
+    TSolidHost host(nullptr, kHost);
+    host.SetBounds(0, 0, 200, 120);
+    TRzGroupBox* g = WindowGroupBox(&host);
+    PaintCounter hostPaints;
+    host.installEventFilter(&hostPaints);
+    int paints = 0;
+    g->OnPaint = [&](TComponent*) { ++paints; };
+    host.show();
+    Settle();
+    ASSERT_GE(paints, 1) << "the group box was painted once shown";
+
+    // A repaint of the group box draws the parent's background into it, once; nothing is
+    // queued that would paint the parent, and so the group box, again.
+    g->update();
+    Settle();
+    const int hostAfter = hostPaints.paints, boxAfter = paints;
+    Settle();
+    Settle();
+    EXPECT_EQ(hostPaints.paints, hostAfter);
+    EXPECT_EQ(paints, boxAfter);
+    host.removeEventFilter(&hostPaints);
+    delete g;
+}
+
 TEST(Panel, AlignedChildKeepsClearOfBordersAndCaption) {
     TSolidHost host(nullptr);
     TRzGroupBox* g = WindowGroupBox(&host);

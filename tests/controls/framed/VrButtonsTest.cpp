@@ -126,6 +126,17 @@ TEST(PowerButton, ClickTogglesOncePressDragOffDoesNothing) {
     QTest::keyRelease(b, Qt::Key_Space);
     EXPECT_FALSE(b->Active());
     EXPECT_EQ(log, (std::vector<QString>{"click:0"}));
+
+    // A right click alone does nothing, but any button's release ends a left press.
+    log.clear();
+    QTest::mouseClick(b, Qt::RightButton, {}, QPoint(20, 8));
+    EXPECT_FALSE(b->Active());
+    EXPECT_EQ(log, (std::vector<QString>{"up"}));
+    log.clear();
+    QTest::mousePress(b, Qt::LeftButton, {}, QPoint(20, 8));
+    QTest::mouseRelease(b, Qt::RightButton, {}, QPoint(20, 8));
+    EXPECT_TRUE(b->Active());
+    EXPECT_EQ(log, (std::vector<QString>{"up", "click:1"}));
 }
 
 TEST(PowerButton, DisabledLedShowsColorAndBevelsFollowPress) {

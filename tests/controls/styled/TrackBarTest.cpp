@@ -183,16 +183,24 @@ TEST_F(Fader, MouseDownEventComesFirst) {
 }
 
 TEST_F(Fader, AThumbAsLongAsTheTrackLeavesPositionAlone) {
-    bar->SetBounds(20, 20, 26, 30);  // track 24 pixels, thumb 29
+    bar->SetBounds(20, 20, 26, 30);  // track shorter than the 29-pixel thumb: no travel
     bar->SetPosition(0);
     changes.clear();
-    bar->SetMoveOnClick(mcMove);
-    QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(18, 2));
-    QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(18, 2));
-    bar->SetMoveOnClick(mcStep);
-    QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(18, 27));
-    QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(18, 27));
     const QRect thumb = bar->GetThumbRect();
+    const QRect track = bar->TrackRect();
+    ASSERT_LE(track.height(), thumb.height());
+    // Presses on the track beside the thumb, so the click paths run, not the drag.
+    const QPoint beside(track.center().x(), thumb.top() - 1);
+    ASSERT_FALSE(thumb.contains(beside));
+    ASSERT_TRUE(track.adjusted(-4, -4, 4, 4).contains(beside));
+
+    bar->SetMoveOnClick(mcMove);
+    QTest::mousePress(bar, Qt::LeftButton, {}, beside);
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, beside);
+    bar->SetMoveOnClick(mcStep);
+    QTest::mousePress(bar, Qt::LeftButton, {}, beside);
+    EXPECT_TRUE(bar->RepeatTimer()->Enabled()) << "the press took the step path";
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, beside);
     QTest::mousePress(bar, Qt::LeftButton, {}, thumb.center());
     QTest::mouseMove(bar, thumb.center() - QPoint(0, 10));
     QTest::mouseRelease(bar, Qt::LeftButton, {}, thumb.center() - QPoint(0, 10));
