@@ -7,6 +7,10 @@
 #
 # The corpus folder of a target is corpus/<target>/ beside its source.
 set -euo pipefail
+# Targets that draw need a Qt platform; none has a display here.
+export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
+# What the libraries keep for the process (fonts) is not a leak, as in the test run.
+export LSAN_OPTIONS=suppressions=$(realpath "$(dirname "$0")/lsan.supp"):print_suppressions=0
 fuzzer=$(realpath "$1")
 corpus=$2
 seconds=${3:-300}
