@@ -1,5 +1,6 @@
 #include "FilterCurve.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -250,6 +251,12 @@ void FilterCurve::Compute()
 // 20*log10(|N|/|D|), evaluated as 10*log10(|N|^2/|D|^2) in real arithmetic on the shared grid.
 void FilterCurve::ComputeMagnitude(const BiquadCoefficients& c)
 {
+    // A section whose numerator is its denominator (a band at 0 dB, an unused cut) is 0 dB
+    // at every point: the loop below would give exactly that, at the cost of 4096 logarithms.
+    if (c.b0 == 1 && c.b1 == c.a1 && c.b2 == c.a2) {
+        std::fill(data.begin(), data.end(), 0.0);
+        return;
+    }
     const CurveAxis::Grid& g = CurveAxis::SharedGrid();
     for (int k = 0; k < CurveAxis::kPoints; ++k) {
         const double nRe = c.b0 + c.b1 * g.cos1[k] + c.b2 * g.cos2[k];

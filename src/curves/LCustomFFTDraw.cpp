@@ -87,7 +87,7 @@ bool LCustomFFTDraw::StorePlot(std::vector<double> x, const double* y, int count
         m->y.assign(std::size_t(count), 0.0);
     m->count = count;
     AutoScale();
-    if (FAutoRedraw) DrawPlotsAndLabelsNoUpdate();
+    if (FAutoRedraw && FHoldCount == 0) DrawPlotsAndLabelsNoUpdate();
     return existed;
 }
 
@@ -118,7 +118,7 @@ bool LCustomFFTDraw::RemovePlot(int id) {
         if (it->id == id) {
             FPlots.erase(it);
             AutoScale();
-            if (FAutoRedraw) DrawPlotsAndLabelsNoUpdate();
+            if (FAutoRedraw && FHoldCount == 0) DrawPlotsAndLabelsNoUpdate();
             return true;
         }
     }
@@ -393,6 +393,7 @@ void LCustomFFTDraw::DrawPlotsAndLabelsNoUpdate() {
 }
 
 void LCustomFFTDraw::UpdatePaintPage(TPageId page) {
+    if (FHoldCount > 0) return;
     PaintOverlays();
     FPages[page].CopyTo(Canvas());
 }
@@ -759,7 +760,7 @@ void LCustomFFTDraw::DrawBlock(double y, double x, TColor colour, int index, boo
     b.kind = kind;
     b.hidden = hidden;
     SetBlockPosition(ScreenX(x), ScreenY(y), index);
-    PaintMarker(index, 1, false);
+    if (FHoldCount == 0) PaintMarker(index, 1, false);
 }
 
 void LCustomFFTDraw::SetBlockParameter(int index, double frequency, double gain, double q, int type) {
@@ -795,7 +796,7 @@ void LCustomFFTDraw::DrawParam(int kind, double gain, double x, float frequency,
     FCurveFrequency = frequency;
     FCurveQ = q;
     FCurveColour = colour;
-    ShowParam(kind, gain, x, frequency, q, colour);
+    if (FHoldCount == 0) ShowParam(kind, gain, x, frequency, q, colour);
 }
 
 void LCustomFFTDraw::ShowParam(int kind, double gain, double x, float frequency, double q, TColor colour) {
@@ -836,7 +837,7 @@ void LCustomFFTDraw::DrawCurveFill(int kind, const double* data, int count) {
     const int n = std::clamp(count, 0, kFillPoints);
     if (data) std::copy(data, data + n, FCurveData.begin());
     ++FCurveDataVersion;
-    PaintFill(true);
+    if (FHoldCount == 0) PaintFill(true);
 }
 
 void LCustomFFTDraw::CuveDisplayPaint() {
@@ -1026,6 +1027,10 @@ void LCustomFFTDraw::DrawMouseCoord() {
 }
 
 // ---------------------------------------------------------------- property setters
+
+void LCustomFFTDraw::EndUpdate() {
+    if (FHoldCount > 0 && --FHoldCount == 0) DrawPlotsAndLabels();
+}
 
 void LCustomFFTDraw::SetAutoRedraw(bool value) {
     FAutoRedraw = value;

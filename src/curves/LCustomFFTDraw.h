@@ -189,6 +189,13 @@ public:
 
     // ---- properties ----
     bool AutoRedraw() const { return FAutoRedraw; }
+    // Drawing held: while a BeginUpdate has no EndUpdate yet, storing curves, markers, the
+    // selected band's texts and fill, and page updates change only what is kept, not the
+    // pages; the last EndUpdate draws the plots and labels once and updates the curve page
+    // with its overlays (DrawPlotsAndLabels). For a run of changes whose intermediate
+    // pictures nobody sees.
+    void BeginUpdate() { ++FHoldCount; }
+    void EndUpdate();
     void SetAutoRedraw(bool value);
     TColor AxisColor() const { return FAxisColor; }
     void SetAxisColor(TColor value);
@@ -366,6 +373,7 @@ private:
     std::array<TPaintPage, kPageCount> FPages;
 
     bool FAutoRedraw = true;
+    int FHoldCount = 0;
     TColor FAxisColor = 0x8C00;
     TMyAxisStyle FAxisStyle = TMyAxisStyle::CenteredBox;
     TMyAxisFormat FXAxisFormat = TMyAxisFormat::Linear;

@@ -8,6 +8,7 @@
 #include "LMyFFTDrawPhase.h"
 #include "LUnitControl.h"
 #include "MyPEQAllpass.h"
+#include "Plot.h"
 #include "UpdatingScope.h"
 #include "ValueCodecs.h"
 
@@ -24,6 +25,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -45,20 +47,52 @@ QString ImageText(std::span<const std::uint8_t, N> bytes)
     return AnsiCodec::ToUnicode(bytes.data(), std::size_t(end - bytes.begin()));
 }
 
+// Holds the drawing of the channels' graphs while it lives; at its end each graph draws
+// once what it was given.
+class GraphRedrawBatch {
+public:
+    explicit GraphRedrawBatch(const TfmMain& window)
+    {
+        for (int ch = 0; ch < TfmMain::kChannels; ++ch) {
+            const Plot* plot = window.GetPlot(ch);
+            LMyFFTDrawPhase* view = plot ? plot->View() : nullptr;
+            if (view) {
+                view->BeginUpdate();
+                FViews.push_back(view);
+            }
+        }
+    }
+    ~GraphRedrawBatch()
+    {
+        for (LMyFFTDrawPhase* view : FViews)
+            view->EndUpdate();
+    }
+    GraphRedrawBatch(const GraphRedrawBatch&) = delete;
+    GraphRedrawBatch& operator=(const GraphRedrawBatch&) = delete;
+
+private:
+    std::vector<LMyFFTDrawPhase*> FViews;
+};
+
 }  // namespace
 
 void TfmMain::ShowUnitImage(LUnitControl& unit)
 {
-    DeselectEqBands();
-    if (!ShowImageInControls(unit))
-        return;
-    for (int ch = 0; ch < kChannels; ++ch) {
-        auto* graph = Find<LMyFFTDrawPhase>("fftDraw" + Suffix(ch));
-        CalcPeqCurve(graph);
-        CalcLowCutCurve(graph);
-        CalcHighCutCurve(graph);
+    {
+        // Each channel's graph is drawn once, when all its curves and markers are in: every
+        // curve, marker and band selection on the way would otherwise draw it again.
+        GraphRedrawBatch batch(*this);
+        DeselectEqBands();
+        if (!ShowImageInControls(unit))
+            return;
+        for (int ch = 0; ch < kChannels; ++ch) {
+            auto* graph = Find<LMyFFTDrawPhase>("fftDraw" + Suffix(ch));
+            CalcPeqCurve(graph);
+            CalcLowCutCurve(graph);
+            CalcHighCutCurve(graph);
+        }
+        SelectFirstEqBands();
     }
-    SelectFirstEqBands();
     if (FPage == kPageGain)
         RefreshGainOverlays();
     else
