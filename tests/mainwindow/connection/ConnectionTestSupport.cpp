@@ -24,6 +24,7 @@
 #include "RzBmpBtn.h"
 #include "TfmMain.h"
 #include "messages/MessageTarget.h"
+#include "thread/HappensBefore.h"
 #include "serial/SerialPortList.h"
 #include "timer/TTimer.h"
 #include "ui/MessageBoxes.h"
@@ -43,7 +44,11 @@ class DeliveryFilter : public QObject {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (watched == target_ && event->type() == MessageTarget::EventType()) before_();
+    if (watched != target_) return false;
+    // An application filter sees a posted message before its target does: take over the
+    // poster's order here too, before the event is read.
+    HappensAfter(event);
+    if (event->type() == MessageTarget::EventType()) before_();
     return false;
   }
 

@@ -20,11 +20,16 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
 
-// The payloads of the frames of one code the unit received, in order.
+// The payloads of the frames of one code the unit received, in order; a frame written again
+// right after itself (the link repeats a frame whose reply is late) counted once.
 std::vector<SimBytes> PayloadsOf(const SimUnit& unit, std::uint8_t code) {
   std::vector<SimBytes> out;
-  for (const SimUnitFrame& f : unit.Frames())
-    if (f.Code() == code) out.push_back(f.Payload());
+  const SimUnitFrame* previous = nullptr;
+  for (const SimUnitFrame& f : unit.Frames()) {
+    const bool repeat = previous && previous->Code() == code && previous->Payload() == f.Payload();
+    if (f.Code() == code && !repeat) out.push_back(f.Payload());
+    previous = &f;
+  }
   return out;
 }
 
