@@ -392,6 +392,10 @@ void LCustomFFTDraw::DrawPlotsAndLabelsNoUpdate() {
     DrawYAxisLabels();
 }
 
+void LCustomFFTDraw::EndUpdate() {
+    if (FHoldCount > 0 && --FHoldCount == 0) DrawPlotsAndLabels();
+}
+
 void LCustomFFTDraw::UpdatePaintPage(TPageId page) {
     if (FHoldCount > 0) return;
     PaintOverlays();
@@ -1027,10 +1031,6 @@ void LCustomFFTDraw::DrawMouseCoord() {
 }
 
 // ---------------------------------------------------------------- property setters
-
-void LCustomFFTDraw::EndUpdate() {
-    if (FHoldCount > 0 && --FHoldCount == 0) DrawPlotsAndLabels();
-}
 
 void LCustomFFTDraw::SetAutoRedraw(bool value) {
     FAutoRedraw = value;

@@ -20,28 +20,23 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
 
-// The payloads of the frames of one code the unit received, in order; a frame written again
-// right after itself (the link repeats a frame whose reply is late) counted once.
+// Items with one written again right after itself (the link repeats an answered frame when
+// nothing new follows within the reply time-out) counted once.
+template <class T>
+std::vector<T> Distinct(const std::vector<T>& items) {
+  std::vector<T> out;
+  for (const T& item : items)
+    if (out.empty() || out.back() != item) out.push_back(item);
+  return out;
+}
+
+// The payloads of the frames of one code the unit received, in order, repeats counted once.
 std::vector<SimBytes> PayloadsOf(const SimUnit& unit, std::uint8_t code) {
   std::vector<SimBytes> out;
-  const SimUnitFrame* previous = nullptr;
-  for (const SimUnitFrame& f : unit.Frames()) {
-    const bool repeat = previous && previous->Code() == code && previous->Payload() == f.Payload();
-    if (f.Code() == code && !repeat) out.push_back(f.Payload());
-    previous = &f;
-  }
-  return out;
+  for (const SimUnitFrame& f : unit.Frames())
+    if (f.Code() == code) out.push_back(f.Payload());
+  return Distinct(out);
 }
-
-// Requests with a frame written again (the link repeats an answered frame when nothing new
-// follows within the reply time-out) counted once.
-std::vector<std::string> Distinct(const std::vector<std::string>& requests) {
-  std::vector<std::string> out;
-  for (const std::string& r : requests)
-    if (out.empty() || out.back() != r) out.push_back(r);
-  return out;
-}
-
 
 struct RefusalCase {
   const char* name;
