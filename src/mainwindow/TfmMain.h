@@ -331,6 +331,20 @@ class TfmMain : public TForm, public UnitHost, public DialogHost {
  public:
   // --- end of links and connection
 
+  // --- delay, routing, link groups, channel copy and names (TfmMainDelay.cpp,
+  // TfmMainRouting.cpp, TfmMainLinkGroups.cpp, TfmMainNames.cpp)
+  // --- end of delay, routing, link groups, channel copy and names
+
+  // --- EQ bands, high and low cut, dragging, EQ reset and bypass (TfmMainEq.cpp,
+  // TfmMainCut.cpp, TfmMainDrag.cpp)
+  // --- end of EQ bands, high and low cut, dragging, EQ reset and bypass
+
+  // --- compressor and gate (TfmMainComp.cpp, TfmMainGate.cpp)
+  // --- end of compressor and gate
+
+  // --- presets, unit files, menus (TfmMainPresets.cpp, TfmMainUnitFile.cpp, TfmMainMenus.cpp)
+  // --- end of presets, unit files, menus
+
   // --- controls the code reaches directly (the rest by name)
   TRzGroupBox* rzgFunction = nullptr;
   TRzGroupBox* rzgMain = nullptr;
