@@ -340,6 +340,74 @@ class TfmMain : public TForm, public UnitHost, public DialogHost {
   // --- end of EQ bands, high and low cut, dragging, EQ reset and bypass
 
   // --- compressor and gate (TfmMainComp.cpp, TfmMainGate.cpp)
+  // Writes one field of an output's compressor (kind 0 threshold position, 1 attack, 2
+  // release, 3 ratio index, 4 knee) into the image and sends the record; nothing at all
+  // while the updating flag is set.
+  void SetCompParam(int ch, int kind, int value);
+  // Shows a compressor value on the controls of the output's link group.
+  void MirrorComp(int ch, int kind, int value);
+  void isCompThresholdOut1Change(TComponent* Sender);
+  void isCompAttackOut1Change(TComponent* Sender);
+  void isCompReleaseOut1Change(TComponent* Sender);
+  void udCompRatioOut1ChangingEx(TComponent* Sender, bool& AllowChange, short NewValue, int Direction);
+  void udCompKneeOut1ChangingEx(TComponent* Sender, bool& AllowChange, short NewValue, int Direction);
+  void cvdCompRatioOut1KeyDown(TComponent* Sender, TKey& Key, unsigned Shift);
+  void cvdCompRatioOut1Exit(TComponent* Sender);
+  void cvdCompThresholdOut1KeyDown(TComponent* Sender, TKey& Key, unsigned Shift);
+  void cvdCompThresholdOut1Exit(TComponent* Sender);
+  void cvdCompKneeOut1KeyDown(TComponent* Sender, TKey& Key, unsigned Shift);
+  void cvdCompKneeOut1Exit(TComponent* Sender);
+  void cvdCompAttackOut1KeyDown(TComponent* Sender, TKey& Key, unsigned Shift);
+  void cvdCompAttackOut1Exit(TComponent* Sender);
+  void cvdCompReleaseOut1KeyDown(TComponent* Sender, TKey& Key, unsigned Shift);
+  void cvdCompReleaseOut1Exit(TComponent* Sender);
+  void isCompThresholdOut1MouseDown(TComponent* Sender);
+  void cvdCompThresholdOut1MouseDown(TComponent* Sender);
+  void lbCompOut1MouseDown(TComponent* Sender);
+  void tmCompDispTimer(QObject* Sender);
+  // Writes one field of an input's gate (kind 0 threshold position, 1 attack, 2 release, 3
+  // hold) into the image and sends the record; nothing at all while the updating flag is set.
+  void SetGateParam(int ch, int kind, int value);
+  // Shows a gate value on the controls of the input's link group.
+  void MirrorGate(int ch, int kind, int value);
+  void isGateThresholdInAChange(TComponent* Sender);
+  void isGateAttackInAChange(TComponent* Sender);
+  void isGateReleaseInAChange(TComponent* Sender);
+  void isGateHoldInAChange(TComponent* Sender);
+  void cvdGateThresholdInAKeyDown(TComponent* Sender, TKey& Key, unsigned Shift);
+  void cvdGateThresholdInAExit(TComponent* Sender);
+  void cvdGateAttackInAKeyDown(TComponent* Sender, TKey& Key, unsigned Shift);
+  void cvdGateAttackInAExit(TComponent* Sender);
+  void cvdGateReleaseInAKeyDown(TComponent* Sender, TKey& Key, unsigned Shift);
+  void cvdGateReleaseInAExit(TComponent* Sender);
+  void cvdGateHoldInAKeyDown(TComponent* Sender, TKey& Key, unsigned Shift);
+  void cvdGateHoldInAExit(TComponent* Sender);
+  void cvdGateThresholdInAMouseDown(TComponent* Sender);
+  void cvdGateAttackInAMouseDown(TComponent* Sender);
+  void cvdGateReleaseInAMouseDown(TComponent* Sender);
+  void lbGateInAMouseDown(TComponent* Sender);
+
+  // One-shot redraw of the last edited output's compressor curve.
+  TTimer* tmCompDisp = nullptr;
+  // The output whose curve the deferred redraw draws.
+  int FLastCompChannel = 2;
+
+ private:
+  void CompFaderChange(TComponent* Sender, int kind);
+  void CompSpinnerChanging(TComponent* Sender, short NewValue, int kind);
+  // Typed entries: the ratio, the knee (enter: run by the Enter key), a threshold of either
+  // page and a time of either page, each for the fader or spinner the box edits.
+  void CompRatioEntry(TComponent* Sender);
+  void CompKneeEntry(TComponent* Sender, bool enter);
+  void ThresholdEntry(TComponent* Sender, const QString& faderStem);
+  void TimeEntry(TComponent* Sender, const QString& faderStem);
+  void GateFaderChange(TComponent* Sender, int kind);
+  // The compressor's or gate's controls of one member showing a value; false when one is
+  // missing.
+  bool ShowCompValue(int ch, int kind, int value, int edited);
+  bool ShowGateValue(int ch, int kind, int value);
+
+ public:
   // --- end of compressor and gate
 
   // --- presets, unit files, menus (TfmMainPresets.cpp, TfmMainUnitFile.cpp, TfmMainMenus.cpp)

@@ -4,11 +4,14 @@
 #include "LayoutKit.h"
 
 #include "AdvTrackBar.h"
+#include "CurvyControls.h"
 #include "RzLabel.h"
 #include "RzPanel.h"
 #include "TfmMain.h"
 #include "core/TransferCurvePlotLayout.h"
 #include "core/iXYPlot.h"
+#include "timer/TTimer.h"
+#include "ui/TUpDown.h"
 
 #include <array>
 
@@ -52,6 +55,80 @@ void BuildSmallFader(TfmMain& form, TWinControl* parent, const QString& stem, co
   AddFader(form, parent, QStringLiteral("is") + stem + s, ch, x + 14, 50, 27, 64, min, max, position, 10, Thumbs::B,
            picture);
   AddValueBox(form, parent, QStringLiteral("cvd") + stem + s, ch, x, 120, 56, text, false);
+}
+
+// A value box's typed entry: Enter and leaving the box both apply it; a press plots the
+// channel.
+template <class KeyDown, class Exit, class Press>
+void BindEntry(TfmMain& form, const QString& name, KeyDown keyDown, Exit exit, Press press) {
+  auto* box = form.Find<TCurvyEdit>(name);
+  if (!box) return;
+  box->OnKeyDown = [&form, keyDown](TComponent* sd, TKey& key, TShiftState shift) { (form.*keyDown)(sd, key, shift); };
+  box->OnExit = [&form, exit](TComponent* sd) { (form.*exit)(sd); };
+  box->OnMouseDown = [&form, press](TComponent* sd, TMouseButton, TShiftState, int, int) { (form.*press)(sd); };
+}
+
+template <class Handler>
+void BindFader(TfmMain& form, const QString& name, Handler change) {
+  if (auto* bar = form.Find<TAdvTrackBar>(name))
+    bar->OnChange = [&form, change](TComponent* sd) { (form.*change)(sd); };
+}
+
+template <class Handler>
+void BindPress(TfmMain& form, TControl* control, Handler press) {
+  if (control)
+    control->OnMouseDown = [&form, press](TComponent* sd, TMouseButton, TShiftState, int, int) { (form.*press)(sd); };
+}
+
+void BindCompColumn(TfmMain& form, int ch) {
+  const QString s = TfmMain::Suffix(ch);
+  BindFader(form, QStringLiteral("isCompThreshold") + s, &TfmMain::isCompThresholdOut1Change);
+  BindFader(form, QStringLiteral("isCompAttack") + s, &TfmMain::isCompAttackOut1Change);
+  BindFader(form, QStringLiteral("isCompRelease") + s, &TfmMain::isCompReleaseOut1Change);
+  for (const char* stem : {"isCompThreshold", "isCompAttack", "isCompRelease"})
+    BindPress(form, form.Find<TAdvTrackBar>(QLatin1String(stem) + s), &TfmMain::isCompThresholdOut1MouseDown);
+  if (auto* ratio = form.Find<TUpDown>(QStringLiteral("udCompRatio") + s))
+    ratio->OnChangingEx = [&form](TComponent* sd, bool& allow, short value, TUpDownDirection direction) {
+      form.udCompRatioOut1ChangingEx(sd, allow, value, direction);
+    };
+  if (auto* knee = form.Find<TUpDown>(QStringLiteral("udCompKnee") + s))
+    knee->OnChangingEx = [&form](TComponent* sd, bool& allow, short value, TUpDownDirection direction) {
+      form.udCompKneeOut1ChangingEx(sd, allow, value, direction);
+    };
+  const auto press = &TfmMain::cvdCompThresholdOut1MouseDown;
+  BindEntry(form, QStringLiteral("cvdCompThreshold") + s, &TfmMain::cvdCompThresholdOut1KeyDown,
+            &TfmMain::cvdCompThresholdOut1Exit, press);
+  BindEntry(form, QStringLiteral("cvdCompAttack") + s, &TfmMain::cvdCompAttackOut1KeyDown,
+            &TfmMain::cvdCompAttackOut1Exit, press);
+  BindEntry(form, QStringLiteral("cvdCompRelease") + s, &TfmMain::cvdCompReleaseOut1KeyDown,
+            &TfmMain::cvdCompReleaseOut1Exit, press);
+  BindEntry(form, QStringLiteral("cvdCompRatio") + s, &TfmMain::cvdCompRatioOut1KeyDown,
+            &TfmMain::cvdCompRatioOut1Exit, press);
+  BindEntry(form, QStringLiteral("cvdCompKnee") + s, &TfmMain::cvdCompKneeOut1KeyDown, &TfmMain::cvdCompKneeOut1Exit,
+            press);
+  // The output's name: its column heading and its meter's heading.
+  BindPress(form, form.Find<TCustomLabel>(QStringLiteral("lbCompTitle") + s), &TfmMain::lbCompOut1MouseDown);
+  BindPress(form, form.Find<TCustomLabel>(QStringLiteral("lbCompOut") + QString::number(ch - 1)),
+            &TfmMain::lbCompOut1MouseDown);
+}
+
+void BindGateColumn(TfmMain& form, int ch) {
+  const QString s = TfmMain::Suffix(ch);
+  BindFader(form, QStringLiteral("isGateThreshold") + s, &TfmMain::isGateThresholdInAChange);
+  BindFader(form, QStringLiteral("isGateAttack") + s, &TfmMain::isGateAttackInAChange);
+  BindFader(form, QStringLiteral("isGateRelease") + s, &TfmMain::isGateReleaseInAChange);
+  BindFader(form, QStringLiteral("isGateHold") + s, &TfmMain::isGateHoldInAChange);
+  BindEntry(form, QStringLiteral("cvdGateThreshold") + s, &TfmMain::cvdGateThresholdInAKeyDown,
+            &TfmMain::cvdGateThresholdInAExit, &TfmMain::cvdGateThresholdInAMouseDown);
+  BindEntry(form, QStringLiteral("cvdGateAttack") + s, &TfmMain::cvdGateAttackInAKeyDown,
+            &TfmMain::cvdGateAttackInAExit, &TfmMain::cvdGateAttackInAMouseDown);
+  BindEntry(form, QStringLiteral("cvdGateRelease") + s, &TfmMain::cvdGateReleaseInAKeyDown,
+            &TfmMain::cvdGateReleaseInAExit, &TfmMain::cvdGateReleaseInAMouseDown);
+  BindEntry(form, QStringLiteral("cvdGateHold") + s, &TfmMain::cvdGateHoldInAKeyDown, &TfmMain::cvdGateHoldInAExit,
+            &TfmMain::cvdGateThresholdInAMouseDown);
+  // The input's name: its column heading and its meter's heading.
+  BindPress(form, form.Find<TCustomLabel>(QStringLiteral("lbGateTitle") + s), &TfmMain::lbGateInAMouseDown);
+  BindPress(form, form.Find<TCustomLabel>(QStringLiteral("lbGate") + s), &TfmMain::lbGateInAMouseDown);
 }
 
 }  // namespace
@@ -98,7 +175,13 @@ void BuildCompPage(TfmMain& form) {
     // 4 pixels wider than the stored 38, so that "12dB" is not clipped in the substitute font.
     AddValueBox(form, col, QStringLiteral("cvdCompKnee") + s, ch, 98, 176, 42, QStringLiteral("12dB"), false);
     AddUpDown(form, col, QStringLiteral("udCompKnee") + s, ch, 142, 176, 24, 0, 12, 12);
+    BindCompColumn(form, ch);
   }
+  // One-shot: the curve of the last edited output, once the change's event has returned.
+  form.tmCompDisp = new TTimer(&form);
+  form.tmCompDisp->SetEnabled(false);
+  form.tmCompDisp->SetInterval(1);
+  form.tmCompDisp->SetOnTimer([&form](QObject* sd) { form.tmCompDispTimer(sd); });
 }
 
 void BuildGatePage(TfmMain& form) {
@@ -135,6 +218,7 @@ void BuildGatePage(TfmMain& form) {
                     QStringLiteral("100ms"), picture);
     BuildSmallFader(form, col, QStringLiteral("GateHold"), s, ch, 288, QStringLiteral("Hold"), 9, 998, 99,
                     QStringLiteral("100ms"), true);
+    BindGateColumn(form, ch);
   }
 }
 

@@ -12,15 +12,25 @@ TUpDown::TUpDown(TComponent* owner) : TCustomControl(owner) {
 
 void TUpDown::SetMin(int value) {
     FMin = value;
-    SetPosition(FPosition);
+    Store(FPosition);
 }
 
 void TUpDown::SetMax(int value) {
     FMax = value;
-    SetPosition(FPosition);
+    Store(FPosition);
 }
 
 void TUpDown::SetPosition(int value) {
+    if (value != FPosition) ChangeTo(value, updNone);
+}
+
+void TUpDown::ChangeTo(int value, TUpDownDirection direction) {
+    bool allow = true;
+    if (OnChangingEx) OnChangingEx(this, allow, short(value), direction);
+    if (allow) Store(value);
+}
+
+void TUpDown::Store(int value) {
     value = std::clamp(value, std::min(FMin, FMax), std::max(FMin, FMax));
     if (value == FPosition) return;
     FPosition = value;
@@ -32,7 +42,7 @@ void TUpDown::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     if (button != mbLeft || !Enabled()) return;
     const TUDBtnType which = y < Height() / 2 ? btNext : btPrev;
     const int before = FPosition;
-    SetPosition(which == btNext ? FPosition + 1 : FPosition - 1);
+    ChangeTo(which == btNext ? FPosition + 1 : FPosition - 1, which == btNext ? updUp : updDown);
     if (FPosition != before && OnClick) OnClick(this, which);
 }
 

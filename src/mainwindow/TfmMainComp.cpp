@@ -1,0 +1,282 @@
+// The compressor editor of the Comp page: the threshold, attack and release faders, the ratio
+// and knee spinners, their typed entries (also the level and time entries the gate's boxes
+// use), the link-group mirror and the deferred redraw of the plotted output's curve.
+#include "TfmMain.h"
+
+#include "ControlTexts.h"
+#include "DynamicsEntries.h"
+#include "LUnitControl.h"
+#include "TransferCurve.h"
+#include "UpdatingScope.h"
+
+#include "AdvTrackBar.h"
+#include "CurvyControls.h"
+#include "ui/TLabel.h"
+#include "timer/TTimer.h"
+#include "ui/TUpDown.h"
+#include "ui/VirtualKeys.h"
+
+#include <cmath>
+
+namespace {
+
+enum CompKind { kThreshold = 0, kAttack = 1, kRelease = 2, kRatio = 3, kKnee = 4 };
+// A threshold fader position is stored as position + 180.
+constexpr int kThresholdOffset = 180;
+// Limits of a typed threshold, in dB.
+constexpr double kThresholdLow = -90, kThresholdHigh = 20;
+constexpr double kKneeLow = 0, kKneeHigh = 12;
+
+bool IsOutput(int ch) { return ch >= 2 && ch < TfmMain::kChannels; }
+
+// The text a ratio spinner shows at `index`: the limiter at the spinner's maximum.
+QString RatioBoxText(const TUpDown& ratio, int index)
+{
+    return CompRatioText(index == ratio.Max() ? kCompRatioLimit : index);
+}
+
+// The text of an 8-bit box, as typed entries read it.
+QByteArray EntryText(const TCurvyEdit& box) { return box.Text().toLatin1(); }
+
+// Ends an invalid or unchanged entry: the box shows the control's value again with the caret
+// after it.
+void RestoreEntry(TCurvyEdit& box, const QString& text)
+{
+    box.SetText(text);
+    box.Edit()->end(false);
+}
+
+}  // namespace
+
+// ---- image and send ---------------------------------------------------------------------
+
+void TfmMain::SetCompParam(int ch, int kind, int value)
+{
+    if (FUpdating || !IsOutput(ch))
+        return;
+    CompRecord rec = FUnitControl->GetComp(ch);
+    switch (kind) {
+    case kThreshold: rec.threshold = std::uint16_t(value + kThresholdOffset); break;
+    case kAttack: rec.attack = std::uint16_t(value); break;
+    case kRelease: rec.release = std::uint16_t(value); break;
+    case kRatio: rec.ratio = std::uint8_t(value); break;
+    case kKnee: rec.knee = std::uint8_t(value); break;
+    default: return;
+    }
+    FUnitControl->SetComp(ch, rec);
+}
+
+// ---- faders and spinners -----------------------------------------------------------------
+
+void TfmMain::isCompThresholdOut1Change(TComponent* Sender) { CompFaderChange(Sender, kThreshold); }
+void TfmMain::isCompAttackOut1Change(TComponent* Sender) { CompFaderChange(Sender, kAttack); }
+void TfmMain::isCompReleaseOut1Change(TComponent* Sender) { CompFaderChange(Sender, kRelease); }
+
+void TfmMain::CompFaderChange(TComponent* Sender, int kind)
+{
+    if (FUpdating)
+        return;
+    auto* bar = dynamic_cast<TAdvTrackBar*>(Sender);
+    if (!bar || !IsOutput(bar->Tag()))
+        return;
+    tmCompDisp->SetEnabled(true);
+    FLastCompChannel = FCompChannel = bar->Tag();
+    SetCompParam(bar->Tag(), kind, bar->Position());
+    MirrorComp(bar->Tag(), kind, bar->Position());
+}
+
+void TfmMain::udCompRatioOut1ChangingEx(TComponent* Sender, bool&, short NewValue, int)
+{
+    CompSpinnerChanging(Sender, NewValue, kRatio);
+}
+
+void TfmMain::udCompKneeOut1ChangingEx(TComponent* Sender, bool&, short NewValue, int)
+{
+    CompSpinnerChanging(Sender, NewValue, kKnee);
+}
+
+void TfmMain::CompSpinnerChanging(TComponent* Sender, short NewValue, int kind)
+{
+    if (FUpdating)
+        return;
+    auto* spinner = dynamic_cast<TUpDown*>(Sender);
+    if (!spinner || !IsOutput(spinner->Tag()) || NewValue < spinner->Min() || NewValue > spinner->Max())
+        return;
+    const int ch = spinner->Tag();
+    auto* box = Find<TCurvyEdit>((kind == kRatio ? QStringLiteral("cvdCompRatio") : QStringLiteral("cvdCompKnee")) +
+                                 Suffix(ch));
+    if (!box)
+        return;
+    box->SetText(kind == kRatio ? RatioBoxText(*spinner, NewValue) : KneeText(NewValue));
+    tmCompDisp->SetEnabled(true);
+    FLastCompChannel = FCompChannel = ch;
+    SetCompParam(ch, kind, NewValue);
+    MirrorComp(ch, kind, NewValue);
+}
+
+// ---- mirror --------------------------------------------------------------------------------
+
+void TfmMain::MirrorComp(int ch, int kind, int value)
+{
+    if (!IsOutput(ch))
+        return;
+    UpdatingScope updating(FUpdating);
+    const std::uint16_t group = GetLinkGroup(ch);
+    for (int k = 0; k < 6; ++k)
+        if (((group >> k) & 1u) && !ShowCompValue(2 + k, kind, value, ch))
+            return;
+}
+
+bool TfmMain::ShowCompValue(int ch, int kind, int value, int edited)
+{
+    const QString s = Suffix(ch);
+    if (kind == kThreshold || kind == kAttack || kind == kRelease) {
+        static const char* const stems[] = {"CompThreshold", "CompAttack", "CompRelease"};
+        const QString stem = QLatin1String(stems[kind]);
+        auto* box = Find<TCurvyEdit>(QStringLiteral("cvd") + stem + s);
+        auto* bar = box ? Find<TAdvTrackBar>(QStringLiteral("is") + stem + s) : nullptr;
+        if (!bar)
+            return false;
+        bar->SetPosition(value);
+        box->SetText(kind == kThreshold ? ThresholdText(value) : CompTimeText(value));
+        return true;
+    }
+    if ((kind != kRatio && kind != kKnee) || ch == edited)
+        return true;
+    const QString stem = kind == kRatio ? QStringLiteral("CompRatio") : QStringLiteral("CompKnee");
+    auto* box = Find<TCurvyEdit>(QStringLiteral("cvd") + stem + s);
+    auto* spinner = box ? Find<TUpDown>(QStringLiteral("ud") + stem + s) : nullptr;
+    if (!spinner)
+        return false;
+    spinner->SetPosition(value);
+    box->SetText(kind == kRatio ? RatioBoxText(*spinner, value) : KneeText(value));
+    return true;
+}
+
+// ---- plotted output ------------------------------------------------------------------------
+
+void TfmMain::tmCompDispTimer(QObject*)
+{
+    tmCompDisp->SetEnabled(false);
+    ShowCompCurve(FLastCompChannel);
+}
+
+void TfmMain::isCompThresholdOut1MouseDown(TComponent* Sender)
+{
+    if (auto* bar = dynamic_cast<TAdvTrackBar*>(Sender))
+        ShowCompCurve(bar->Tag());
+}
+
+void TfmMain::cvdCompThresholdOut1MouseDown(TComponent* Sender)
+{
+    if (auto* box = dynamic_cast<TCurvyEdit*>(Sender))
+        ShowCompCurve(box->Tag());
+}
+
+void TfmMain::lbCompOut1MouseDown(TComponent* Sender)
+{
+    if (auto* label = dynamic_cast<TCustomLabel*>(Sender))
+        ShowCompCurve(label->Tag());
+}
+
+// ---- typed entries -------------------------------------------------------------------------
+
+void TfmMain::cvdCompRatioOut1KeyDown(TComponent* Sender, TKey& Key, unsigned)
+{
+    if (Key == VK_RETURN)
+        CompRatioEntry(Sender);
+}
+void TfmMain::cvdCompRatioOut1Exit(TComponent* Sender) { CompRatioEntry(Sender); }
+
+void TfmMain::cvdCompThresholdOut1KeyDown(TComponent* Sender, TKey& Key, unsigned)
+{
+    if (Key == VK_RETURN)
+        ThresholdEntry(Sender, QStringLiteral("isCompThreshold"));
+}
+void TfmMain::cvdCompThresholdOut1Exit(TComponent* Sender) { ThresholdEntry(Sender, QStringLiteral("isCompThreshold")); }
+
+void TfmMain::cvdCompKneeOut1KeyDown(TComponent* Sender, TKey& Key, unsigned)
+{
+    if (Key == VK_RETURN)
+        CompKneeEntry(Sender, true);
+}
+void TfmMain::cvdCompKneeOut1Exit(TComponent* Sender) { CompKneeEntry(Sender, false); }
+
+void TfmMain::cvdCompAttackOut1KeyDown(TComponent* Sender, TKey& Key, unsigned)
+{
+    if (Key == VK_RETURN)
+        TimeEntry(Sender, QStringLiteral("isCompAttack"));
+}
+void TfmMain::cvdCompAttackOut1Exit(TComponent* Sender) { TimeEntry(Sender, QStringLiteral("isCompAttack")); }
+
+void TfmMain::cvdCompReleaseOut1KeyDown(TComponent* Sender, TKey& Key, unsigned)
+{
+    if (Key == VK_RETURN)
+        TimeEntry(Sender, QStringLiteral("isCompRelease"));
+}
+void TfmMain::cvdCompReleaseOut1Exit(TComponent* Sender) { TimeEntry(Sender, QStringLiteral("isCompRelease")); }
+
+void TfmMain::CompRatioEntry(TComponent* Sender)
+{
+    auto* box = dynamic_cast<TCurvyEdit*>(Sender);
+    auto* ratio = box ? Find<TUpDown>("udCompRatio" + Suffix(box->Tag())) : nullptr;
+    if (!ratio)
+        return;
+    const std::optional<int> index = ParseRatioEntry(EntryText(*box));
+    box->SetText(QString());
+    if (!index) {
+        RestoreEntry(*box, RatioBoxText(*ratio, ratio->Position()));
+        return;
+    }
+    ratio->SetPosition(*index);
+    box->SetText(RatioBoxText(*ratio, ratio->Position()));
+}
+
+void TfmMain::ThresholdEntry(TComponent* Sender, const QString& faderStem)
+{
+    auto* box = dynamic_cast<TCurvyEdit*>(Sender);
+    auto* fader = box ? Find<TAdvTrackBar>(faderStem + Suffix(box->Tag())) : nullptr;
+    if (!fader)
+        return;
+    const std::optional<double> level = ParseLevelEntry(EntryText(*box), kLevelChars, kThresholdLow, kThresholdHigh);
+    box->SetText(QString());
+    if (!level || *level * 2 == fader->Position()) {
+        RestoreEntry(*box, ThresholdText(fader->Position()));
+        return;
+    }
+    fader->SetPosition(int(std::trunc(*level * 2)));
+    box->SetText(ThresholdText(fader->Position()));
+}
+
+void TfmMain::CompKneeEntry(TComponent* Sender, bool enter)
+{
+    auto* box = dynamic_cast<TCurvyEdit*>(Sender);
+    auto* knee = box ? Find<TUpDown>("udCompKnee" + Suffix(box->Tag())) : nullptr;
+    if (!knee)
+        return;
+    const std::optional<double> level =
+        ParseLevelEntry(EntryText(*box), enter ? kKneeEnterChars : kLevelChars, kKneeLow, kKneeHigh);
+    box->SetText(QString());
+    if (!level || *level == knee->Position()) {
+        RestoreEntry(*box, KneeText(knee->Position()));
+        return;
+    }
+    knee->SetPosition(int(std::trunc(*level)));
+    box->SetText(KneeText(knee->Position()));
+}
+
+void TfmMain::TimeEntry(TComponent* Sender, const QString& faderStem)
+{
+    auto* box = dynamic_cast<TCurvyEdit*>(Sender);
+    auto* fader = box ? Find<TAdvTrackBar>(faderStem + Suffix(box->Tag())) : nullptr;
+    if (!fader)
+        return;
+    const std::optional<int> ms = ParseTimeEntry(EntryText(*box), fader->Min(), fader->Max());
+    box->SetText(QString());
+    if (!ms || *ms == fader->Position() + 1) {
+        RestoreEntry(*box, GateTimeText(fader->Position()));
+        return;
+    }
+    fader->SetPosition(*ms - 1);
+    box->SetText(GateTimeText(fader->Position()));
+}
