@@ -7,6 +7,7 @@
 #include "DynamicsEntries.h"
 #include "LUnitControl.h"
 #include "TransferCurve.h"
+#include "TypedEntry.h"
 #include "UpdatingScope.h"
 
 #include "AdvTrackBar.h"
@@ -14,7 +15,9 @@
 #include "ui/TLabel.h"
 #include "timer/TTimer.h"
 #include "ui/TUpDown.h"
-#include "ui/VirtualKeys.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
 
 #include <cmath>
 
@@ -38,12 +41,15 @@ QString RatioBoxText(const TUpDown& ratio, int index)
 // The text of an 8-bit box, as typed entries read it.
 QByteArray EntryText(const TCurvyEdit& box) { return box.Text().toLatin1(); }
 
-// Ends an invalid or unchanged entry: the box shows the control's value again with the caret
-// after it.
+// Ends an invalid or unchanged entry: the box shows the control's value again and receives
+// the End key, which puts the caret after the text.
 void RestoreEntry(TCurvyEdit& box, const QString& text)
 {
     box.SetText(text);
-    box.Edit()->end(false);
+    for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+        QKeyEvent end(type, Qt::Key_End, Qt::NoModifier);
+        QCoreApplication::sendEvent(box.Edit(), &end);
+    }
 }
 
 }  // namespace
@@ -183,35 +189,35 @@ void TfmMain::lbCompOut1MouseDown(TComponent* Sender)
 
 void TfmMain::cvdCompRatioOut1KeyDown(TComponent* Sender, TKey& Key, unsigned)
 {
-    if (Key == VK_RETURN)
+    if (Key == TypedEntry::kEnterKey)
         CompRatioEntry(Sender);
 }
 void TfmMain::cvdCompRatioOut1Exit(TComponent* Sender) { CompRatioEntry(Sender); }
 
 void TfmMain::cvdCompThresholdOut1KeyDown(TComponent* Sender, TKey& Key, unsigned)
 {
-    if (Key == VK_RETURN)
+    if (Key == TypedEntry::kEnterKey)
         ThresholdEntry(Sender, QStringLiteral("isCompThreshold"));
 }
 void TfmMain::cvdCompThresholdOut1Exit(TComponent* Sender) { ThresholdEntry(Sender, QStringLiteral("isCompThreshold")); }
 
 void TfmMain::cvdCompKneeOut1KeyDown(TComponent* Sender, TKey& Key, unsigned)
 {
-    if (Key == VK_RETURN)
+    if (Key == TypedEntry::kEnterKey)
         CompKneeEntry(Sender, true);
 }
 void TfmMain::cvdCompKneeOut1Exit(TComponent* Sender) { CompKneeEntry(Sender, false); }
 
 void TfmMain::cvdCompAttackOut1KeyDown(TComponent* Sender, TKey& Key, unsigned)
 {
-    if (Key == VK_RETURN)
+    if (Key == TypedEntry::kEnterKey)
         TimeEntry(Sender, QStringLiteral("isCompAttack"));
 }
 void TfmMain::cvdCompAttackOut1Exit(TComponent* Sender) { TimeEntry(Sender, QStringLiteral("isCompAttack")); }
 
 void TfmMain::cvdCompReleaseOut1KeyDown(TComponent* Sender, TKey& Key, unsigned)
 {
-    if (Key == VK_RETURN)
+    if (Key == TypedEntry::kEnterKey)
         TimeEntry(Sender, QStringLiteral("isCompRelease"));
 }
 void TfmMain::cvdCompReleaseOut1Exit(TComponent* Sender) { TimeEntry(Sender, QStringLiteral("isCompRelease")); }

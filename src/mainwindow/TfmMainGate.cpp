@@ -5,12 +5,12 @@
 
 #include "ControlTexts.h"
 #include "LUnitControl.h"
+#include "TypedEntry.h"
 #include "UpdatingScope.h"
 
 #include "AdvTrackBar.h"
 #include "CurvyControls.h"
 #include "ui/TLabel.h"
-#include "ui/VirtualKeys.h"
 
 namespace {
 
@@ -110,28 +110,28 @@ void TfmMain::lbGateInAMouseDown(TComponent* Sender)
 
 void TfmMain::cvdGateThresholdInAKeyDown(TComponent* Sender, TKey& Key, unsigned)
 {
-    if (Key == VK_RETURN)
+    if (Key == TypedEntry::kEnterKey)
         ThresholdEntry(Sender, QStringLiteral("isGateThreshold"));
 }
 void TfmMain::cvdGateThresholdInAExit(TComponent* Sender) { ThresholdEntry(Sender, QStringLiteral("isGateThreshold")); }
 
 void TfmMain::cvdGateAttackInAKeyDown(TComponent* Sender, TKey& Key, unsigned)
 {
-    if (Key == VK_RETURN)
+    if (Key == TypedEntry::kEnterKey)
         TimeEntry(Sender, QStringLiteral("isGateAttack"));
 }
 void TfmMain::cvdGateAttackInAExit(TComponent* Sender) { TimeEntry(Sender, QStringLiteral("isGateAttack")); }
 
 void TfmMain::cvdGateReleaseInAKeyDown(TComponent* Sender, TKey& Key, unsigned)
 {
-    if (Key == VK_RETURN)
+    if (Key == TypedEntry::kEnterKey)
         TimeEntry(Sender, QStringLiteral("isGateRelease"));
 }
 void TfmMain::cvdGateReleaseInAExit(TComponent* Sender) { TimeEntry(Sender, QStringLiteral("isGateRelease")); }
 
 void TfmMain::cvdGateHoldInAKeyDown(TComponent* Sender, TKey& Key, unsigned)
 {
-    if (Key == VK_RETURN)
+    if (Key == TypedEntry::kEnterKey)
         TimeEntry(Sender, QStringLiteral("isGateHold"));
 }
 void TfmMain::cvdGateHoldInAExit(TComponent* Sender) { TimeEntry(Sender, QStringLiteral("isGateHold")); }

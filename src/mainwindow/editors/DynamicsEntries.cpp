@@ -1,100 +1,53 @@
 #include "DynamicsEntries.h"
 
 #include "TransferCurve.h"
+#include "TypedEntry.h"
 
 #include <algorithm>
-#include <climits>
-#include <cmath>
-#include <cstring>
+#include <string>
+#include <string_view>
 
 namespace {
 
-// Each unit-suffix variant found anywhere in the text takes its length off the text's end.
-QByteArray StripSuffixes(QByteArray text, std::initializer_list<const char*> variants)
-{
-    for (const char* v : variants)
-        if (text.contains(v))
-            text.chop(qsizetype(std::strlen(v)));
-    return text;
-}
-
-bool OnlyChars(const QByteArray& text, const char* chars)
-{
-    return std::all_of(text.begin(), text.end(), [chars](char c) { return c != 0 && std::strchr(chars, c); });
-}
+// The unit suffixes in the order they are looked for.
+const std::vector<std::string> kDbSuffixes = {"dB", "DB", "db", "Db"};
+const std::vector<std::string> kMsSuffixes = {"ms", "Ms", "mS", "MS"};
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// The decimal number at the start of the text (leading blanks, a sign, digits, a point and
-// digits); nothing when no digit is there. A number too large for a double is infinite.
-std::optional<double> LeadingNumber(const QByteArray& text)
+// The decimal number at the start of the text; nothing when the start holds no digit
+// (blanks, a lone sign or point), which the plain reader would take as 0.
+std::optional<double> LeadingNumber(std::string_view text)
 {
-    qsizetype i = 0;
-    while (i < text.size() && text[i] == ' ')
+    std::size_t i = text.find_first_not_of(' ');
+    if (i != std::string_view::npos && (text[i] == '+' || text[i] == '-'))
         ++i;
-    const qsizetype start = i;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+    if (i < text.size() && text[i] == '.')
         ++i;
-    bool digits = false;
-    while (i < text.size() && IsDigit(text[i]))
-        ++i, digits = true;
-    if (i < text.size() && text[i] == '.') {
-        ++i;
-        while (i < text.size() && IsDigit(text[i]))
-            ++i, digits = true;
-    }
-    if (!digits)
+    if (i >= text.size() || !IsDigit(text[i]))
         return std::nullopt;
-    const QByteArray number = text.mid(start, i - start);
-    bool ok = false;
-    const double x = number.toDouble(&ok);
-    if (ok)
-        return x;
-    return number.startsWith('-') ? -HUGE_VAL : HUGE_VAL;
-}
-
-// A whole number: optional leading blanks, an optional sign, then digits only, within the
-// signed 32-bit range.
-std::optional<int> WholeNumber(const QByteArray& text)
-{
-    qsizetype i = 0;
-    while (i < text.size() && text[i] == ' ')
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-        negative = text[i++] == '-';
-    if (i == text.size())
-        return std::nullopt;
-    long long value = 0;
-    for (; i < text.size(); ++i) {
-        if (!IsDigit(text[i]))
-            return std::nullopt;
-        value = value * 10 + (text[i] - '0');
-        if (value > 1LL + INT_MAX)
-            return std::nullopt;
-    }
-    value = negative ? -value : value;
-    if (value < INT_MIN || value > INT_MAX)
-        return std::nullopt;
-    return int(value);
+    return TypedEntry::ReadDecimal(text);
 }
 
 }  // namespace
 
 std::optional<int> ParseRatioEntry(const QByteArray& typed)
 {
-    const QByteArray text = StripSuffixes(typed, {"dB", "DB", "db", "Db"});
-    if (text.isEmpty() || text == ":" || text == "." || !OnlyChars(text, "0123456789:.") || text.count('.') > 1 ||
-        text.count(':') > 1)
+    const std::optional<std::string> text =
+        TypedEntry::Clean(typed.toStdString(), {kDbSuffixes, "0123456789:."});
+    if (!text || *text == ":" || *text == "." || std::ranges::count(*text, '.') > 1 ||
+        std::ranges::count(*text, ':') > 1)
         return std::nullopt;
-    QByteArray read = text;
-    if (text.count(':') == 1) {
-        if (text[0] != '1')
+    std::string read = *text;
+    if (std::ranges::count(*text, ':') == 1) {
+        if ((*text)[0] != '1')
             return std::nullopt;
-        read = typed.mid(2);
+        read = typed.mid(2).toStdString();
     }
-    const qsizetype point = read.indexOf('.');
-    if (read.size() <= point + 1)
+    // The character after the point (or the first one) must be there: "1:" and "2." are not
+    // ratios.
+    const std::size_t point = read.find('.');
+    if (point == std::string::npos ? read.empty() : point + 1 >= read.size())
         return std::nullopt;
     const std::optional<double> x = LeadingNumber(read);
     if (!x)
@@ -107,22 +60,23 @@ std::optional<int> ParseRatioEntry(const QByteArray& typed)
 
 std::optional<double> ParseLevelEntry(const QByteArray& typed, const char* chars, double lo, double hi)
 {
-    QByteArray text = StripSuffixes(typed, {"dB", "DB", "db", "Db"});
-    if (text.isEmpty() || text == "-" || text == "." || !OnlyChars(text, chars) || text.count('.') > 1 ||
-        text.count('-') > 1)
+    const std::optional<std::string> cleaned = TypedEntry::Clean(typed.toStdString(), {kDbSuffixes, chars});
+    if (!cleaned || *cleaned == "-" || *cleaned == "." || std::ranges::count(*cleaned, '.') > 1 ||
+        std::ranges::count(*cleaned, '-') > 1)
         return std::nullopt;
-    const qsizetype point = text.indexOf('.');
-    if (point >= 0) {
+    std::string text = *cleaned;
+    const std::size_t point = text.find('.');
+    if (point != std::string::npos) {
         if (point + 1 >= text.size() || !IsDigit(text[point + 1]))
             return std::nullopt;
         const char d = text[point + 1];
         if (d >= '6') {
-            text.truncate(point + 2);
+            text.resize(point + 2);
         } else if (d <= '4') {
-            const std::optional<int> whole = WholeNumber(text.left(point));
+            const std::optional<int> whole = TypedEntry::ReadWholeNumber(std::string_view(text).substr(0, point));
             if (!whole)
                 return std::nullopt;
-            text = QByteArray::number(*whole);
+            text = std::to_string(*whole);
         }
     }
     const std::optional<double> x = LeadingNumber(text);
@@ -133,14 +87,10 @@ std::optional<double> ParseLevelEntry(const QByteArray& typed, const char* chars
 
 std::optional<int> ParseTimeEntry(const QByteArray& typed, int faderMin, int faderMax)
 {
-    const QByteArray text = StripSuffixes(typed, {"ms", "Ms", "mS", "MS"});
-    if (text.isEmpty() || !OnlyChars(text, "0123456789., "))
+    const std::optional<std::string> text = TypedEntry::Clean(typed.toStdString(), {kMsSuffixes, "0123456789., "});
+    if (!text)
         return std::nullopt;
-    qsizetype i = 0;
-    while (i < text.size() && text[i] == ' ')
-        ++i;
-    long long n = 0;
-    for (; i < text.size() && IsDigit(text[i]); ++i)
-        n = std::min<long long>(n * 10 + (text[i] - '0'), INT_MAX);
+    // Blanks alone read as 0, which the limits raise to the shortest time.
+    const long long n = TypedEntry::ReadLeadingInt(*text);
     return int(std::clamp<long long>(n, faderMin + 1LL, faderMax + 1LL));
 }

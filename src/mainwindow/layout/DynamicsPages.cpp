@@ -8,6 +8,7 @@
 #include "RzLabel.h"
 #include "RzPanel.h"
 #include "TfmMain.h"
+#include "TypedEntry.h"
 #include "core/TransferCurvePlotLayout.h"
 #include "core/iXYPlot.h"
 #include "timer/TTimer.h"
@@ -63,8 +64,7 @@ template <class KeyDown, class Exit, class Press>
 void BindEntry(TfmMain& form, const QString& name, KeyDown keyDown, Exit exit, Press press) {
   auto* box = form.Find<TCurvyEdit>(name);
   if (!box) return;
-  box->OnKeyDown = [&form, keyDown](TComponent* sd, TKey& key, TShiftState shift) { (form.*keyDown)(sd, key, shift); };
-  box->OnExit = [&form, exit](TComponent* sd) { (form.*exit)(sd); };
+  TypedEntry::Bind(*box, form, keyDown, exit);
   box->OnMouseDown = [&form, press](TComponent* sd, TMouseButton, TShiftState, int, int) { (form.*press)(sd); };
 }
 
