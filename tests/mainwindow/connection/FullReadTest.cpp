@@ -17,6 +17,7 @@
 #include "RzBmpBtn.h"
 #include "RzLabel.h"
 #include "TfmMain.h"
+#include "UpdatingScope.h"
 #include "timer/TTimer.h"
 #include "ui/TUpDown.h"
 
@@ -107,9 +108,13 @@ TEST_F(ConnectionTest, LevelMetersFollowTheUnit) {
   StartEditor();
   ASSERT_TRUE(WaitForRead());
   EXPECT_EQ(window->tmInLevelDet->GetInterval(), 300);
-  // Out1's ratio at 1.0 keeps its lamp off; Out3's at 3 lights it.
-  window->Find<TUpDown>("udCompRatioOut1")->SetPosition(0);
-  window->Find<TUpDown>("udCompRatioOut3")->SetPosition(3);
+  // Out1's ratio at 1.0 keeps its lamp off; Out3's at 3 lights it. Set as the image display
+  // sets them: a user's change would make Out3 the Comp page's output.
+  {
+    UpdatingScope updating(window->FUpdating);
+    window->Find<TUpDown>("udCompRatioOut1")->SetPosition(0);
+    window->Find<TUpDown>("udCompRatioOut3")->SetPosition(3);
+  }
 
   const auto at = [&](const char* name) { return window->Find<LProgressBar>(name)->Position(); };
   ASSERT_TRUE(Until([&] { return at("pbLevelInA") == 9; }, "InA's meter full"));
