@@ -81,16 +81,7 @@ TEST_F(CompEditorTest, RatioSpinnerClickedToTheLimiterRedrawsByTheTimer)
 
 TEST_F(CompEditorTest, TypedEntriesMoveTheirControlOrRestoreTheBox)
 {
-    struct Case {
-        const char* box;
-        const char* before;  // the control's position before, as "control=position"
-        int start;
-        const char* typed;
-        bool exit;           // leave the box instead of pressing Enter
-        const char* shown;
-        int position;
-        bool sends;
-    } cases[] = {
+    const EntryCase cases[] = {
         // ratio
         {"cvdCompRatioOut1", "udCompRatioOut1", 0, "1:4", false, "1:4.0", 9, true},
         {"cvdCompRatioOut1", "udCompRatioOut1", 0, "2.2", true, "1:2.5", 6, true},
@@ -125,33 +116,8 @@ TEST_F(CompEditorTest, TypedEntriesMoveTheirControlOrRestoreTheBox)
         {"cvdCompReleaseOut1", "isCompReleaseOut1", 499, "99999999999999999999", true, "3000ms", 2999, true},
         {"cvdCompReleaseOut1", "isCompReleaseOut1", 499, "", false, "500ms", 499, false},
     };
-    for (const Case& c : cases) {
-        const QString control = QLatin1String(c.before);
-        {
-            UpdatingScope updating(form->FUpdating);
-            if (control.startsWith("ud"))
-                Spinner(control)->SetPosition(c.start);
-            else
-                Bar(control)->SetPosition(c.start);
-        }
-        form->sent.clear();
-        const ImageBytes before = ToBytes(Unit().Image());
-        if (c.exit)
-            TypeExit(c.box, c.typed);
-        else
-            TypeEnter(c.box, c.typed);
-        const int position = control.startsWith("ud") ? Spinner(control)->Position() : Bar(control)->Position();
-        const std::string what = std::string(c.box) + " \"" + c.typed + '"';
-        EXPECT_EQ(Text(c.box), c.shown) << what;
-        EXPECT_EQ(position, c.position) << what;
-        if (c.sends) {
-            ASSERT_EQ(form->sent.size(), 1u) << what;
-            EXPECT_EQ(form->sent[0], CompFrame(2)) << what;
-        } else {
-            EXPECT_TRUE(form->sent.empty()) << what;
-            EXPECT_EQ(ToBytes(Unit().Image()), before) << what;
-        }
-    }
+    for (const EntryCase& c : cases)
+        CheckEntry(c, [this] { return CompFrame(2); });
 }
 
 TEST_F(CompEditorTest, OtherKeysDoNotApplyATypedValue)

@@ -13,6 +13,7 @@
 
 #include <QTest>
 
+#include <functional>
 #include <string>
 #include <utility>
 
@@ -70,6 +71,53 @@ protected:
             for (int m : masks)
                 unit.SetLinkMask(ch++, std::uint16_t(m));
         });
+    }
+
+    // A typed entry: the box, its fader or spinner at `start`, the text typed and ended by
+    // Enter or by leaving the box, then the box's text, the control's position and whether
+    // one record went out.
+    struct EntryCase {
+        const char* box;
+        const char* control;
+        int start;
+        const char* typed;
+        bool exit;
+        const char* shown;
+        int position;
+        bool sends;
+    };
+    int PositionOf(const QString& control)
+    {
+        return control.startsWith("ud") ? Spinner(control)->Position() : Bar(control)->Position();
+    }
+    // Runs the case; a sent record must equal `frame()`, and with nothing sent the image
+    // must stay as it was.
+    void CheckEntry(const EntryCase& c, const std::function<ByteArray()>& frame)
+    {
+        const QString control = QLatin1String(c.control);
+        {
+            UpdatingScope updating(form->FUpdating);
+            if (control.startsWith("ud"))
+                Spinner(control)->SetPosition(c.start);
+            else
+                Bar(control)->SetPosition(c.start);
+        }
+        form->sent.clear();
+        const ImageBytes before = ToBytes(Unit().Image());
+        if (c.exit)
+            TypeExit(c.box, c.typed);
+        else
+            TypeEnter(c.box, c.typed);
+        const std::string what = std::string(c.box) + " \"" + c.typed + '"';
+        EXPECT_EQ(Text(c.box), c.shown) << what;
+        EXPECT_EQ(PositionOf(control), c.position) << what;
+        if (c.sends) {
+            ASSERT_EQ(form->sent.size(), 1u) << what;
+            EXPECT_EQ(form->sent[0], frame()) << what;
+        } else {
+            EXPECT_TRUE(form->sent.empty()) << what;
+            EXPECT_EQ(ToBytes(Unit().Image()), before) << what;
+        }
     }
 
     // Runs the pending one-shot redraw of the Comp page.

@@ -46,53 +46,23 @@ TEST_F(GateEditorTest, FadersWriteTheRecordAndPlotTheirInput)
 
 TEST_F(GateEditorTest, TypedEntriesWithinTheGatesFaders)
 {
-    struct Case {
-        const char* stem;
-        int start;
-        const char* typed;
-        bool exit;
-        const char* shown;
-        int position;
-        bool sends;
-    } cases[] = {
-        {"Hold", 99, "5", false, "10ms", 9, true},
-        {"Hold", 99, "2000", true, "999ms", 998, true},
-        {"Hold", 99, "150.5", false, "150ms", 149, true},
-        {"Hold", 99, "100ms", false, "100ms", 99, false},
-        {"Hold", 99, "+5", false, "100ms", 99, false},
-        {"Attack", 49, "99999999999999999999999999", false, "999ms", 998, true},
-        {"Release", 499, "  ", true, "10ms", 9, true},
-        {"Threshold", -40, "10", false, "+0.0dB", 0, true},
-        {"Threshold", -40, "-100", true, "-90.0dB", -180, true},
-        {"Threshold", -40, "-20", false, "-20.0dB", -40, false},
-        {"Threshold", -40, "", false, "-20.0dB", -40, false},
-        {"Threshold", -40, "--3", true, "-20.0dB", -40, false},
-        {"Threshold", -40, "1,5.5.5", false, "-20.0dB", -40, false},
+    const EntryCase cases[] = {
+        {"cvdGateHoldInA", "isGateHoldInA", 99, "5", false, "10ms", 9, true},
+        {"cvdGateHoldInA", "isGateHoldInA", 99, "2000", true, "999ms", 998, true},
+        {"cvdGateHoldInA", "isGateHoldInA", 99, "150.5", false, "150ms", 149, true},
+        {"cvdGateHoldInA", "isGateHoldInA", 99, "100ms", false, "100ms", 99, false},
+        {"cvdGateHoldInA", "isGateHoldInA", 99, "+5", false, "100ms", 99, false},
+        {"cvdGateAttackInA", "isGateAttackInA", 49, "99999999999999999999999999", false, "999ms", 998, true},
+        {"cvdGateReleaseInA", "isGateReleaseInA", 499, "  ", true, "10ms", 9, true},
+        {"cvdGateThresholdInA", "isGateThresholdInA", -40, "10", false, "+0.0dB", 0, true},
+        {"cvdGateThresholdInA", "isGateThresholdInA", -40, "-100", true, "-90.0dB", -180, true},
+        {"cvdGateThresholdInA", "isGateThresholdInA", -40, "-20", false, "-20.0dB", -40, false},
+        {"cvdGateThresholdInA", "isGateThresholdInA", -40, "", false, "-20.0dB", -40, false},
+        {"cvdGateThresholdInA", "isGateThresholdInA", -40, "--3", true, "-20.0dB", -40, false},
+        {"cvdGateThresholdInA", "isGateThresholdInA", -40, "1,5.5.5", false, "-20.0dB", -40, false},
     };
-    for (const Case& c : cases) {
-        const QString bar = QStringLiteral("isGate%1InA").arg(c.stem);
-        const QString box = QStringLiteral("cvdGate%1InA").arg(c.stem);
-        {
-            UpdatingScope updating(form->FUpdating);
-            Bar(bar)->SetPosition(c.start);
-        }
-        form->sent.clear();
-        const ImageBytes before = ToBytes(Unit().Image());
-        if (c.exit)
-            TypeExit(box, c.typed);
-        else
-            TypeEnter(box, c.typed);
-        const std::string what = std::string(c.stem) + " \"" + c.typed + '"';
-        EXPECT_EQ(Text(box), c.shown) << what;
-        EXPECT_EQ(Bar(bar)->Position(), c.position) << what;
-        if (c.sends) {
-            ASSERT_EQ(form->sent.size(), 1u) << what;
-            EXPECT_EQ(form->sent[0], GateFrame(0)) << what;
-        } else {
-            EXPECT_TRUE(form->sent.empty()) << what;
-            EXPECT_EQ(ToBytes(Unit().Image()), before) << what;
-        }
-    }
+    for (const EntryCase& c : cases)
+        CheckEntry(c, [this] { return GateFrame(0); });
 }
 
 TEST_F(GateEditorTest, LinkedInputsFollowAndTheEditedOnePlots)
