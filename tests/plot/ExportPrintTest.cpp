@@ -244,3 +244,28 @@ TEST(PlotPrint, PreviewButtonOpensThePreviewOfThePrint) {
     EXPECT_EQ(shown, 1);
     EXPECT_GE(printed, 1);
 }
+
+TEST(PlotImageLists, SmallerPicturesAreCentredOthersMustMatch) {
+    auto plot = MakePlot();
+    QImage first(24, 24, QImage::Format_RGB32);
+    first.fill(Qt::blue);
+    plot->ImageListAdd(1, first);
+    QImage small(16, 16, QImage::Format_RGB32);
+    small.fill(Qt::white);  // its corner colour is transparent
+    for (int y = 4; y < 12; ++y)
+        for (int x = 4; x < 12; ++x) small.setPixel(x, y, qRgb(255, 0, 0));
+    plot->ImageListAdd(1, small);
+    ASSERT_EQ(plot->ImageList(1).Count(), 2);
+    const QImage centred = plot->ImageList(1).Image(1);
+    ASSERT_EQ(centred.size(), QSize(24, 24));
+    EXPECT_EQ(qAlpha(centred.pixel(3, 3)), 0);      // the 4-pixel frame is transparent
+    EXPECT_EQ(qAlpha(centred.pixel(4 + 3, 4 + 3)), 0);  // so is the picture's own white
+    EXPECT_EQ(centred.pixel(4 + 4, 4 + 4) & 0xFFFFFF, 0xFF0000u);
+    EXPECT_EQ(centred.pixel(4 + 11, 4 + 11) & 0xFFFFFF, 0xFF0000u);
+    EXPECT_EQ(MessageOf([&] { plot->ImageListAdd(1, QImage(20, 30, QImage::Format_RGB32)); }),
+              QStringLiteral("Image Width and Height must be the same as other images, or both smaller, or both larger"));
+    EXPECT_EQ(MessageOf([&] { plot->ImageListAdd(3, first); }), QStringLiteral("ImageList Index must be 0-2"));
+    EXPECT_EQ(MessageOf([&] { plot->ImageListClear(-1); }), QStringLiteral("ImageList Index must be 0-2"));
+    plot->ImageListClear(1);
+    EXPECT_EQ(plot->ImageList(1).Count(), 0);
+}

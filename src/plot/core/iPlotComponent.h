@@ -275,6 +275,13 @@ public:
     void SetPrinterName(const QString& v) { FPrinterName = v; }
     double PrinterPaperWidthInches() const { return FPrinterPaperWidthInches; }
     double PrinterPaperHeightInches() const { return FPrinterPaperHeightInches; }
+    // The three image lists ("ImageList Index must be 0-2" for another index): the first
+    // picture sets a list's size; a smaller one is centred on it, one of another shape
+    // fails with "Image Width and Height must be the same as other images, or both
+    // smaller, or both larger". Resource names are Qt resource paths.
+    void ImageListAdd(int imageListIndex, const QImage& bitmap);
+    void ImageListLoadFromResourceName(int imageListIndex, const QString& resName);
+    void ImageListClear(int imageListIndex);
     // Opens the modal preview (the test replaces it to see the window without showing it).
     std::function<void(QDialog& preview)> OnShowPreview;
     TiNotifyEvent OnBeforePrint, OnAfterPrint;
@@ -492,6 +499,7 @@ private:
     TiPlotObject* FLastHintObject = nullptr;
     bool FJustReleasedCapture = false;
     bool FMasterAxisBlock = false;
+    TImageList& CheckedImageList(int index);
     // Printing.
     void PrintPages(QPrinter& printer);
     QString FPrinterName;
