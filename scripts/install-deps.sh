@@ -5,7 +5,7 @@ packages=(cmake ninja-build g++ clang pkg-config
           qt6-base-dev qt6-serialport-dev libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev
           fonts-wqy-microhei fonts-liberation2
-          qt6-image-formats-plugins
+          qt6-image-formats-plugins poppler-utils
           iproute2 util-linux)
 missing=()
 for p in "${packages[@]}"; do

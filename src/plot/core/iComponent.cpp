@@ -356,6 +356,8 @@ void TiComponent::DblClick() {
 
 void TiComponent::KeyDown(TKey& key, TShiftState shift) {
     UserInput input(*this);
+    // The framework's handler (the application's OnKeyDown) first, then the hook.
+    TCustomControl::KeyDown(key, shift);
     int code = key;
     try {
         iKeyDown(code, shift);
@@ -366,6 +368,8 @@ void TiComponent::KeyDown(TKey& key, TShiftState shift) {
 
 void TiComponent::KeyUp(TKey& key, TShiftState shift) {
     UserInput input(*this);
+    // The framework's handler (the application's OnKeyUp) first, then the hook.
+    TCustomControl::KeyUp(key, shift);
     int code = key;
     try {
         iKeyUp(code, shift);
@@ -376,6 +380,7 @@ void TiComponent::KeyUp(TKey& key, TShiftState shift) {
 
 void TiComponent::KeyPress(QChar& key) {
     UserInput input(*this);
+    TCustomControl::KeyPress(key);
     try {
         iKeyPress(key);
     } catch (const Exception&) {

@@ -108,11 +108,35 @@ public:
     const QString& CustomizeLabelEventText() const { return FCustomizeLabelEventText; }
     void SetCustomizeLabelEventText(const QString& value);
 
-    // ---- tracking (filled in by axis interaction) ---------------------------------------
-    // A channel's new point on this axis: axis interaction widens or scrolls the range here.
-    virtual void NewTrackingData(double value) {}
+    // ---- interaction and tracking (iPlotAxisInteraction.cpp) ----------------------------
+    // A channel's new point on this axis: widens or scrolls the range by TrackingStyle.
+    virtual void NewTrackingData(double value);
     // The next tracking data aligns the range again.
     void ResetFirstAlign() { FFirstAlignDone = false; }
+    // Moves the range by a fraction of the span (held inside ScrollMin..ScrollMax when
+    // enabled); on a log scale by that fraction of its decades.
+    void ScrollBy(double fraction);
+    // Shrinks the span by 10^exponent about the centre (linear) or shifts decades (log).
+    void ZoomBy(double exponent);
+    // Fits the range to the data of the channels on this axis (a scan; running extremes).
+    void ZoomToFit();
+    void ZoomToFitFast();
+    // Stores Min, Span and LabelsMinLength as the range that resuming tracking restores.
+    void UpdateResumeValues();
+    double ResumeMin() const { return FPreviousMin; }
+    double ResumeSpan() const { return FPreviousSpan; }
+    // Mode with scroll and zoom exchanged while Ctrl is held (mouse and wheel use it).
+    TiPlotAxisMode GetEffectiveMode(TShiftState shift) const;
+    void DoMouseLeft(const TiPlotMouseData& mouseData) override;
+    void DoMouseMove(const TiPlotMouseData& mouseData) override;
+    void DoMouseUp(const TiPlotMouseData& mouseData) override;
+    bool DoMouseWheel(int wheelDelta, TShiftState shift, int x, int y) override;
+    void iKeyDown(int& key, TShiftState shift, TPopupMenu* popupMenu) override;
+    void DoMouseHint(const TiPlotMouseData& mouseData, TiHintData& hintData) override;
+    TCursor GetMouseCursor(const TPoint& point) override;
+    bool iMouseHitTest(const TiPlotMouseData& mouseData) override;
+    void AddMenuItems(TPopupMenu* popupMenu) override;
+    void NotificationSetFocus(TObject* sender) override;
 
     // ---- layout and drawing -------------------------------------------------------------
     int GetRequiredWidth(TCanvas& canvas) override;
@@ -179,7 +203,9 @@ public:
     double StackingEndsMargin() const { return FStackingEndsMargin; }
     void SetStackingEndsMargin(double v) { SetProperty(v, FStackingEndsMargin, Notify::Change); }
     bool TrackingEnabled() const { return FTrackingEnabled; }
-    void SetTrackingEnabled(bool v) { SetProperty(v, FTrackingEnabled, Notify::Change); }
+    // With RestoreValuesOnResume, turning tracking on restores the resume range and turning
+    // it off stores the current one.
+    void SetTrackingEnabled(bool v);
     TiPlotTrackingStyle TrackingStyle() const { return FTrackingStyle; }
     void SetTrackingStyle(TiPlotTrackingStyle v) { SetProperty(v, FTrackingStyle, Notify::Change); }
     TiPlotTrackingIncrementStyle TrackingIncrementStyle() const { return FTrackingIncrementStyle; }
@@ -345,6 +371,15 @@ protected:
     TiPlotAxis* FAlignRefAxis = nullptr;
     bool FBlockMinSpanEvents = false;
     bool FFirstAlignDone = false;
+    // Interaction: the press of a drag and the range at that moment; the resume range.
+    bool FAxisMouseDown = false;
+    int FMouseDownX = 0, FMouseDownY = 0;
+    double FMouseDownMin = 0, FMouseDownSpan = 0;
+    double FPreviousMin = 0, FPreviousSpan = 100, FPreviousLabelsMinLength = 5;
+    // Snaps the range outward to whole tracking increments (none when the increment is 0).
+    void SnapToTrackingIncrement();
+    // The MinSpan-change-finished event when the range differs from (oldMin, oldSpan).
+    void FinishedIfChanged(double oldMin, double oldSpan);
     bool FAllowLabelMinAdjust = false;
     QString FCustomizeLabelEventText;
     bool FCustomizeLabelEventModified = false;

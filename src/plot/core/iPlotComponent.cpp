@@ -107,6 +107,7 @@ TiPlotComponent::TiPlotComponent(TComponent* owner) : TiCustomComponent(owner) {
     FPopupMenu = std::make_unique<TPopupMenu>();
     for (TImageList& list : FImageLists) list.SetSize(24, 24);
     FHintsFont.OnChange = [this] { InvalidateChange(); };
+    FOnInternalTimer = [this] { HintTimer(); };
     FOwnTitleFont.Assign(Font());
     TFont annotationFont;
     annotationFont.SetColor(clWhite);

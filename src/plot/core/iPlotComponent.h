@@ -25,6 +25,8 @@ class TiPlotDataView;
 class TiPlotLabel;
 class TiPlotLegend;
 class TiPlotToolBar;
+class QDialog;
+class QPrinter;
 
 // Event types: Sender is the plot; object events pass the object's index in its manager.
 using TiPlotObjectEvent = std::function<void(TObject* Sender, int Index)>;
@@ -230,12 +232,60 @@ public:
     // Toolbar 0's Select button (the data view's select mode).
     bool GetSelectActive() const;
     void SetSelectActive(bool value);
-    // Operations of the plot's later services, reached from the toolbar: they join here
-    // when the clipboard, file, printing and preview services are built.
-    virtual void CopyToClipBoard() {}
-    virtual void Save() {}
-    virtual void PrintChart() {}
-    virtual void PreviewChart() {}
+    void DoAxisMinSpanChangeFinished(TiPlotObject* axis, double oldMin, double oldSpan, double newMin,
+                                     double newSpan);
+    // The X or Y axis customize-hint event by the axis' kind.
+    void DoAxisCustomizeHint(TiPlotObject* axis, QString& text);
+
+    // ---- input (iPlotComponentInput.cpp) ------------------------------------------------
+    // The object under the mouse: selected objects first, then the others, then data views
+    // and legends; null when none.
+    TiPlotObject* GetObjectAtPoint(const TiPlotMouseData& mouseData);
+    void HideHint();
+    // The hint timer's tick: shows a waiting hint, hides a shown one.
+    void HintTimer();
+    // An axis with MasterUIInput repeats its input on every other axis of its kind.
+    void MasterAxisMouseLeft(TiPlotAxis* axis, const TiPlotMouseData& mouseData);
+    void MasterAxisMouseMove(TiPlotAxis* axis, const TiPlotMouseData& mouseData);
+    void MasterAxisMouseUp(TiPlotAxis* axis, const TiPlotMouseData& mouseData);
+    void MasterAxisMouseWheel(TiPlotAxis* axis, int wheelDelta, TShiftState shift, int x, int y);
+    void MasterAxisKeyDown(TiPlotAxis* axis, int key, TShiftState shift);
+    // The mouse capture went to another window: the hint goes, the mouse-over object hears.
+    void CaptureLost();
+    bool SelectingActive() const { return FSelectingActive; }
+
+    // ---- clipboard, images and printing (iPlotPrinting.cpp) -----------------------------
+    // Puts the plot (toolbars hidden) on the clipboard in CopyToClipBoardFormat.
+    virtual void CopyToClipBoard();
+    // Asks for a file name and saves the picture by its ending (SaveImageByName).
+    virtual void Save();
+    // "bmp", "emf" (the PDF picture), "jpg" or "png", compared with exact case; any other
+    // ending saves nothing. False when nothing was saved.
+    bool SaveImageByName(const QString& fileName);
+    // Prints X axis 0's range one span per page, after the print dialog when
+    // PrintShowDialog; "Error Printing : <message>" on failure.
+    virtual void PrintChart();
+    // The same onto a printer the caller set up (no dialog).
+    void PrintToPrinter(QPrinter& printer);
+    // The print preview window with the plot's print settings, shown modally.
+    virtual void PreviewChart();
+    void PrintSizeToFillPage();
+    void PrintAdjustXSpanToMinutesPerMillimeter(double minutesPerMillimeter);
+    QString PrinterName() const { return FPrinterName; }
+    void SetPrinterName(const QString& v) { FPrinterName = v; }
+    double PrinterPaperWidthInches() const { return FPrinterPaperWidthInches; }
+    double PrinterPaperHeightInches() const { return FPrinterPaperHeightInches; }
+    // The three image lists ("ImageList Index must be 0-2" for another index): the first
+    // picture sets a list's size; a smaller one is centred on it, one of another shape
+    // fails with "Image Width and Height must be the same as other images, or both
+    // smaller, or both larger". Resource names are Qt resource paths.
+    void ImageListAdd(int imageListIndex, const QImage& bitmap);
+    void ImageListLoadFromResourceName(int imageListIndex, const QString& resName);
+    void ImageListClear(int imageListIndex);
+    // Opens the modal preview (the test replaces it to see the window without showing it).
+    std::function<void(QDialog& preview)> OnShowPreview;
+    TiNotifyEvent OnBeforePrint, OnAfterPrint;
+    std::function<void(TObject* Sender, int Page, bool LastPage)> OnBeforePrintPage;
 
     // ---- published properties -----------------------------------------------------------
     bool XYAxesReverse() const { return FMaster->XYAxesReverse(); }
@@ -370,6 +420,8 @@ public:
     TiPlotDataPointMovedEvent OnDataPointMoved;
     TiPlotObjectDoubleValueChangeEvent OnXAxisMinChange, OnXAxisSpanChange, OnYAxisMinChange, OnYAxisSpanChange;
     TiPlotAxesMinSpanChangeEvent OnXAxisMinSpanChange, OnYAxisMinSpanChange;
+    TiPlotAxesMinSpanChangeEvent OnXAxisMinSpanChangeFinished, OnYAxisMinSpanChangeFinished;
+    TiPlotObjectCustomizeTextEvent OnXAxisCustomizeHint, OnYAxisCustomizeHint;
     TiPlotAxesCustomizeLabelEvent OnXAxisCustomizeLabel, OnYAxisCustomizeLabel;
     TiPlotObjectCustomizeTextEvent OnDataCursorCustomizeHint, OnToolBarCustomizeHint;
     TiPlotDataPointCustomizeTextEvent OnDataPointCustomizeHint;
@@ -389,6 +441,14 @@ public:
     void SetDblClickActive(bool value) { FDBLClickActive = value; }
 
 protected:
+    // Input hooks of the control (iPlotComponentInput.cpp).
+    void iMouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void iMouseMove(TShiftState shift, int x, int y) override;
+    void iMouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    void iDoubleClick() override;
+    bool iMouseWheel(int wheelDelta, TShiftState shift, const TPoint& mousePos) override;
+    void iKeyDown(int& key, TShiftState shift) override;
+    bool iWantSpecialKey(int key) override;
     void SetMouseObjects(TiPlotObject* down, TiPlotObject* over, TiPlotObject* click) {
         FMouseDownObject = down, FLastMouseOverObject = over, FLastMouseClickObject = click;
     }
@@ -425,6 +485,28 @@ private:
     QString FTempCustomLabel;
     TiHintData FHintData;
     bool FHintShowing = false;
+    // Input state.
+    TiPlotMouseData BuildMouseData(TShiftState shift, int x, int y) const;
+    void ResetHintTimer(int interval);
+    TShiftState FShiftState = 0;
+    bool FMouseDown = false;
+    bool FSelectingActive = false;
+    TMouseButton FLastMouseClickButton = mbLeft;
+    TShiftState FLastMouseClickShift = 0;
+    int FLastMouseClickX = 0, FLastMouseClickY = 0, FLastMouseClickScreenX = 0, FLastMouseClickScreenY = 0;
+    int FLastHintX = 0, FLastHintY = 0;
+    TRect FLastHintShowRect;
+    TiPlotObject* FLastHintObject = nullptr;
+    bool FJustReleasedCapture = false;
+    bool FMasterAxisBlock = false;
+    TImageList& CheckedImageList(int index);
+    // Printing.
+    void PrintPages(QPrinter& printer);
+    QString FPrinterName;
+    double FPrinterPaperWidthInches = 0, FPrinterPaperHeightInches = 0;
+    double FPrinterPaperWidthCentimeters = 0, FPrinterPaperHeightCentimeters = 0;
+    int FPrinterPaperWidthPixels = 0, FPrinterPaperHeightPixels = 0;
+    double FPrintXStart = 0, FPrintXStop = 0;
     bool FUserCanAddRemoveChannels = false;
     bool FHintsShow = true;
     int FHintsPause = 500;

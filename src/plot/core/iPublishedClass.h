@@ -40,6 +40,7 @@ struct TiPublishedProperty {
     std::function<void(TiPersistent&, const TiPropertyValue&)> Set;  // empty for read-only
     std::optional<std::int64_t> Default;                             // declared default
     bool Stored = true;
+    bool Boolean = false;  // an enumeration of exactly the values 0 and 1
 
     bool IsOrdinal() const { return Kind == tkInteger || Kind == tkChar || Kind == tkEnumeration || Kind == tkSet; }
     bool Writable() const { return bool(Set); }
@@ -115,6 +116,7 @@ TiPublishedProperty Prop(const char* name, G getter, S setter, std::optional<std
         };
     p.Default = def;
     p.Stored = stored;
+    p.Boolean = std::is_same_v<T, bool>;
     return p;
 }
 
