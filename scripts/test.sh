@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 build=${Q7K_TEST_BUILD:-build/test}
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DQ7K_TESTS=ON -DQ7K_SANITIZE=ON >/dev/null
+  -DQ7K_TESTS=ON -DQ7K_SANITIZE=ON -DQ7K_WERROR=ON >/dev/null
 cmake --build "$build"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
 export LSAN_OPTIONS=suppressions=$PWD/scripts/lsan.supp:print_suppressions=0
@@ -20,7 +20,7 @@ bash scripts/netns.sh ctest --test-dir "$build" --output-on-failure -j "$(nproc)
 tsan=${Q7K_TSAN_BUILD:-$build-tsan}
 tsan_start=$SECONDS
 CC=clang CXX=clang++ cmake -S . -B "$tsan" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DQ7K_TESTS=ON -DQ7K_TSAN=ON >/dev/null
+  -DQ7K_TESTS=ON -DQ7K_TSAN=ON -DQ7K_WERROR=ON >/dev/null
 cmake --build "$tsan" --target q7k_thread_tests
 TSAN_OPTIONS="suppressions=$PWD/scripts/tsan.supp second_deadlock_stack=1" \
   bash scripts/netns.sh ctest --test-dir "$tsan" --output-on-failure -j "$(nproc)" --timeout 600

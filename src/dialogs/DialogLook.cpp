@@ -116,7 +116,7 @@ TFont Font(int size, TColor color, bool bold) {
     font.SetName(QStringLiteral("Tahoma"));
     font.SetSize(size);
     font.SetColor(color);
-    font.SetStyle(bold ? fsBold : 0);
+    font.SetStyle(bold ? TFontStyles(fsBold) : TFontStyles(0));
     return font;
 }
 

@@ -260,7 +260,9 @@ void LUnitControl::SetPresetListName(int row, std::span<const std::uint8_t> payl
 }
 
 ByteArray LUnitControl::SerialiseImage() const {
-  ByteArray out(kFileMagic, kFileMagic + kFileMagicSize);
+  ByteArray out;
+  out.reserve(kFileMagicSize + kPresetBodySize);
+  out.insert(out.end(), kFileMagic, kFileMagic + kFileMagicSize);
   const std::uint8_t* body = ByteView(image_) + kPresetBodyOffset;
   out.insert(out.end(), body, body + kPresetBodySize);
   return out;
@@ -306,7 +308,9 @@ bool LUnitControl::DownloadImage(std::span<const std::uint8_t> body) {
 }
 
 ByteArray LUnitControl::UnitFileBytes() const {
-  ByteArray out(kFileMagic, kFileMagic + kFileMagicSize);
+  ByteArray out;
+  out.reserve(kUnitFileSize);
+  out.insert(out.end(), kFileMagic, kFileMagic + kFileMagicSize);
   out.insert(out.end(), deviceInfo_.begin(), deviceInfo_.end());
   for (int n = 0; n < kPresetSlots; ++n) {
     if (presetFlags_[n] != 0) {

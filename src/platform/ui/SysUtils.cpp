@@ -22,7 +22,7 @@ struct Decimal {
 Decimal ToDecimal(double value, int precision) {
     Decimal d;
     if (value == 0) {
-        d.digits = "0";
+        d.digits.assign(1, '0');
         return d;
     }
     char buf[64];
@@ -36,16 +36,24 @@ Decimal ToDecimal(double value, int precision) {
 }
 
 std::string ExponentText(int exponent, int digits, bool plusSign) {
-    std::string s = std::to_string(std::abs(exponent));
-    while (int(s.size()) < digits) s.insert(s.begin(), '0');
-    if (exponent < 0) return "-" + s;
-    return plusSign ? "+" + s : s;
+    const std::string magnitude = std::to_string(std::abs(exponent));
+    std::string s;
+    if (exponent < 0) s += '-';
+    else if (plusSign) s += '+';
+    if (int(magnitude.size()) < digits) s.append(std::size_t(digits) - magnitude.size(), '0');
+    s += magnitude;
+    return s;
 }
 
 std::string Scientific(const std::string& mantissa, int exponent, int digits, bool plusSign) {
     std::string s(1, mantissa[0]);
-    if (mantissa.size() > 1) s += "." + mantissa.substr(1);
-    return s + "E" + ExponentText(exponent, digits, plusSign);
+    if (mantissa.size() > 1) {
+        s += '.';
+        s.append(mantissa, 1);
+    }
+    s += 'E';
+    s += ExponentText(exponent, digits, plusSign);
+    return s;
 }
 
 std::string Fixed(double value, int decimals) {
@@ -59,7 +67,7 @@ std::string WithThousands(const std::string& fixed) {
     const auto dot = fixed.find('.');
     std::string whole = fixed.substr(0, dot);
     const std::string rest = dot == std::string::npos ? "" : fixed.substr(dot);
-    for (int i = int(whole.size()) - 3; i > 0; i -= 3) whole.insert(std::size_t(i), ",");
+    for (int i = int(whole.size()) - 3; i > 0; i -= 3) whole.insert(std::size_t(i), 1, ',');
     return whole + rest;
 }
 
@@ -83,13 +91,21 @@ QString FloatToStrF(double value, TFloatFormat format, int precision, int digits
         if (d.exponent > precision || (value != 0 && std::fabs(value) < 0.00001)) {
             body = Scientific(d.digits, d.exponent - 1, std::clamp(digits, 0, 4), false);
         } else if (d.exponent <= 0) {
-            body = "0." + std::string(std::size_t(-d.exponent), '0') + d.digits;
-            if (d.digits == "0") body = "0";
+            if (d.digits == "0") {
+                body.assign(1, '0');
+            } else {
+                body.assign("0.", 2);
+                body.append(std::size_t(-d.exponent), '0');
+                body += d.digits;
+            }
         } else {
             std::string whole = d.digits.substr(0, std::min<std::size_t>(d.digits.size(), std::size_t(d.exponent)));
             while (int(whole.size()) < d.exponent) whole += '0';
             body = whole;
-            if (int(d.digits.size()) > d.exponent) body += "." + d.digits.substr(std::size_t(d.exponent));
+            if (int(d.digits.size()) > d.exponent) {
+                body += '.';
+                body.append(d.digits, std::size_t(d.exponent));
+            }
         }
         break;
     }
@@ -106,13 +122,14 @@ QString FloatToStrF(double value, TFloatFormat format, int precision, int digits
         if (d.exponent > precision) return FloatToStrF(value, ffExponent, precision, digits);
         body = Fixed(value, std::clamp(digits, 0, 18));
         if (format != ffFixed) body = WithThousands(body);
-        if (format == ffCurrency) body = "$" + body;
+        if (format == ffCurrency) body.insert(body.begin(), '$');
         break;
     }
     }
     // No sign for a value that rounds to zero.
     const bool allZero = body.find_first_not_of("0.,$") == std::string::npos;
-    return QString::fromStdString((negative && !allZero ? "-" : "") + body);
+    if (negative && !allZero) body.insert(body.begin(), '-');
+    return QString::fromStdString(body);
 }
 
 QString Sprintf(const char* format, ...) {

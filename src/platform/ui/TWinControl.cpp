@@ -65,7 +65,7 @@ void TWinControl::Realign() {
             case alLeft: c->SetBounds(r.Left, r.Top, c->Width(), r.Height()); r.Left += c->Width(); break;
             case alRight: r.Right -= c->Width(); c->SetBounds(r.Right, r.Top, c->Width(), r.Height()); break;
             case alClient: c->SetBounds(r.Left, r.Top, r.Width(), r.Height()); break;
-            case alNone: break;
+            default: break;
             }
         }
     }
