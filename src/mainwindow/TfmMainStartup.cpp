@@ -230,6 +230,9 @@ void TfmMain::FormCreate(TComponent*) {
   RefreshGainOverlays();
   FPlots[kViewGainIn]->ShowCurve(0, clPurple);
   FPlots[kViewGainOut]->ShowCurve(2, clRed);
+  // Stored curves reach the screen with the page's next update; no image may follow offline.
+  for (int v : {kViewGainIn, kViewGainOut})
+    if (FPlots[std::size_t(v)]->View()) FPlots[std::size_t(v)]->View()->UpdateCurvePage();
   // 12. The transfer curves' first points, (input dB, output dB) (the dynamics editors redraw them).
   if (ipComp) {
     TiXYPlotChannel* curve = ipComp->Channel(0);

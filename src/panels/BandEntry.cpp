@@ -68,10 +68,17 @@ QString FreqText(double hz) {
 QString FixedText3(double value, QChar separator) {
     double rounded = value;
     if (value != 0 && std::isfinite(value)) {
+        // Rounded as the value stands, half away from zero: scaling by 10 or 100 is exact in
+        // long double (64 bits of mantissa), where the product in double may round onto a
+        // half (2.675 is stored just below it and gives 2.67).
         const int magnitude = int(std::floor(std::log10(std::fabs(value))));
         const int decimals = std::min(2, 2 - magnitude);
-        const double scale = std::pow(10.0, decimals);
-        rounded = std::round(value * scale) / scale;  // half away from zero
+        const long double scale = decimals > 0 ? std::pow(10.0L, decimals) : 1.0L;
+        const long double unit = decimals < 0 ? std::pow(10.0L, -decimals) : 1.0L;
+        const long double scaled = std::fabs(static_cast<long double>(value)) * scale;
+        const long double rest = std::fmod(scaled, unit);
+        const long double whole = scaled - rest + (2 * rest >= unit ? unit : 0.0L);
+        rounded = std::copysign(static_cast<double>(whole / scale), value);
     }
     QString text = Sprintf("%.2f", rounded);
     if (text == QLatin1String("-0.00")) text = QStringLiteral("0.00");

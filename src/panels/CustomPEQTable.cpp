@@ -136,9 +136,13 @@ void TCustomPEQTable::LayOut(bool force) {
         row.qEdit->SetBounds(x0 + c + 16, top - 1, fieldWidth, fieldHeight);
         row.gainEdit->SetBounds(x0 + 2 * c + 24, top - 1, fieldWidth, fieldHeight);
         row.type->SetBounds(x0 + 3 * c + 32, top - 1, c + 8, std::max(h, 1));
-        row.type->ClearItems();
-        for (const QString& text : FEqTypeString) row.type->Add(text);
-        row.type->SetItemIndex(0);
+        // The lists are first filled when the window is created; the layout made at
+        // construction leaves them empty, so creation's entries stand alone.
+        if (FWindowCreated) {
+            row.type->ClearItems();
+            for (const QString& text : FEqTypeString) row.type->Add(text);
+            row.type->SetItemIndex(0);
+        }
         row.bypass->SetBounds(x0 + 4 * c + 46, top - 1, c - 14, row.gainEdit->Height());
         row.bypass->SetCaption(FBypassString);
         for (TControl* c2 : std::initializer_list<TControl*>{row.number, row.freqEdit, row.qEdit, row.gainEdit, row.type, row.bypass})

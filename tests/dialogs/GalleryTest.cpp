@@ -63,7 +63,7 @@ TEST_P(Gallery, ScanDialog) {
     EXPECT_GT(Lightness(scanning.pixel(40, 100)), 110) << "a button face, disabled while scanning";
     const QImage idle = Picture(*fmNetwork, "scan_no_device", Chinese(), [&] { clock->Advance(40000); });
     EXPECT_GT(Lightness(idle.pixel(40, 100)), 180) << "an enabled button face";
-    EXPECT_EQ(fmNetwork->lblScan->Caption(), Chinese() ? "未发现USB硬件，确认进入演示模式。" : "No Device found.");
+    EXPECT_EQ(fmNetwork->lblScan->Caption(), Chinese() ? "未发现机器。" : "No Device found.");
 }
 
 TEST_P(Gallery, NetworkSetup) {

@@ -56,11 +56,11 @@ TEST_F(SmallWindowsTest, InformationShowsTheCallersText) {
     UseChinese();
     fmInformation->lbMessage->SetCaption(host->LangText("SID_INFO_ERROR_VERSION"));
     RunModal(*fmInformation, [] {
-        EXPECT_EQ(fmInformation->Caption(), "讯息");
+        EXPECT_EQ(fmInformation->Caption(), "信息");
         EXPECT_EQ(fmInformation->btnOK->Caption(), "确定");
         fmInformation->btnOK->Click();
     });
-    EXPECT_EQ(fmInformation->lbMessage->Caption(), "硬件版本不符 !!");
+    EXPECT_EQ(fmInformation->lbMessage->Caption(), "机器版本不符 !!");
 }
 
 // The traffic log gains lines only while it is shown, each selected as it comes.

@@ -79,6 +79,10 @@ TEST(BandEntry, SnappingRules) {
     EXPECT_EQ(SnapFrequencyPrintf(17355.65), 123);
     EXPECT_EQ(SnapFrequencyRunTime(17355.65, '.'), 124);
     EXPECT_EQ(SnapFrequencyRunTime(2865.26, ','), 45);
+    // Positions stored just below a half (34.55, -99.55) keep their first decimal 5, so
+    // they stay on their own grid position.
+    EXPECT_EQ(SnapFrequencyRunTime(2221.7040753656415, '.'), 34);
+    EXPECT_EQ(SnapFrequencyRunTime(100.24948056974172, '.'), -99);
 
     struct GainCase {
         double dB;
@@ -99,6 +103,17 @@ TEST(BandEntry, RunTimeFormats) {
     EXPECT_EQ(FixedText3(-123.52, '.'), "-124.00");
     EXPECT_EQ(FixedText3(45.56, '.'), "45.60");
     EXPECT_EQ(FixedText3(1.26, ','), "1,26");
+    // The value as it stands is rounded, half away from zero, not its product with 10 or 100:
+    // 2.675, 0.015 and 34.55 are stored just below their halves, 0.125, 12.25 and 1235 are
+    // halves exactly.
+    const struct {
+        double value;
+        const char* text;
+    } rounding[] = {{2.675, "2.67"},   {0.015, "0.01"},       {0.125, "0.13"},     {-0.125, "-0.13"},
+                    {34.55, "34.50"},  {-99.55, "-99.50"},    {12.25, "12.30"},    {-12.25, "-12.30"},
+                    {100.5, "101.00"}, {1235, "1240.00"},     {1234.5, "1230.00"}, {0.004, "0.00"},
+                    {-0.004, "0.00"},  {0.995, "0.99"},       {99.95, "100.00"}};
+    for (const auto& r : rounding) EXPECT_EQ(FixedText3(r.value, '.'), r.text) << r.value;
     EXPECT_EQ(GeneralText(0, '.'), "0");
     EXPECT_EQ(GeneralText(1.5, ','), "1,5");
     EXPECT_EQ(GeneralText(-12, '.'), "-12");

@@ -1,4 +1,5 @@
 #include "BandEntry.h"
+#include "MyPEQAllpass.h"
 #include "MyPEQGain.h"
 #include "MyPEQHpLp.h"
 #include "MyPEQType8.h"
@@ -258,15 +259,43 @@ TEST(BandTable, VariantsDifferOnlyWhereTheyShould) {
     TMyPEQType8 type8(nullptr);
     type8.SetParent(&host);
     type8.SetChannelNumber(4);
-    (void)type8.grab();
     type8.CreateWnd();
-    EXPECT_EQ(type8.TypeList(0)->Count(), 9 + 9);  // the re-layout's entries, then nine more
-    EXPECT_EQ(type8.TypeList(0)->ItemIndex(), 1);
-    type8.ChangeLanguage();
-    EXPECT_EQ(type8.TypeList(0)->Count(), 9);
-    EXPECT_EQ(type8.TypeList(0)->ItemIndex(), 1);
     type8.SetTypeValue(0, 8);
     EXPECT_EQ(type8.TypeList(0)->Item(type8.GetTypeValue(0)), " Allpass 2  ");
+}
+
+// Window creation gives each type list exactly its own entries (none left blank by the
+// layout made at construction) and selects the variant's first choice; the language texts
+// refill them to the same count and keep the selection.
+TEST(BandTable, TypeListsHoldTheirOwnEntriesOnce) {
+    TSolidHost host(nullptr, clBlack);
+    TMyPEQAllpass allpass(nullptr);
+    TMyPEQGain gain(nullptr);
+    TMyPEQHpLp hplp(nullptr);
+    TMyPEQType8 type8(nullptr);
+    const struct {
+        TCustomPEQTable* table;
+        int entries, selected;
+        const char* last;
+    } cases[] = {{&allpass, 7, -1, " Allpass 2  "},
+                 {&gain, 5, 1, " High Cut   "},
+                 {&hplp, 5, 1, " High Cut   "},
+                 {&type8, 9, 1, " Allpass 2  "}};
+    for (const auto& c : cases) {
+        c.table->SetParent(&host);
+        c.table->CreateWnd();
+        const int rows = c.table->GetChannelNumber();
+        for (int pass = 0; pass < 2; ++pass) {
+            for (int r : {0, rows - 1}) {
+                TRzComboBox* list = c.table->TypeList(r);
+                ASSERT_EQ(list->Count(), c.entries) << c.last << " row " << r << " pass " << pass;
+                EXPECT_EQ(list->ItemIndex(), c.selected) << "row " << r << " pass " << pass;
+                EXPECT_EQ(list->Item(0), " Peak       ");
+                EXPECT_EQ(list->Item(c.entries - 1), c.last);
+            }
+            c.table->ChangeLanguage();
+        }
+    }
 }
 
 }  // namespace

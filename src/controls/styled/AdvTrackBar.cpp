@@ -1,6 +1,8 @@
 // The fader's model: geometry, position, keys, wheel, mouse and the repeat timer.
 #include "AdvTrackBar.h"
 
+#include "SafeFormat.h"
+
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
@@ -337,7 +339,8 @@ void TCustomTrackBar::SetBackGroundStretched(bool value) {
 }
 
 QString TCustomTrackBar::GetLabelText() const {
-    QString text = QString::asprintf(FTrackLabel->Format().toUtf8().constData(), FPosition);
+    // The format is a stored property: only its number conversions take the position.
+    QString text = SafeFormat(FTrackLabel->Format(), {double(FPosition)});
     if (OnGetTrackLabelText) OnGetTrackLabelText(const_cast<TCustomTrackBar*>(this), FPosition, text);
     return text;
 }

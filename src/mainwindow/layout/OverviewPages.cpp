@@ -125,6 +125,7 @@ void BuildGainPage(TfmMain& form) {
     const QString letter(QChar('A' + ch));
     TVrPowerButton* t = AddLed(form, inToggles, QStringLiteral("vrbShow") + letter + QStringLiteral("Gain"), ch,
                                2 + ch * 54, 1, 50, 20, QStringLiteral("In") + letter, ChannelColors[std::size_t(ch)]);
+    t->SetActive(ch == 0);  // InA's curve shows from the start
     t->OnClick = [&form](TComponent* sd) { form.vrbShowAGainClick(sd); };
   }
   TRzGroupBox* outToggles = AddGroup(form, g, QStringLiteral("rzgFftShowChOut"), 0, 720, 3, 320, 22, kFrame);
@@ -133,6 +134,7 @@ void BuildGainPage(TfmMain& form) {
     const QString digit = QString::number(ch - 1);
     TVrPowerButton* t = AddLed(form, outToggles, QStringLiteral("vrbShow") + digit + QStringLiteral("Gain"), ch,
                                2 + (ch - 2) * 53, 1, 50, 20, QStringLiteral("Out") + digit, ChannelColors[std::size_t(ch)]);
+    t->SetActive(ch == 2);  // Out1's curve shows from the start
     t->OnClick = [&form](TComponent* sd) { form.vrbShow1GainClick(sd); };
   }
   AddGraph(form, g, QStringLiteral("fftDrawGainIn"), TfmMain::kViewGainIn, 10, 27, 530, 255);

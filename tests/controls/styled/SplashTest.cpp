@@ -5,6 +5,8 @@
 
 #include <QBuffer>
 #include <QPointer>
+#include <QCoreApplication>
+#include <QTest>
 
 #include <vector>
 
@@ -120,6 +122,58 @@ TEST(Splash, DestroyingTheComponentHidesItsWindow) {
     delete splash;
     EXPECT_FALSE(window);
     main.Show();  // the hook went with it
+}
+
+// A splash hidden from its own OnClick goes once the click has returned: the window's
+// release handler still runs on it (under AddressSanitizer a freed window is caught here).
+TEST(Splash, HiddenFromItsOwnClickGoesAfterTheClick) {
+    TForm main(nullptr);
+    TAdvSmoothSplashScreen splash(&main);
+    SetUpProgramSplash(splash);
+    splash.CloseOnMainFormShow = false;
+    int clicks = 0;
+    splash.OnClick = [&](TComponent* sender) {
+        EXPECT_EQ(sender, &splash);
+        ++clicks;
+        splash.Hide();
+    };
+    splash.Show();
+    QPointer<TSplashScreenWindow> window = splash.SplashWindow();
+    ASSERT_TRUE(window);
+    QTest::mouseClick(window.data(), Qt::LeftButton, {}, QPoint(300, 300));
+    EXPECT_EQ(clicks, 1);
+    EXPECT_FALSE(splash.Showing());
+    EXPECT_EQ(splash.SplashWindow(), nullptr);
+    EXPECT_FALSE(window->isVisible());
+    // The event loop frees it (run here as a loop would on its return).
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull()) << "the hidden window is freed after its event";
+    splash.Show();  // and the component shows a new one
+    EXPECT_NE(splash.SplashWindow(), nullptr);
+}
+
+// OnDeleteItem reports the index the item stood at, for both item collections.
+template <typename Items>
+void ExpectDeletedIndices(Items& items) {
+    items.Clear();
+    for (int i = 0; i < 4; ++i) items.Add();
+    std::vector<int> reported;
+    items.OnDeleteItem = [&](auto* sender, int index) {
+        EXPECT_EQ(sender, &items);
+        reported.push_back(index);
+    };
+    items.Delete(1);
+    items.Delete(2);  // the last of the three left
+    items.Clear();    // from the back
+    EXPECT_EQ(reported, (std::vector<int>{1, 2, 1, 0}));
+    EXPECT_EQ(items.Count(), 0);
+}
+
+TEST(Splash, DeletedItemsReportTheirIndex) {
+    TForm main(nullptr);
+    TAdvSmoothSplashScreen splash(&main);
+    ExpectDeletedIndices(splash.Items());
+    ExpectDeletedIndices(splash.ListItems());
 }
 
 TEST(Splash, FadesStepUntilTheirEnds) {

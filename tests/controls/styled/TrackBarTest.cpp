@@ -288,3 +288,28 @@ TEST(TrackBar, PartsAndPresets) {
     EXPECT_THROW(bar.Slider().Assign(&other), std::bad_cast);
     EXPECT_NO_THROW(bar.Thumb().Assign(&bar.Slider()));
 }
+
+// The label's format comes from a layout or a stored setting: whatever it holds is drawn as
+// text, and only number conversions take the position.
+TEST(TrackBar, LabelFormatIsNeverAPrintfFormat) {
+    TForm form(nullptr);
+    TAdvTrackBar bar(&form);
+    bar.SetParent(&form);
+    bar.SetBounds(0, 0, 200, 60);
+    bar.SetMin(-10);
+    bar.SetPosition(-6);
+    bar.TrackLabel().SetVisible(true);
+    form.Show();
+    const struct {
+        const char* format;
+        const char* text;
+    } cases[] = {
+        {"Pos: %d", "Pos: -6"},      {"Pos: %s", "Pos: %s"},     {"%n%n", "%n%n"},
+        {"%d %d %d %s", "-6   %s"}, {"%5.1f dB", " -6.0 dB"}, {"100%% %x", "100% %x"},
+    };
+    for (const auto& c : cases) {
+        bar.TrackLabel().SetFormat(QString::fromLatin1(c.format));
+        EXPECT_EQ(bar.GetLabelText().toStdString(), c.text) << c.format;
+        EXPECT_FALSE(bar.grab().isNull()) << c.format;  // drawn with that label
+    }
+}

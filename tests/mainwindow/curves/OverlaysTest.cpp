@@ -3,9 +3,12 @@
 // the curve when switched off.
 #include "MainWindowFixture.h"
 
+#include "CurveAxis.h"
 #include "LMyFFTDrawPhase.h"
 #include "Plot.h"
 #include "VrButtons.h"
+
+#include <QScreen>
 
 namespace {
 
@@ -136,6 +139,66 @@ TEST_F(OverlaysTest, OverviewPagesRefreshNothing)
     for (int page = 8; page <= 12; ++page)
         form->RefreshPageOverlays(page);
     EXPECT_EQ(form->FOverlayDirty, masks);
+}
+
+// The Gain page's two overviews: InA and Out1 are shown from the start, follow every image
+// shown, and are on screen at the window's first paint.
+class GainOverviewTest : public MainWindowFixture {
+protected:
+    // The drawn y of a view's curve at frequency `hz`; NaN when the curve is not drawn.
+    double DrawnAt(int view, int slot, double hz)
+    {
+        std::vector<double> y;
+        if (!form->GetPlot(view)->View()->GetPlotY(slot, y))
+            return std::nan("");
+        return y.at(std::size_t(std::lround(CurveAxis::PointOf(hz))));
+    }
+
+    // Pixels of exactly `colour` on the graph `name` as the screen shows it.
+    int ShownPixels(const QImage& screen, const QString& name, TColor colour)
+    {
+        auto* graph = Control<LMyFFTDrawPhase>(name);
+        const QRect area(graph->mapTo(form, QPoint(0, 0)), graph->size());
+        const QRgb want = qRgb(GetRValue(colour), GetGValue(colour), GetBValue(colour));
+        int count = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                count += (screen.pixel(x, y) & 0xFFFFFF) == (want & 0xFFFFFF);
+        return count;
+    }
+};
+
+TEST_F(GainOverviewTest, InAAndOut1AreOnAtStartAndFollowEachImage)
+{
+    for (const char* name : {"vrbShowAGain", "vrbShow1Gain"})
+        EXPECT_TRUE(Control<TVrPowerButton>(name)->Active()) << name;
+    for (const char* name : {"vrbShowBGain", "vrbShow2Gain", "vrbShow3Gain", "vrbShow4Gain", "vrbShow5Gain",
+                             "vrbShow6Gain"})
+        EXPECT_FALSE(Control<TVrPowerButton>(name)->Active()) << name;
+    EXPECT_NEAR(DrawnAt(TfmMain::kViewGainIn, 0, 1000), 0.0, 0.01);
+
+    // A peak of +12 dB at 1 kHz on InA and of -6 dB at 1 kHz on Out1 (frequency index 170).
+    UnitImage image = DefaultUnitImage();
+    image.inputs[0].bands[0] = {240, 170, 20, 0};
+    image.outputs[0].bands[0] = {60, 170, 20, 0};
+    Load(image);
+    form->ShowUnitImage(Unit());
+    EXPECT_NEAR(DrawnAt(TfmMain::kViewGainIn, 0, 1000), 12.0, 0.05);
+    EXPECT_NEAR(DrawnAt(TfmMain::kViewGainOut, 2, 1000), -6.0, 0.05);
+    EXPECT_NEAR(DrawnAt(TfmMain::kViewGainIn, 0, 20), 0.0, 0.05) << "the peak only";
+    EXPECT_TRUE(std::isnan(DrawnAt(TfmMain::kViewGainIn, 1, 1000))) << "InB is off";
+}
+
+// Without a unit nothing shows an image again: the first paint must already hold the curves
+// (a grab would run a fresh paint, so the screen's picture is read).
+TEST_F(GainOverviewTest, CurvesAreOnScreenAtTheFirstPaint)
+{
+    form->Show();
+    Settle();
+    const QImage screen = form->screen()->grabWindow(form->winId()).toImage();
+    ASSERT_FALSE(screen.isNull());
+    EXPECT_GT(ShownPixels(screen, "fftDrawGainIn", clPurple), 300) << "InA's curve across the input overview";
+    EXPECT_GT(ShownPixels(screen, "fftDrawGainOut", clRed), 300) << "Out1's curve across the output overview";
 }
 
 }  // namespace

@@ -77,27 +77,30 @@ const TextCase kEnglishTexts[] = {
 
 const TextCase kChineseTexts[] = {
     {"SID_FILE", "文件"},
-    {"SID_EXIT", "取消"},
-    {"SID_NUMBER", "ID 位址:"},
+    {"SID_EXIT", "退出"},
+    {"SID_NUMBER", "ID 编号:"},
     {"SID_INPUT_ID", " 输入 ID"},
     {"SID_CONNECT", "连接机器"},
     {"SID_PHASE_ON", "反相"},
     {"SID_PHASE_OFF", "正相"},
     {"SID_LANGUAGE", "Language"},
     {"SID_CHINESE_SIMPLIFIED", "中文"},
-    {"SID_CHINESE_TRODITIONAL", "Troditional Chinese"},
+    {"SID_CHINESE_TRODITIONAL", "繁體中文"},
     {"SID_ENGLISH", "English"},
     {"SID_SET", "设定"},
-    {"SID_NO_DEVICE", "未发现USB硬件，确认进入演示模式。"},
-    {"SID_INFO_CON_FIRST", "请先连接机台 !!"},
+    {"SID_NO_DEVICE", "未发现机器。"},
+    {"SID_LINK_BROKEN", "连接已断开"},
+    {"SID_IP_ADDRESS", " 输入 IP 地址"},
+    {"SID_INFO_TITLE", "信息"},
+    {"SID_INFO_CON_FIRST", "请先连接机器 !!"},
     {"SID_STORE_PRESET", "存储预设中 , 请稍候..."},
 };
 
-// Chinese texts that stay as they are in English on purpose: language names that read the
-// same in either language, the Q symbol and the delay units.
+// Chinese texts that stay as they are in English on purpose: the language menu's own name and
+// the English item (shown so that a reader of the other language finds them), the Q symbol
+// and the delay units.
 const TextCase kUntranslated[] = {
-    {"SID_LANGUAGE", "Language"}, {"SID_CHINESE_TRODITIONAL", "Troditional Chinese"},
-    {"SID_ENGLISH", "English"},   {"SID_EQ_BW", "Q"},
+    {"SID_LANGUAGE", "Language"}, {"SID_ENGLISH", "English"}, {"SID_EQ_BW", "Q"},
     {"SID_UNIT_MS", "ms"},        {"SID_UNIT_M", "m"},
     {"SID_UNIT_FT", "ft"},
 };

@@ -25,7 +25,7 @@ TEST_F(LanguageTest, LooksTextsUpByKey) {
     UseChinese();
     EXPECT_EQ(form->LangText(QStringLiteral("SID_FILE")), QStringLiteral("文件"));
     EXPECT_EQ(form->LangText(QStringLiteral("SID_LANGUAGE")), QStringLiteral("Language"));
-    EXPECT_EQ(form->LangText(QStringLiteral("SID_INFO_CON_FIRST")), QStringLiteral("请先连接机台 !!"));
+    EXPECT_EQ(form->LangText(QStringLiteral("SID_INFO_CON_FIRST")), QStringLiteral("请先连接机器 !!"));
 }
 
 TEST_F(LanguageTest, SwitchingChangesTheCaptionsAndBack) {

@@ -84,7 +84,14 @@ void TAdvSmoothSplashScreen::Hide() {
         TSplashScreenWindow* window = FSplashWindow;
         FSplashWindow = nullptr;
         window->hide();
-        delete window;
+        if (window->FEventDepth > 0) {
+            // Hidden from one of the window's own events (its OnClick): the handler still
+            // runs on it, so it goes once the event has returned.
+            window->FSplashScreen = nullptr;
+            window->deleteLater();
+        } else {
+            delete window;
+        }
     }
     if (OnClose) OnClose(this);
 }

@@ -20,13 +20,13 @@ public:
     }
     void Delete(int index) {
         if (index < 0 || index >= Count()) return;
-        FItems[std::size_t(index)].reset();  // the item reports its deletion while listed
+        Destroy(index);
         FItems.erase(FItems.begin() + index);
         if (FItems.empty() && OnChange) OnChange(Self());
     }
     void Clear() {
         while (!FItems.empty()) {
-            FItems.back().reset();
+            Destroy(Count() - 1);
             FItems.pop_back();
         }
         if (OnChange) OnChange(Self());
@@ -56,5 +56,13 @@ protected:
 
 private:
     Collection* Self() { return static_cast<Collection*>(this); }
+    // Deletes the item while it still stands at its index, so that its OnDeleteItem reports
+    // that index (a unique_ptr's reset clears the slot before the item's destructor runs);
+    // the slot is left empty for the caller to remove.
+    void Destroy(int index) {
+        std::unique_ptr<Item>& slot = FItems[std::size_t(index)];
+        delete slot.get();
+        (void)slot.release();
+    }
     std::vector<std::unique_ptr<Item>> FItems;
 };

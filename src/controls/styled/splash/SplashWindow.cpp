@@ -180,6 +180,15 @@ void TSplashScreenWindow::paintEvent(QPaintEvent*) {
     PaintAll(g);
 }
 
+bool TSplashScreenWindow::event(QEvent* event) {
+    // The deferred deletion frees the window inside this call.
+    if (event->type() == QEvent::DeferredDelete) return TForm::event(event);
+    ++FEventDepth;
+    const bool handled = TForm::event(event);
+    --FEventDepth;
+    return handled;
+}
+
 void TSplashScreenWindow::Click() {
     TForm::Click();
     if (FSplashScreen && FSplashScreen->OnClick) FSplashScreen->OnClick(FSplashScreen);

@@ -52,6 +52,7 @@ public:
     static std::function<void(TSplashScreenWindow*)> OnPresent;
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void Click() override;
 
@@ -76,6 +77,7 @@ private:
 
     TAdvSmoothSplashScreen* FSplashScreen;
     TAdvSplashProgressBar* FSplashProgressBar = nullptr;
+    int FEventDepth = 0;  // events of this window being handled (a handler may hide it)
     bool FForcedTransparent = false;
     std::unique_ptr<QImage> FMainBuffer;
     std::uint8_t FOpacity = 5;
