@@ -24,6 +24,8 @@ TfmAbout::TfmAbout(TComponent* owner) : TForm(owner) {
     btnOK = AddButton(*this, imBase->Picture().Image(), QStringLiteral("btnOK"), QRect(304, 78, 80, 28));
     btnOK->SetCaption(QStringLiteral("OK"));
     btnOK->OnClick = [this](TComponent* s) { btnOKClick(s); };
+    // Enter and Esc close the window as its OK button does.
+    SetDialogButtons(btnOK, btnOK);
     OnShow = [this](TComponent* s) { FormShow(s); };
 }
 

@@ -23,6 +23,7 @@ TfmExit::TfmExit(TComponent* owner) : TForm(owner) {
     btnCancel = AddButton(*this, imBase->Picture().Image(), QStringLiteral("btnCancel"), QRect(141, 130, 86, 30));
     btnOK->OnClick = [this](TComponent* s) { btnOKClick(s); };
     btnCancel->OnClick = [this](TComponent* s) { btnExitClick(s); };
+    SetDialogButtons(btnOK, btnCancel);
     OnShow = [this](TComponent* s) { FormShow(s); };
 }
 

@@ -21,6 +21,7 @@ TfmFactory::TfmFactory(TComponent* owner) : TForm(owner) {
     bnCancel = AddButton(*this, imBase->Picture().Image(), QStringLiteral("bnCancel"), QRect(189, 130, 86, 30));
     btnOK->OnClick = [this](TComponent* s) { btnOKClick(s); };
     bnCancel->OnClick = [this](TComponent* s) { bnCancelClick(s); };
+    SetDialogButtons(btnOK, bnCancel);
     OnShow = [this](TComponent* s) { FormShow(s); };
 }
 

@@ -21,6 +21,8 @@ TfmInformation::TfmInformation(TComponent* owner) : TForm(owner) {
     lbMessage->SetCaption(QStringLiteral("You Must Connect First !!"));
     btnOK = AddButton(*this, imBase->Picture().Image(), QStringLiteral("btnOK"), QRect(89, 130, 86, 30));
     btnOK->OnClick = [this](TComponent* s) { btnOKClick(s); };
+    // Enter and Esc close the window as its OK button does.
+    SetDialogButtons(btnOK, btnOK);
     OnShow = [this](TComponent* s) { FormShow(s); };
 }
 

@@ -38,6 +38,8 @@ TfmLockPassWord::TfmLockPassWord(TComponent* owner) : TForm(owner) {
     edName->OnKeyDown = [this](TComponent* s, TKey& key, TShiftState shift) { edNameKeyDown(s, key, shift); };
     btnOK->OnClick = [this](TComponent* s) { RzBmpButton1Click(s); };
     bnCancel->OnClick = [this](TComponent* s) { bnCancelClick(s); };
+    // Enter is the password field's (it presses OK); Esc cancels.
+    SetDialogButtons(nullptr, bnCancel);
     OnShow = [this](TComponent* s) { FormShow(s); };
 }
 

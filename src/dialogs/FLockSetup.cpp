@@ -31,6 +31,8 @@ TfmLockSetup::TfmLockSetup(TComponent* owner) : TForm(owner) {
     edName->OnKeyDown = [this](TComponent* s, TKey& key, TShiftState shift) { edNameKeyDown(s, key, shift); };
     btnOK->OnClick = [this](TComponent* s) { btnOKClick(s); };
     btnExit->OnClick = [this](TComponent* s) { btnExitClick(s); };
+    // Enter is the password field's (it presses OK); Esc cancels.
+    SetDialogButtons(nullptr, btnExit);
     OnShow = [this](TComponent* s) { FormShow(s); };
 }
 

@@ -2,6 +2,7 @@
 
 #include "DialogHost.h"
 #include "DialogLook.h"
+#include "FNetworkSetup.h"
 #include "FProcess.h"
 #include "RzBmpBtn.h"
 #include "serial/SerialPortList.h"
@@ -174,7 +175,12 @@ void TfmNetwork::btnOKClick(TComponent*) {
     StartScan();
 }
 
-void TfmNetwork::btnIdClick(TComponent*) { MainHost()->NetworkSetupClick(); }
+void TfmNetwork::btnIdClick(TComponent*) {
+    MainHost()->NetworkSetupClick();
+    // Set applied a new ID or address (and reconnected the TCP client): a scan looks for
+    // the unit with it, so that no connection is left open with nothing driving it.
+    if (fmNetworkSetup && fmNetworkSetup->ModalResult() == mrOk && btnOK->Enabled()) btnOKClick(btnOK);
+}
 
 void TfmNetwork::btnExitClick(TComponent*) {
     // Staying offline ends the scan: no watchdog or pending step may open a link afterwards.

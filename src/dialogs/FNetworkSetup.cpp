@@ -121,6 +121,8 @@ TfmNetworkSetup::TfmNetworkSetup(TComponent* owner) : TForm(owner) {
     rbAutoSetting->OnClick = [this](TComponent* s) { rbAutoSettingClick(s); };
     bnSet->OnClick = [this](TComponent* s) { bnSetClick(s); };
     bnExit->OnClick = [this](TComponent* s) { bnExitClick(s); };
+    // Enter belongs to the edits (it clamps their value); Esc leaves as Exit does.
+    SetDialogButtons(nullptr, bnExit);
     OnShow = [this](TComponent* s) { FormShow(s); };
 }
 
@@ -222,7 +224,9 @@ void TfmNetworkSetup::bnSetClick(TComponent*) {
     }
     if (!applied) return;
     host->SetAutoAddress(rbAutoSetting->Checked() ? 1 : 0);
-    Close();
+    // Closed with mrOk, so that whoever showed it knows something was applied.
+    SetModalResult(mrOk);
+    if (isVisible()) Close();
 }
 
 void TfmNetworkSetup::bnExitClick(TComponent*) {

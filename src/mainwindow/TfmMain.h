@@ -6,9 +6,12 @@
 //
 // The implementation is split by concern: TfmMainStartup.cpp (creation, close, messages),
 // TfmMainPages.cpp (page switch, Mag/Phase, resize tables), TfmMainLanguage.cpp (texts and
-// captions), TfmMainMenus.cpp (menu handlers), TfmMainStubs.cpp (image display, curves,
-// overlays, channel strip), TfmMainLinkStubs.cpp (links and connection); the controls are
-// made by the builders in layout/.
+// captions), TfmMainMenus.cpp (menu handlers), TfmMainImage.cpp (showing the image),
+// TfmMainCurves.cpp (response and transfer curves), TfmMainOverlays.cpp (overlay curves),
+// TfmMainStrip.cpp (gain, mute and polarity with their mirrors), TfmMainLinks.cpp (opening
+// and closing links, socket events, traffic log), TfmMainReplies.cpp (reply dispatcher and
+// connect handshake), TfmMainRead.cpp (reading the unit), TfmMainMeters.cpp (level meters),
+// TfmMainUsb.cpp (the unit's USB device); the controls are made by the builders in layout/.
 #include "DialogHost.h"
 #include "HidDeviceSlot.h"
 #include "LCmd.h"
@@ -87,8 +90,9 @@ class TfmMain : public TForm, public UnitHost, public DialogHost {
 
   // --- creation, close, messages
   void FormCreate(TComponent* Sender);
-  // Returns whether the window may close.
-  bool FormClose();
+  // The close handler: refuses (caNone) and shows the exit window until the exit is
+  // confirmed; then closes the links, and the window's close ends the program.
+  void FormClose(TComponent* Sender, TCloseAction& Action);
   // The link messages: WM_LINK_REPLY to OnFrameReceived, WM_LINK_ERROR to OnLinkError.
   LRESULT Dispatch(UINT msg, WPARAM wParam, LPARAM lParam);
   // True when another editor was running and was brought forward instead.
@@ -146,7 +150,8 @@ class TfmMain : public TForm, public UnitHost, public DialogHost {
   LUnitControl& UnitControl() const { return *FUnitControl; }
   Plot* GetPlot(int view) const { return view >= 0 && view < kViews ? FPlots[view].get() : nullptr; }
 
-  // --- image display, curves, overlays, channel strip (TfmMainStubs.cpp)
+  // --- image display, curves, overlays, channel strip (TfmMainImage.cpp, TfmMainCurves.cpp,
+  // TfmMainOverlays.cpp, TfmMainStrip.cpp)
   void ShowUnitImage(LUnitControl& unit);
   void MarkCurveDirty(int ch) override;
   void RefreshGainOverlays();
@@ -437,9 +442,6 @@ class TfmMain : public TForm, public UnitHost, public DialogHost {
             *ConnectHelp = nullptr, *About = nullptr;
   LanguageTable moEnglish;
   LanguageTable moSimplified;
-
- protected:
-  void closeEvent(QCloseEvent* event) override;
 
  public:
   // --- state (grouped by concern; members reach them directly)

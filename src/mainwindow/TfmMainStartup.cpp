@@ -24,7 +24,6 @@
 #include "ui/TMenu.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QMenuBar>
 
 TfmMain* fmMain = nullptr;
@@ -91,6 +90,7 @@ TfmMain::TfmMain(TComponent* owner) : TForm(owner), FLinkOwner(std::make_unique<
   CreateLinkParts();
 
   OnResize = [this](TComponent* s) { FormResize(s); };
+  OnClose = [this](TComponent* s, TCloseAction& action) { FormClose(s, action); };
   FormCreate(this);
 }
 
@@ -259,22 +259,18 @@ void TfmMain::FormCreate(TComponent*) {
   ClearLevelMeters();
 }
 
-bool TfmMain::FormClose() {
-  if (fmExit) fmExit->Show();
-  if (!FExitConfirmed) return false;
+void TfmMain::FormClose(TComponent*, TCloseAction& Action) {
+  // Not confirmed yet: the exit window asks, and its OK closes this window again.
+  if (!FExitConfirmed) {
+    if (fmExit) fmExit->Show();
+    Action = caNone;
+    return;
+  }
+  // Confirmed: the exit window has done its work; the links go before the program ends.
+  if (fmExit) fmExit->Hide();
   FCommLink.reset();
   FUsbLink.reset();
   FNetLink.reset();
-  return true;
-}
-
-void TfmMain::closeEvent(QCloseEvent* event) {
-  if (FormClose()) {
-    event->accept();
-    if (fmExit) fmExit->Hide();
-  } else {
-    event->ignore();
-  }
 }
 
 LRESULT TfmMain::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {

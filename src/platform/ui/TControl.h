@@ -141,6 +141,8 @@ public:
     TNotifyEvent OnResize;
 
 protected:
+    // A form clicks its default and cancel buttons for Enter and Esc.
+    friend class TForm;
     // The framework's handlers, run for user input; each fires its event.
     virtual void Click();
     virtual void DblClick();

@@ -1,8 +1,12 @@
 #include "ui/TForm.h"
 
+#include "ui/VirtualKeys.h"
+
 #include <algorithm>
+#include <utility>
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QMenuBar>
 #include <QPointer>
 #include <QScrollBar>
@@ -13,11 +17,29 @@ TForm::TForm(TComponent* owner) : TWinControl(owner) {
     SetColor(clBtnFace);
 }
 
+struct TForm::ModalShowing {
+    QEventLoop loop;
+    bool closed = false;
+    int result = mrNone;
+    TCloseAction action = caHide;
+};
+
+namespace {
+QPointer<TForm>& MainFormSlot() {
+    static QPointer<TForm> form;
+    return form;
+}
+}  // namespace
+
 TForm::~TForm() {
-    if (FModalLoop) FModalLoop->exit();
+    if (FModal) FModal->loop.exit();
     // Owned controls go first, while the form is still whole.
     DestroyComponents();
 }
+
+void TForm::SetMainForm(TForm* form) { MainFormSlot() = form; }
+
+TForm* TForm::MainForm() { return MainFormSlot(); }
 
 void TForm::SetCaption(const QString& caption) {
     TWinControl::SetCaption(caption);
@@ -36,30 +58,103 @@ void TForm::ApplyVisible() { QWidget::setVisible(Visible()); }
 
 int TForm::ShowModal() {
     FModalResult = mrNone;
+    ModalShowing showing;
+    ModalShowing* const outer = std::exchange(FModal, &showing);
     setWindowModality(Qt::ApplicationModal);
-    Show();
-    QEventLoop loop;
-    FModalLoop = &loop;
     const QPointer<TForm> alive(this);
-    if (FModalResult == mrNone) loop.exec();
+    Show();
+    while (alive && !showing.closed) {
+        showing.loop.exec();
+        // Ended without a close: the application is ending (all its loops return).
+        if (alive && !showing.closed) {
+            showing.closed = true;
+            showing.result = mrCancel;
+        }
+    }
     if (!alive) return mrCancel;  // the form was destroyed while it was shown
-    FModalLoop = nullptr;
-    // Hidden while still modal, so that the application forgets it as its modal window.
-    Hide();
-    setWindowModality(Qt::NonModal);
-    return FModalResult;
+    FModal = outer;
+    FModalResult = showing.result;
+    if (!FModal) {
+        Hide();
+        setWindowModality(Qt::NonModal);
+    }
+    if (showing.action == caFree) deleteLater();
+    return showing.result;
 }
 
 void TForm::SetModalResult(int result) {
     FModalResult = result;
-    if (result != mrNone && FModalLoop) FModalLoop->exit();
+    if (result == mrNone || !FModal || FModal->closed) return;
+    const QPointer<TForm> alive(this);
+    const TCloseAction action = CloseAction();
+    if (!alive) return;
+    if (action == caNone) {
+        FModalResult = mrNone;
+        return;
+    }
+    FModal->closed = true;
+    FModal->result = result;
+    FModal->action = action;
+    FModal->loop.exit();
+    // Hidden at once, while still modal (so that the application forgets it as its modal
+    // window): a window that opens before the loop has returned shows over no stale one.
+    Hide();
+}
+
+bool TForm::CloseQuery() {
+    bool canClose = true;
+    if (OnCloseQuery) OnCloseQuery(this, canClose);
+    return canClose;
+}
+
+TCloseAction TForm::CloseAction() {
+    if (!CloseQuery()) return caNone;
+    TCloseAction action = caHide;
+    if (OnClose) OnClose(this, action);
+    return action;
 }
 
 void TForm::Close() {
-    if (FModalLoop)
+    if (FModal && !FModal->closed) {
         SetModalResult(mrCancel);
-    else
+        return;
+    }
+    const QPointer<TForm> alive(this);
+    const TCloseAction action = CloseAction();
+    if (!alive || action == caNone) return;
+    if (this == MainForm()) {
+        // The event loops return; the program's entry then frees the windows.
+        QCoreApplication::exit(0);
+        return;
+    }
+    switch (action) {
+    case caHide: Hide(); break;
+    case caMinimize: showMinimized(); break;
+    case caFree:
         Hide();
+        deleteLater();
+        break;
+    case caNone: break;
+    }
+}
+
+void TForm::SetDialogButtons(TControl* defaultButton, TControl* cancelButton) {
+    FDefaultButton = defaultButton;
+    FCancelButton = cancelButton;
+}
+
+void TForm::WndProc(TMessage& message) {
+    if (message.Msg == CM_DIALOGKEY && (TShiftState(message.LParam) & (ssShift | ssCtrl | ssAlt)) == 0) {
+        TControl* button = message.WParam == VK_RETURN ? FDefaultButton.data()
+                           : message.WParam == VK_ESCAPE ? FCancelButton.data()
+                                                         : nullptr;
+        if (button && button->isEnabled() && button->isVisible()) {
+            button->Click();
+            message.Result = 1;
+            return;
+        }
+    }
+    TWinControl::WndProc(message);
 }
 
 void TForm::showEvent(QShowEvent* event) {

@@ -5,11 +5,18 @@
 #include "ui/TWinControl.h"
 
 #include <QEventLoop>
+#include <QPointer>
 
 class QScrollBar;
 
 // Modal results.
 constexpr int mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry = 4, mrIgnore = 5, mrYes = 6, mrNo = 7;
+
+// What closing a form does with it: nothing (the close is refused), hide it, free it (once the
+// current event has returned) or minimise it.
+enum TCloseAction { caNone, caHide, caFree, caMinimize };
+using TCloseEvent = std::function<void(TComponent* sender, TCloseAction& action)>;
+using TCloseQueryEvent = std::function<void(TComponent* sender, bool& canClose)>;
 
 class TForm : public TWinControl {
     Q_OBJECT
@@ -23,13 +30,28 @@ public:
     // The client area shows the form's colour where no control covers it.
     void SetColor(TColor color) override;
 
-    // Shows the form modal and runs a local event loop until ModalResult becomes non-zero;
-    // returns it and hides the form. Closing the window, or destroying the form while it is
-    // shown, gives mrCancel.
+    // Shows the form modal and runs a local event loop until ModalResult becomes non-zero and
+    // the form agrees to close (CloseQuery, then OnClose: caNone goes on); returns the result
+    // and hides the form. Closing the window, the application ending, or destroying the form
+    // while it is shown, gives mrCancel.
     int ShowModal();
     int ModalResult() const { return FModalResult; }
     void SetModalResult(int result);
+    // Closes the form as a click on its close box does: CloseQuery, then OnClose with the
+    // action caHide, which the handler may change. A modal form ends its loop with mrCancel and
+    // is hidden at once; closing the main form ends the application (its event loops return);
+    // any other form is hidden, freed or minimised as the action says.
     void Close();
+    // Whether the form may close: OnCloseQuery's answer (true without a handler).
+    virtual bool CloseQuery();
+
+    // The application's main form: closing it ends the application.
+    static void SetMainForm(TForm* form);
+    static TForm* MainForm();
+
+    // The buttons that Enter and Esc click when no control on the form took the key first
+    // (disabled or hidden buttons are left alone); null for none.
+    void SetDialogButtons(TControl* defaultButton, TControl* cancelButton);
 
     // While set, a scroll bar shows along each side the controls reach beyond, and moving it
     // moves the controls (their Left and Top are then where they show). Clearing it scrolls
@@ -43,9 +65,12 @@ public:
 
     TNotifyEvent OnShow;
     TNotifyEvent OnHide;
+    TCloseQueryEvent OnCloseQuery;
+    TCloseEvent OnClose;
 
 protected:
     void ApplyVisible() override;
+    void WndProc(TMessage& message) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -54,6 +79,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // CloseQuery and OnClose; the action asked for, caNone when the close is refused.
+    TCloseAction CloseAction();
+
     // Sets the bars' ranges and visibility from the extent of the controls.
     void UpdateScrollBars();
     // Moves the unaligned controls so that the content origin is scrolled by (x, y).
@@ -65,7 +93,12 @@ private:
     QScrollBar* FVertBar = nullptr;
     int FScrollX = 0, FScrollY = 0;
     int FModalResult = mrNone;
-    QEventLoop* FModalLoop = nullptr;
+    // The modal showing in progress (the innermost, should the form be shown modal again
+    // before an earlier showing's loop has returned), or null.
+    struct ModalShowing;
+    ModalShowing* FModal = nullptr;
+    QPointer<TControl> FDefaultButton;
+    QPointer<TControl> FCancelButton;
 };
 
 // The form a control is placed on (searched upward through its parents), or null.

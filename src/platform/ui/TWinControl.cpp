@@ -1,5 +1,6 @@
 #include "ui/TWinControl.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 
 int TWinControl::ControlCount() const {
@@ -38,7 +39,22 @@ void TWinControl::ApplyFocusPolicy() {
     else setFocusPolicy(FClickFocus ? Qt::ClickFocus : Qt::NoFocus);
 }
 
-void TWinControl::SetFocus() { setFocus(Qt::OtherFocusReason); }
+void TWinControl::SetFocus() {
+    // The control's window becomes the active one first, as it does at once on the windows,
+    // so that the control reports the focus afterwards (a press on a window that is not
+    // active counts).
+    // A window under a modal one stays where it is.
+    QWidget* win = window();
+    QWidget* modal = QApplication::activeModalWidget();
+    if (win->isVisible() && !win->isActiveWindow() && (!modal || modal == win)) {
+        win->activateWindow();
+        QT_WARNING_PUSH
+        QT_WARNING_DISABLE_DEPRECATED
+        QApplication::setActiveWindow(win);
+        QT_WARNING_POP
+    }
+    setFocus(Qt::OtherFocusReason);
+}
 
 bool TWinControl::CanFocus() const {
     for (const QWidget* w = this; w; w = w->parentWidget()) {
@@ -105,6 +121,8 @@ bool TWinControl::OfferDialogKey(int qtKey, TShiftState shift, const QString& te
         return false;
     }
     top->BroadcastAll(message);
+    // A key no control took goes to the window itself (a form's default and cancel buttons).
+    if (message.Result == 0) top->WndProc(message);
     return message.Result != 0;
 }
 
