@@ -89,6 +89,7 @@ TfmMain::TfmMain(TComponent* owner) : TForm(owner), FLinkOwner(std::make_unique<
   tmComScan->SetOnTimer([this](QObject* s) { tmComScanTimer(s); });
 
   CreateLinkParts();
+  CreateEqParts();
 
   OnResize = [this](TComponent* s) { FormResize(s); };
   FormCreate(this);
