@@ -372,6 +372,8 @@ class TfmMain : public TForm, public UnitHost, public DialogHost {
   void vrbEqResetInAClick(TComponent* Sender);
   void ResetEq(int ch);
   void vrbEqBypassInAClick(TComponent* Sender);
+  // Puts a band select button up (its radio group otherwise keeps one button down).
+  static void RaiseBandButton(TRzBmpButton& button);
   // Creates the EQ timers; called once by the constructor.
   void CreateEqParts();
 

@@ -51,8 +51,9 @@ struct PaneMap {
   }
   // The axis point under the pointer's x.
   double AxisX(int x) const { return xMin + (x - kPlotLeft) / w * (xMax - xMin); }
-  // The pointer's x in plot pixels, scaled.
-  int PlotX(int x, double scale) const { return int(std::trunc(w * (AxisX(x) - xMin) / (xMax - xMin) * scale)); }
+  // The pointer's x in plot pixels, scaled (mapping to the axis and back is the identity;
+  // done in whole pixels, so that rounding cannot move a pointer off a marker).
+  static int PlotX(int x, double scale) { return int(std::trunc((x - kPlotLeft) * scale)); }
   // Minus the dB value under the pointer's y.
   double Level(int y) const { return (y - kPlotTop) / h * (yMax - yMin) + yMin; }
   // The level distance of a handle at `gain` dB from the pointer's y.
@@ -217,7 +218,7 @@ void TfmMain::DragCut(int ch, bool lowCut, double freq) {
     if (!button)
       return;
     table->SetNowIndex(-1);
-    button->SetDown(false);
+    RaiseBandButton(*button);
   }
   SetFontColour(*box, clGreen);
 }

@@ -46,23 +46,32 @@ QString BandButtonName(int band, const QString& suffix) { return QStringLiteral(
 
 bool IsBand(const TMyPEQAllpass& table, int band) { return band >= 0 && band < table.GetChannelNumber(); }
 
-// The plus and "=" keys have no key code of their own in the box's key event: this filter
-// hands them to the box's key handler with the codes the handler knows.
-class EqPlusKeys : public QObject {
+// The band-frequency box takes its keys here, before its read-only edit ignores them and
+// they travel on to the box itself (which would offer them to the key handler a second
+// time); the plus and "=" keys have no key code of their own in the box's key event.
+class EqFreqKeys : public QObject {
  public:
-  EqPlusKeys(TfmMain& form, TCurvyEdit& box) : QObject(&box), form(form), box(box) {}
+  EqFreqKeys(TfmMain& form, TCurvyEdit& box) : QObject(&box), form(form), box(box) {}
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::KeyPress) {
-      auto* key = static_cast<QKeyEvent*>(event);
-      if (key->key() == Qt::Key_Plus || key->key() == Qt::Key_Equal) {
-        unsigned short code = (key->modifiers() & Qt::KeypadModifier) ? kKeyPadPlus : kKeyEquals;
-        form.cvdEqFreqInAKeyDown(&box, code, 0);
-        return true;
-      }
+    if (event->type() != QEvent::KeyPress)
+      return QObject::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    const bool keypad = key->modifiers() & Qt::KeypadModifier;
+    unsigned short code = 0;
+    switch (key->key()) {
+      case Qt::Key_Left: code = VK_LEFT; break;
+      case Qt::Key_Right: code = VK_RIGHT; break;
+      case Qt::Key_Up: code = VK_UP; break;
+      case Qt::Key_Down: code = VK_DOWN; break;
+      case Qt::Key_Plus:
+      case Qt::Key_Equal: code = keypad ? kKeyPadPlus : kKeyEquals; break;
+      case Qt::Key_Minus: code = keypad ? kKeyPadMinus : kKeyMinus; break;
+      default: return QObject::eventFilter(watched, event);
     }
-    return QObject::eventFilter(watched, event);
+    form.cvdEqFreqInAKeyDown(&box, code, 0);
+    return true;
   }
 
  private:
@@ -85,7 +94,16 @@ void TfmMain::CreateEqParts() {
   tmMouseEqCurve = timer(&TfmMain::tmMouseEqCurveTimer);
   for (int ch = 0; ch < kChannels; ++ch)
     if (auto* box = Find<TCurvyEdit>("cvdEqFreq" + Suffix(ch)))
-      box->Edit()->installEventFilter(new EqPlusKeys(*this, *box));
+      box->Edit()->installEventFilter(new EqFreqKeys(*this, *box));
+}
+
+void TfmMain::RaiseBandButton(TRzBmpButton& button) {
+  // The buttons of a channel form a radio group that a click never empties; the window
+  // itself may.
+  const bool allUp = button.AllowAllUp();
+  button.SetAllowAllUp(true);
+  button.SetDown(false);
+  button.SetAllowAllUp(allUp);
 }
 
 // ---- drawing a band -----------------------------------------------------------------------
@@ -172,6 +190,10 @@ void TfmMain::peqPeqInAChange(TComponent* Sender) {
   if (corrected != qIndex) {
     qIndex = corrected;
     table->SetQValue(b, qIndex);
+    // The table's change event has run this handler again with the corrected Q: it drew,
+    // wrote and sent the band, so this run would only repeat the same command.
+    if (FEqChangeDepth < kMaxEqChangeDepth)
+      return;
   }
   const double q = QTableValue(qIndex);
   if (FUpdating)
