@@ -6,6 +6,7 @@
 
 #include "FPeqRst.h"
 #include "RzBmpBtn.h"
+#include "ui/TMenu.h"
 
 #include <QTimer>
 
@@ -29,6 +30,9 @@ protected:
         BandButton(ch, 2)->Click();
         Table(ch)->SetGainValue(2, -4.0);
         Bar("isHighCutFreq", ch)->SetPosition(240);
+        auto* bypass = Control<TRzBmpButton>("rzbLowCutBypass" + TfmMain::Suffix(ch));
+        bypass->SetDown(false);
+        bypass->OnClick(bypass);
         auto* slope = Control<TRzComboBox>("rzcLowCutSlop" + TfmMain::Suffix(ch));
         slope->SetItemIndex(9);
         slope->OnChange(slope);
@@ -104,7 +108,7 @@ TEST_F(ResetBypassTest, Gallery)
 {
     for (const bool chinese : {false, true}) {
         if (chinese)
-            form->ChineseSimplifiedClick(nullptr);
+            form->ChineseSimplified->Click();
         const QString lang = chinese ? QStringLiteral("zh") : QStringLiteral("en");
         Edit(0);
         Edit(2);
@@ -124,6 +128,7 @@ TEST_F(ResetBypassTest, Gallery)
         reset->OnClick(reset);
     }
     EXPECT_EQ(fmPeqRst->windowTitle(), form->LangText(QStringLiteral("SID_PEQRST")));
+    EXPECT_NE(form->LangText(QStringLiteral("SID_PEQRST_RESET")), QStringLiteral("Are you sure to RESET EQ ?"));
 }
 
 }  // namespace
