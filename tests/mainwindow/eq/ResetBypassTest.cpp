@@ -30,6 +30,7 @@ protected:
         BandButton(ch, 2)->Click();
         Table(ch)->SetGainValue(2, -4.0);
         Bar("isHighCutFreq", ch)->SetPosition(240);
+        Tick();
         auto* bypass = Control<TRzBmpButton>("rzbLowCutBypass" + TfmMain::Suffix(ch));
         bypass->SetDown(false);
         bypass->OnClick(bypass);
