@@ -243,6 +243,8 @@ void BuildGraphFrame(TfmMain& form, int ch) {
   graph->OnMouseDown = [&form](TComponent* sd, TMouseButton b, TShiftState sh, int x, int y) {
     form.fftDrawInAMouseDown(sd, b, sh, x, y);
   };
+  // Moves without a button pressed show the cross over a marker.
+  graph->setMouseTracking(true);
   graph->OnMouseMove = [&form](TComponent* sd, TShiftState sh, int x, int y) { form.fftDrawInAMouseMove(sd, sh, x, y); };
   graph->OnMouseUp = [&form](TComponent* sd, TMouseButton b, TShiftState sh, int x, int y) {
     form.fftDrawInAMouseUp(sd, b, sh, x, y);

@@ -5,6 +5,9 @@
 
 #include "Plot.h"
 
+#include <QApplication>
+#include <QMouseEvent>
+
 namespace {
 
 class CutTest : public EqFixture {
@@ -94,6 +97,13 @@ protected:
     }
     void Press(int ch, QPoint at) { QTest::mousePress(Graph(ch), Qt::LeftButton, {}, at); }
     void Move(int ch, QPoint at) { QTest::mouseMove(Graph(ch), at); }
+    // A move with no button held, as the window system delivers it to the pane.
+    void Hover(int ch, QPoint at)
+    {
+        QMouseEvent move(QEvent::MouseMove, QPointF(at), Graph(ch)->mapToGlobal(QPointF(at)), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(Graph(ch), &move);
+    }
     void Release(int ch, QPoint at) { QTest::mouseRelease(Graph(ch), Qt::LeftButton, {}, at); }
 };
 
@@ -111,6 +121,13 @@ TEST_F(DragTest, PressHitsWithinFourPixelsAndSelectsTheBand)
         Release(2, marker);
     }
     EXPECT_TRUE(form->sent.empty()) << "a press sends nothing";
+
+    // Hovering: at 96 dots per inch the cross shows within about 3 pixels only.
+    ASSERT_EQ(Graph(2)->logicalDpiX(), 96);
+    for (int dx : {2, -2, 4, -4}) {
+        Hover(2, marker + QPoint(dx, 0));
+        EXPECT_EQ(Graph(2)->Cursor(), std::abs(dx) == 2 ? crCross : crDefault) << dx;
+    }
 }
 
 TEST_F(DragTest, DraggingABandMapsThePointerAndSendsOncePerPixel)
