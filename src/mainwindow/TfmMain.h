@@ -342,6 +342,80 @@ class TfmMain : public TForm, public UnitHost, public DialogHost {
 
   // --- EQ bands, high and low cut, dragging, EQ reset and bypass (TfmMainEq.cpp,
   // TfmMainCut.cpp, TfmMainDrag.cpp)
+  // Band table, band select buttons, band faders and the keys of the band-frequency box.
+  void peqPeqInAChange(TComponent* Sender);
+  void peqPeqInAEditMouseDown(TComponent* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+  void peqPeqInAPeqTypeMouseWheel(TComponent* Sender, TShiftState Shift, int WheelDelta, QPoint MousePos,
+                                  bool& Handled);
+  void rzbEq1InAClick(TComponent* Sender);
+  void isEqFreqInAChange(TComponent* Sender);
+  void isEqBwInAChange(TComponent* Sender);
+  void isEqGainInAChange(TComponent* Sender);
+  void tmEqCurveTimer(QObject* Sender);
+  void cvdEqFreqInAKeyDown(TComponent* Sender, unsigned short& Key, TShiftState Shift);
+  void cvdEqFreqInAExit(TComponent* Sender);
+  void vrbEqShowAllInAClick(TComponent* Sender);
+  void FocusEqFreqEdit(int ch);
+  // High and low cut: frequency faders, slope boxes, bypass buttons.
+  void isLowCutFreqInAChange(TComponent* Sender);
+  void isHighCutFreqInAChange(TComponent* Sender);
+  void rzcLowCutSlopInAChange(TComponent* Sender);
+  void rzcHighCutSlopInAChange(TComponent* Sender);
+  void rzbLowCutBypassInAClick(TComponent* Sender);
+  void rzbHighCutBypassInAClick(TComponent* Sender);
+  void rzcLowCutSlopInAMouseWheel(TComponent* Sender, TShiftState Shift, int WheelDelta, QPoint MousePos,
+                                  bool& Handled);
+  void rzcHighCutSlopInAMouseWheel(TComponent* Sender, TShiftState Shift, int WheelDelta, QPoint MousePos,
+                                   bool& Handled);
+  void tmHpLpCurveTimer(QObject* Sender);
+  // Dragging band markers and the cut markers on the curve panes.
+  void fftDrawInAMouseDown(TComponent* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+  void fftDrawInAMouseMove(TComponent* Sender, TShiftState Shift, int X, int Y);
+  void fftDrawInAMouseUp(TComponent* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+  void tmMouseEqCurveTimer(QObject* Sender);
+  // EQ reset (through its confirmation dialog) and whole-EQ bypass.
+  void vrbEqResetInAClick(TComponent* Sender);
+  void ResetEq(int ch);
+  void vrbEqBypassInAClick(TComponent* Sender);
+  // Puts a band select button up (its radio group otherwise keeps one button down).
+  static void RaiseBandButton(TRzBmpButton& button);
+  // Creates the EQ timers; called once by the constructor.
+  void CreateEqParts();
+
+  TTimer* tmEqCurve = nullptr;
+  TTimer* tmHpLpCurve = nullptr;
+  TTimer* tmMouseEqCurve = nullptr;
+  // The pending redraw of a band fader, a cut fader or a marker drag.
+  int FPendingCurveKind = 0;
+  int FPendingChannel = 0;
+  float FPendingFreq = 0;
+  float FPendingQ = 0;
+  double FPendingGain = 0;
+  int FPendingSlope = 0;
+  int FPendingType = 0;
+  int FPendingBand = 0;
+  int FPendingBypass = 0;
+  // The last pointer position a pane reported (moves at the same place are dropped).
+  int FLastMoveX = 0, FLastMoveY = 0;
+  // Nesting of the band table's change handler (its Q corrections re-raise it).
+  int FEqChangeDepth = 0;
+
+ private:
+  // One band's curve, marker, parameter texts and the channel sum on the channel's graph.
+  void DrawEqBand(int ch, int band, double freq, double gain, double q, int type, bool bypassed);
+  // Selects a band for display on the faders and the graph; nothing written or sent.
+  bool SelectEqBand(int ch, int band);
+  // A cut panel's slope byte: 0 while its bypass button is down, else the box's item + 1.
+  int CutSlope(int ch, bool lowCut) const;
+  // The shared body of the slope and bypass handlers.
+  void CutPanelChange(int ch, bool lowCut);
+  void CutFreqChange(TComponent* Sender, bool lowCut);
+  void BandFaderChange(TComponent* Sender, int kind);
+  // Drag steps of a band handle and of a cut handle.
+  void DragBand(int ch, int handle, double freq, double gain);
+  void DragCut(int ch, bool lowCut, double freq);
+
+ public:
   // --- end of EQ bands, high and low cut, dragging, EQ reset and bypass
 
   // --- compressor and gate (TfmMainComp.cpp, TfmMainGate.cpp)

@@ -219,6 +219,7 @@ bool TfmMain::ShowChannelStrip(LUnitControl& unit, int ch)
     const bool bypassed = (unit.GetEqBypassWord(ch) >> sideBit) & 1u;
     graph->DrawTextA(graph->Width() / 3, graph->Height() / 4, kBypassTextSize, clBtnFace,
                      QStringLiteral("Times New Roman"), bypassed ? QStringLiteral("BYPASS") : QString());
+    eqBypass->SetActive(bypassed);
     return true;
 }
 

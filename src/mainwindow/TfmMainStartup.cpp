@@ -88,6 +88,7 @@ TfmMain::TfmMain(TComponent* owner) : TForm(owner), FLinkOwner(std::make_unique<
   tmComScan->SetOnTimer([this](QObject* s) { tmComScanTimer(s); });
 
   CreateLinkParts();
+  CreateEqParts();
 
   OnResize = [this](TComponent* s) { FormResize(s); };
   OnClose = [this](TComponent* s, TCloseAction& action) { FormClose(s, action); };

@@ -218,7 +218,7 @@ void TfmMain::DeselectEqBands()
         Plot* plot = GetPlot(ch);
         if (!button || !plot || !plot->View())
             return;
-        button->SetDown(false);
+        RaiseBandButton(*button);
         ShowEqBand(ch, false, kIdleBandFreq, 0, kIdleBandQ);
         table->SetNowIndex(kNoBand);
         table->SetNowIndex(-1);

@@ -78,14 +78,22 @@ void BuildBandTable(TfmMain& form, TWinControl* frame, int ch) {
   table->SetParentColor(true);
   // Its window exists once the layout is loaded, before the captions are set.
   table->CreateWnd();
+  table->OnChange = [&form](TComponent* sd) { form.peqPeqInAChange(sd); };
+  table->OnEditMouseDown = [&form](TComponent* sd, TMouseButton b, TShiftState sh, int x, int y) {
+    form.peqPeqInAEditMouseDown(sd, b, sh, x, y);
+  };
+  table->OnPeqTypeMouseWheel = [&form](TComponent* sd, TShiftState sh, int delta, QPoint at, bool& handled) {
+    form.peqPeqInAPeqTypeMouseWheel(sd, sh, delta, at, handled);
+  };
   const int bands = output ? 9 : 8;
   // Each button covers its row's number (the table's rows start 23 pixels down).
   const int rowHeight = output ? 26 : 29;
   for (int band = 1; band <= bands; ++band) {
     TRzBmpButton* button =
-        AddButton(form, table, QStringLiteral("rzbEq%1").arg(band) + s, band - 1, 10, 21 + (band - 1) * rowHeight, 24,
-                  22, Face::Band, QString::number(band), 200 + ch);
+        AddButton(form, table, QStringLiteral("rzbEq%1").arg(band) + s, band - 1, 10, 23 + (band - 1) * rowHeight, 24,
+                  18, Face::Band, QString::number(band), ch + 1);
     button->SetFont(Font(8, clWhite, true));
+    button->OnClick = [&form](TComponent* sd) { form.rzbEq1InAClick(sd); };
   }
 }
 
@@ -114,8 +122,17 @@ void BuildBandFaders(TfmMain& form, TWinControl* frame, int ch) {
     TAdvTrackBar* fader = AddFader(form, frame, QStringLiteral("isEq") + QLatin1String(c.stem) + s, ch, x + 17, 42,
                                    27, 172, 0, c.max, c.position, c.page, Thumbs::B, false);
     fader->SetEnabled(false);
-    AddValueBox(form, frame, QStringLiteral("cvdEq") + QLatin1String(c.stem) + s, ch, x + 1, 222, 58,
-                QLatin1String(c.text), true);
+    TCurvyEdit* box = AddValueBox(form, frame, QStringLiteral("cvdEq") + QLatin1String(c.stem) + s, ch, x + 1, 222,
+                                  58, QLatin1String(c.text), true);
+    switch (k) {
+      case 0:
+        fader->OnChange = [&form](TComponent* sd) { form.isEqFreqInAChange(sd); };
+        box->OnKeyDown = [&form](TComponent* sd, TKey& key, TShiftState sh) { form.cvdEqFreqInAKeyDown(sd, key, sh); };
+        box->OnExit = [&form](TComponent* sd) { form.cvdEqFreqInAExit(sd); };
+        break;
+      case 1: fader->OnChange = [&form](TComponent* sd) { form.isEqGainInAChange(sd); }; break;
+      default: fader->OnChange = [&form](TComponent* sd) { form.isEqBwInAChange(sd); }; break;
+    }
   }
 }
 
@@ -136,8 +153,8 @@ void BuildCutFilters(TfmMain& form, TWinControl* frame, int ch) {
     const int x = 886 + k * 92;
     AddLabel(form, frame, QStringLiteral("lb") + stem + QStringLiteral("Freq") + s, ch, x, 6, 86,
              QLatin1String(c.caption), Font(9, kText, true), taCenter);
-    AddFader(form, frame, QStringLiteral("is") + stem + QStringLiteral("Freq") + s, ch, x + 30, 26, 26, 115, 0, 300,
-             c.position, 15, Thumbs::B, false);
+    TAdvTrackBar* fader = AddFader(form, frame, QStringLiteral("is") + stem + QStringLiteral("Freq") + s, ch, x + 30,
+                                   26, 26, 115, 0, 300, c.position, 15, Thumbs::B, false);
     // 6 pixels wider than the stored 58, so that "20.16KHz" is not clipped in the substitute font.
     AddValueBox(form, frame, QStringLiteral("cvd") + stem + QStringLiteral("Freq") + s, ch, x + 11, 144, 64,
                 QLatin1String(c.text), true);
@@ -151,6 +168,21 @@ void BuildCutFilters(TfmMain& form, TWinControl* frame, int ch) {
     TRzBmpButton* bypass = AddButton(form, frame, QStringLiteral("rzb") + stem + QStringLiteral("Bypass") + s, ch,
                                      x + 15, 222, 56, 21, Face::Toggle, QStringLiteral("Bypass"), 300 + ch * 2 + k);
     bypass->SetAllowAllUp(true);
+    if (k == 0) {
+      fader->OnChange = [&form](TComponent* sd) { form.isLowCutFreqInAChange(sd); };
+      slope->OnChange = [&form](TComponent* sd) { form.rzcLowCutSlopInAChange(sd); };
+      slope->OnMouseWheel = [&form](TComponent* sd, TShiftState sh, int delta, QPoint at, bool& handled) {
+        form.rzcLowCutSlopInAMouseWheel(sd, sh, delta, at, handled);
+      };
+      bypass->OnClick = [&form](TComponent* sd) { form.rzbLowCutBypassInAClick(sd); };
+    } else {
+      fader->OnChange = [&form](TComponent* sd) { form.isHighCutFreqInAChange(sd); };
+      slope->OnChange = [&form](TComponent* sd) { form.rzcHighCutSlopInAChange(sd); };
+      slope->OnMouseWheel = [&form](TComponent* sd, TShiftState sh, int delta, QPoint at, bool& handled) {
+        form.rzcHighCutSlopInAMouseWheel(sd, sh, delta, at, handled);
+      };
+      bypass->OnClick = [&form](TComponent* sd) { form.rzbHighCutBypassInAClick(sd); };
+    }
   }
 }
 
@@ -201,10 +233,22 @@ void BuildGraphFrame(TfmMain& form, int ch) {
   TRadioButton* phase = AddRadio(form, g, QStringLiteral("rbShowPhase") + s, ch, 390, 6, 64, QStringLiteral("Phase"));
   phase->OnClick = [&form](TComponent* sd) { form.rbShowPhaseInAClick(sd); };
   BuildOverlayToggles(form, g, ch);
-  AddLed(form, g, QStringLiteral("vrbEqBypass") + s, ch, 776, 4, 78, 20, QStringLiteral("EQ Bypass"), clRed);
-  AddLed(form, g, QStringLiteral("vrbEqReset") + s, ch, 857, 4, 74, 20, QStringLiteral("EQ Reset"), clYellow);
-  AddLed(form, g, QStringLiteral("vrbEqShowAll") + s, ch, 934, 4, 104, 20, QStringLiteral("SHOW ALL EQ"), clLime);
-  AddGraph(form, g, QStringLiteral("fftDraw") + s, ch, 21, 27, 1070, 255);
+  AddLed(form, g, QStringLiteral("vrbEqBypass") + s, ch, 776, 4, 78, 20, QStringLiteral("EQ Bypass"), clRed)->OnClick =
+      [&form](TComponent* sd) { form.vrbEqBypassInAClick(sd); };
+  AddLed(form, g, QStringLiteral("vrbEqReset") + s, ch, 857, 4, 74, 20, QStringLiteral("EQ Reset"), clYellow)->OnClick =
+      [&form](TComponent* sd) { form.vrbEqResetInAClick(sd); };
+  AddLed(form, g, QStringLiteral("vrbEqShowAll") + s, ch, 934, 4, 104, 20, QStringLiteral("SHOW ALL EQ"), clLime)
+      ->OnClick = [&form](TComponent* sd) { form.vrbEqShowAllInAClick(sd); };
+  LMyFFTDrawPhase* graph = AddGraph(form, g, QStringLiteral("fftDraw") + s, ch, 21, 27, 1070, 255);
+  graph->OnMouseDown = [&form](TComponent* sd, TMouseButton b, TShiftState sh, int x, int y) {
+    form.fftDrawInAMouseDown(sd, b, sh, x, y);
+  };
+  // Moves without a button pressed show the cross over a marker.
+  graph->setMouseTracking(true);
+  graph->OnMouseMove = [&form](TComponent* sd, TShiftState sh, int x, int y) { form.fftDrawInAMouseMove(sd, sh, x, y); };
+  graph->OnMouseUp = [&form](TComponent* sd, TMouseButton b, TShiftState sh, int x, int y) {
+    form.fftDrawInAMouseUp(sd, b, sh, x, y);
+  };
 }
 
 }  // namespace
