@@ -4,6 +4,9 @@
 // of the page on show refreshed.
 #include "TfmMain.h"
 
+#include "ChannelNameText.h"
+#include "FLinkSel.h"
+
 #include "ControlTexts.h"
 #include "LMyFFTDrawPhase.h"
 #include "LUnitControl.h"
@@ -131,6 +134,14 @@ bool TfmMain::ShowImageInControls(LUnitControl& unit)
     }
     if (auto* matrix = Find<TControl>(QStringLiteral("pbMatrix")))
         matrix->Invalidate();
+    // The link dialog's grid follows the image; its masters and captions then label the
+    // page buttons and show or hide the overlay toggles.
+    if (fmLinkSel) {
+        for (int ch = 0; ch < kChannels; ++ch)
+            fmLinkSel->ShowLinkMask(ch, unit.GetLinkMask(ch));
+        fmLinkSel->ApplyMasterChannels();
+        fmLinkSel->ApplyPageCaptions();
+    }
     for (int ch = 0; ch < kChannels; ++ch)
         PlaceDelayIndicator(ch);
     return true;
@@ -143,7 +154,7 @@ bool TfmMain::ShowChannelName(LUnitControl& unit, int ch)
     auto* pageButton = Find<TRzBmpButton>("rzbMenu" + s);
     if (!label || !pageButton)
         return false;
-    const QString name = ImageText(unit.GetChannelName(ch));
+    const QString name = ChannelNameText(unit.GetChannelName(ch));
     label->SetCaption(name);
     pageButton->setToolTip(name);
     return true;
