@@ -19,10 +19,10 @@ QString ChannelNameText(std::span<const std::uint8_t, 8> bytes)
     return AnsiCodec::ToUnicode(reinterpret_cast<const std::uint8_t*>(raw.constData()), std::size_t(raw.size()));
 }
 
-ChannelNameBytes ChannelNameFromText(const QString& text)
+ChannelNameArray ChannelNameFromText(const QString& text)
 {
     const std::string bytes = AnsiCodec::FromUnicode(text);
-    ChannelNameBytes name{};
+    ChannelNameArray name{};
     std::copy_n(bytes.begin(), std::min(bytes.size(), name.size()), name.begin());
     return name;
 }

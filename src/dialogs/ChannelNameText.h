@@ -7,14 +7,14 @@
 #include <cstdint>
 #include <span>
 
-using ChannelNameBytes = std::array<std::uint8_t, 8>;
+using ChannelNameArray = std::array<std::uint8_t, 8>;
 
 // The name's text: the bytes up to the first zero, at most 8; carriage returns, line feeds
 // and other control bytes from the unit show as blanks, so a label keeps one line.
 QString ChannelNameText(std::span<const std::uint8_t, 8> bytes);
 
 // A typed name in 8-bit text: its first 8 bytes, the rest zero.
-ChannelNameBytes ChannelNameFromText(const QString& text);
+ChannelNameArray ChannelNameFromText(const QString& text);
 
 // The name's bytes up to the first zero (the raw text, as compared with a typed one).
 QByteArray ChannelNameRaw(std::span<const std::uint8_t, 8> bytes);

@@ -94,7 +94,7 @@ void TfmChNameList::btnOKClick(TComponent*)
         const QByteArray present = ChannelNameRaw(host->GetChannelName(ch));
         if (QByteArray::fromStdString(typed) == present)
             continue;
-        const ChannelNameBytes name = ChannelNameFromText(edit->Text());
+        const ChannelNameArray name = ChannelNameFromText(edit->Text());
         edit->SetText(ChannelNameText(name));
         host->SetChannelName(ch, name);
     }

@@ -95,7 +95,7 @@ void TfmChannelName::edNameKeyDown(TComponent*, TKey& key, TShiftState)
 
 void TfmChannelName::btnOKClick(TComponent*)
 {
-    const ChannelNameBytes name = ChannelNameFromText(edName->Text());
+    const ChannelNameArray name = ChannelNameFromText(edName->Text());
     edName->SetText(ChannelNameText(name));
     Close();
     MainHost()->SetChannelName(FChannel, name);
