@@ -41,6 +41,6 @@ void TfmMain::lbMatrixChNameInAClick(TComponent* Sender)
     if (!label || !fmChannelName)
         return;
     fmChannelName->SetChannel(label->Tag());
-    fmChannelName->SetNameText(label->Caption());
+    fmChannelName->SetNameText(AnsiCodec::ToUnicode(AnsiCodec::FromUnicode(label->Caption())));
     fmChannelName->ShowModal();
 }

@@ -6,7 +6,10 @@
 #include "ChannelNameText.h"
 #include "CommandCode.h"
 #include "Dialogs.h"
+#include "FChannelName.h"
 #include "FLinkSel.h"
+#include "ui/TEdit.h"
+#include <QTimer>
 #include "McsCommands.h"
 #include "Plot.h"
 #include "AdvTrackBar.h"
@@ -85,6 +88,12 @@ TEST_F(RoutingLinksNamesTest, RoutingLinesFollowTheMasks)
     lines = Routing();
     EXPECT_FALSE(LineAt(lines, 48, 21, clPurple)) << "Out1 fed by neither input: its line is gone";
     EXPECT_TRUE(LineAt(lines, 48, 62, clPurple)) << "Out3's line stays";
+    // 70 pixels taller: InB's row 35 lower, output j's row 10 x (j + 1) lower.
+    form->FExtraHeight = 70;
+    lines = Routing();
+    EXPECT_TRUE(LineAt(lines, 1, 201, clOlive));
+    EXPECT_FALSE(LineAt(lines, 1, 166, clOlive));
+    EXPECT_TRUE(LineAt(lines, 48, 77, clPurple)) << "InA to Out3's row 83 + 30";
 }
 
 TEST_F(RoutingLinksNamesTest, CopyChannelOfflineConnectedAndRefused)
@@ -222,6 +231,26 @@ TEST_F(RoutingLinksNamesTest, NamesFromTheUnitAreShownSafely)
     EXPECT_EQ(Control<TCustomLabel>("lbMatrixChNameInA")->Caption(), "L1  L2");
     EXPECT_EQ(Control<TCustomLabel>("lbMatrixChNameInB")->Caption(), "AB");
     EXPECT_EQ(Control<TCustomLabel>("lbMatrixChNameOut1")->Caption(), "A B CDEF");
+}
+
+TEST_F(RoutingLinksNamesTest, ClickingANameLabelOpensTheNamingDialog)
+{
+    fmChannelName = new TfmChannelName(nullptr);
+    form->SetChannelName(1, Name("Bass  "));
+    QString shown;
+    int channel = -1;
+    QTimer::singleShot(0, [&] {
+        shown = fmChannelName->edName->Text();
+        channel = fmChannelName->FChannel;
+        fmChannelName->bnCancel->Click();
+    });
+    auto* label = Control<TCustomLabel>("lbMatrixChNameInB");
+    label->OnClick(label);
+    EXPECT_EQ(channel, 1);
+    EXPECT_EQ(shown, "Bass") << "without its trailing blanks";
+    EXPECT_EQ(fmChannelName->lbChannel->Caption(), "InB :");
+    delete fmChannelName;
+    fmChannelName = nullptr;
 }
 
 }  // namespace
