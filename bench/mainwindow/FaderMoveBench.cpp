@@ -6,6 +6,8 @@
 
 #include <QApplication>
 
+#include <cstdio>
+
 #include "AdvTrackBar.h"
 #include "LCmd.h"
 #include "LUnitControl.h"
@@ -44,14 +46,17 @@ void MoveDelayFader(benchmark::State& state) {
     window->UnitControl().SetLinkMask(6, linked ? 0 : 0x10);
   }
   auto* fader = window->Find<TAdvTrackBar>(QStringLiteral("isDelayOut1"));
-  int position = 0;
+  int position = fader->Position();
   const long before = window->queued;
   for (auto _ : state) {
     position = (position + 97) % 65280;
     fader->SetPosition(position);
     benchmark::DoNotOptimize(window->last.data());
   }
-  if (window->queued - before != long(state.iterations())) state.SkipWithError("not one frame per move");
+  if (window->queued - before != long(state.iterations())) {
+    std::fprintf(stderr, "%ld frames for %ld moves\n", window->queued - before, long(state.iterations()));
+    state.SkipWithError("not one frame per move");
+  }
 }
 BENCHMARK(MoveDelayFader)->Arg(0)->Arg(1)->ArgName("linked")->Unit(benchmark::kMicrosecond);
 
