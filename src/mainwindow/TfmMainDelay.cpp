@@ -50,14 +50,6 @@ const TypedEntry::Rule& DelayRule(int unit)
     return unit == kDelayUnitMetres ? metres : unit == kDelayUnitFeet ? feet : ms;
 }
 
-// The picture's Left for a fader position on a line of width `lineWidth`.
-int PictureLeft(int position, int max, int lineWidth)
-{
-    if (max <= 0)
-        return kLineStart;
-    return int(std::int64_t(position) * (lineWidth - kLineMargin) / max) + kLineStart;
-}
-
 // The time label stands right of the picture, a quarter of its height down.
 void PlaceTimeLabel(const TImage& picture, TCustomLabel& time)
 {
@@ -85,7 +77,7 @@ void TfmMain::isDelayInAChange(TComponent* Sender)
     if (s.isEmpty() || !box || !picture || !line || !time)
         return;
     const int position = bar->Position();
-    picture->SetLeft(PictureLeft(position, bar->Max(), line->Width()));
+    picture->SetLeft(DelayPictureLeft(position, bar->Max(), line->Width()));
     PlaceTimeLabel(*picture, *time);
     const QString text = DelayText(position, ShownUnit(*FUnitControl));
     box->SetText(text);

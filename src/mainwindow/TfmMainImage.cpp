@@ -38,9 +38,6 @@ constexpr int kMaxSlope = 20;
 constexpr double kFreqStep = 1.023373891996775;
 // The "BYPASS" text over a graph whose whole EQ is bypassed.
 constexpr int kBypassTextSize = 60;
-// Where the picture of delay 0 stands on its line, and the line's margin for the picture.
-constexpr int kDelayLineStart = 40;
-constexpr int kDelayLineMargin = 90;
 
 // 8-bit text of the image up to its first zero byte, at most `size` characters.
 template <std::size_t N>
@@ -219,8 +216,7 @@ bool TfmMain::ShowChannelStrip(LUnitControl& unit, int ch)
         return false;
 
     delay->SetPosition(unit.GetDelay(ch));
-    if (delay->Max() > 0)
-        picture->SetLeft(delay->Position() * (line->Width() - kDelayLineMargin) / delay->Max() + kDelayLineStart);
+    picture->SetLeft(DelayPictureLeft(delay->Position(), delay->Max(), line->Width()));
 
     if (!ShowMute(ch, unit.IsMuted(ch)))
         return false;
