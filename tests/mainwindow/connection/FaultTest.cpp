@@ -173,8 +173,11 @@ TEST_F(ConnectionTest, RepliesSlowerThanTheReplyTimeOutReadTheUnitOnce) {
     mostOnTheirWay = std::max(mostOnTheirWay, unit.RepliesOnTheirWay());
     return true;
   };
-  ASSERT_TRUE(Until([&] { return sample() && unit.WaitForCode(CMD_READ_IMAGE_PIECE, std::chrono::milliseconds(0)); },
-                    "the image requested"));
+  const auto asked = [&](std::uint8_t code) {
+    return sample() && unit.WaitForCode(code, std::chrono::milliseconds(0));
+  };
+  ASSERT_TRUE(Until([&] { return asked(CMD_PRESET_FLAGS); }, "the read started"));
+  ASSERT_TRUE(Until([&] { return asked(CMD_READ_IMAGE_PIECE); }, "the image requested"));
   ASSERT_TRUE(Until([&] { return sample() && window->FOnline && window->tmInLevelDet->GetEnabled(); },
                     "the editor online with the unit read"));
   EXPECT_TRUE(ImageMatchesUnit());
@@ -223,6 +226,7 @@ TEST_F(ConnectionTest, ReadThatStopsEndsInTheScanDialogWithinTheReadTimeOut) {
          offline = !window->FOnline && !window->HasLink();
          fmNetwork->btnExit->Click();
        });
+  ASSERT_TRUE(Until([&] { return unit.FrameCount() > kAnswered; }, "the read half-way"));
   ASSERT_TRUE(Until([&] { return !scanText.empty() && !fmNetwork->isVisible(); }, "the scan dialog after the read stopped"));
   EXPECT_EQ(scanText, "Link Broken");
   EXPECT_TRUE(progressGone);
