@@ -79,8 +79,9 @@ class LLink {
   void WriteOut();
   // Worker: the send event (a new frame): retry counter := 0, write it.
   void OnSendEvent();
-  // Worker: a wait that timed out: write again while retries are left, else (after the
-  // grace time-outs) report failure code 0 and forget the outstanding frame.
+  // Worker: a wait that timed out: with a frame still waiting for its answer, write it again
+  // while retries are left, else (after the grace time-outs) report failure code 0 and forget
+  // it; with none, nothing.
   void OnWaitTimeout();
   // Worker, under the lock: the outstanding frame was answered; nothing is outstanding until
   // the next frame, and how often the answered frame was written is returned (its further
