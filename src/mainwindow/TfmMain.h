@@ -254,6 +254,7 @@ class TfmMain : public TForm, public UnitHost, public DialogHost {
   void tmComScanTimer(QObject* Sender);
   void tmUnlockTimer(QObject* Sender);
   void tmProcessShowTimer(QObject* Sender);
+  void tmReadTimeoutTimer(QObject* Sender);
   void tmInLevelDetTimer(QObject* Sender);
   bool HasHidDevice() const override;
   void DiscoverUnit() override;
@@ -305,6 +306,11 @@ class TfmMain : public TForm, public UnitHost, public DialogHost {
   TTimer* tmUnlock = nullptr;
   TTimer* tmProcessShow = nullptr;
   TTimer* tmInLevelDet = nullptr;
+  // The read's own watchdog: a read that makes no progress for FReadTimeoutMs breaks the link.
+  TTimer* tmReadTimeout = nullptr;
+  int FReadTimeoutMs = 5000;
+  // The reply time-out of the serial and network links once the unit is online (ms).
+  int FOnlineTimeoutMs = 1000;
 
  private:
   enum class LogKind { Com, Usb, Net };
@@ -316,6 +322,8 @@ class TfmMain : public TForm, public UnitHost, public DialogHost {
   void LinkOpened(int timeoutMs);
   void ShowScanAgain();
   void CloseProgress();
+  // The read made progress (a step was asked for): its watchdog starts again.
+  void ReadProgressed();
   bool SetMeter(const QString& name, int segments);
   // Work that must not run inside a reply's delivery (modal windows, error boxes, deleting
   // a link): run in order once the delivery has returned.
