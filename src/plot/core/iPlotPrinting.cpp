@@ -4,6 +4,7 @@
 
 #include "core/iPlotAxis.h"
 #include "core/iPlotComponent.h"
+#include "objects/iPlotPrintPreview.h"
 #include "objects/iPlotToolBar.h"
 #include "rtl/Exception.h"
 
@@ -13,7 +14,6 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTabWidget>
@@ -199,19 +199,20 @@ void TiPlotComponent::PrintPages(QPrinter& printer) {
 }
 
 void TiPlotComponent::PreviewChart() {
-    // The preview window: the print dialog's own preview shows the pages PrintToPrinter draws
-    // with the plot's print settings.
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageOrientation(FPrintOrientation == poLandscape ? QPageLayout::Landscape : QPageLayout::Portrait);
-    printer.setDocName(FPrintDocumentName);
-    QPrintPreviewDialog preview(&printer, this);
-    preview.setWindowTitle(Translate(FPrintDocumentName + QStringLiteral(" (Preview)")));
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                     [this](QPrinter* target) { PrintToPrinter(*target); });
+    TiPlotPreviewForm preview(nullptr);
+    preview.iComponent = this;
+    preview.PrintMarginLeft = FPrintMarginLeft;
+    preview.PrintMarginTop = FPrintMarginTop;
+    preview.PrintMarginRight = FPrintMarginRight;
+    preview.PrintMarginBottom = FPrintMarginBottom;
+    preview.PrintOrientation = FPrintOrientation;
+    preview.PrintDocumentName = FPrintDocumentName;
+    preview.SetCaption(FPrintDocumentName + QStringLiteral(" (Preview)"));
+    preview.DoTranslation();
     if (OnShowPreview)
         OnShowPreview(preview);
     else
-        preview.exec();
+        preview.ShowModal();
 }
 
 void TiPlotComponent::PrintSizeToFillPage() {
