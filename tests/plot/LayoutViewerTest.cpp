@@ -200,3 +200,37 @@ TEST(PlotLayoutViewer, GalleryDefaultPlotLayout) {
     ASSERT_TRUE(image.save(QDir(QStringLiteral(Q7K_TEST_OUTPUT_DIR)).filePath(QStringLiteral("plot_layout_viewer.png"))));
     EXPECT_GT(CountColor(image, TRect{0, 0, 420, 320}, 0xC0C0C0), 2000);
 }
+
+TEST(PlotLayoutViewer, NeighboursInOneBandExchangeTheirRanges) {
+    Fixture f;
+    f.plot->AddLabel();
+    f.plot->AddLabel();
+    TiPlotLayoutObject* a = f.plot->Label(1);
+    TiPlotLayoutObject* b = f.plot->Label(2);
+    // Both in one band, a on the left 0..30, b on the right 30..100.
+    b->SetZOrder(a->ZOrder());
+    a->SetStartStopPercent(0, 30);
+    b->SetStartStopPercent(30, 100);
+    f.viewer.Layout();
+    f.viewer.Drag(f.Centre(a), f.Centre(b));
+    EXPECT_EQ(f.changes, 1);
+    EXPECT_DOUBLE_EQ(a->StartPercent(), 30);
+    EXPECT_DOUBLE_EQ(a->StopPercent(), 100);
+    EXPECT_DOUBLE_EQ(b->StartPercent(), 0);
+    EXPECT_DOUBLE_EQ(b->StopPercent(), 30);
+}
+
+TEST(PlotLayoutViewer, LabelDroppedOnAVerticalBandTurns) {
+    Fixture f;
+    f.plot->AddLabel();
+    TiPlotLayoutObject* label = f.plot->Label(1);
+    f.viewer.Layout();
+    ASSERT_TRUE(label->Horizontal());
+    // The left band holds the Y axis; its left half inserts below (further out).
+    const TRect left = f.plot->YAxis(0)->LayoutRect();
+    f.viewer.Drag(f.Centre(label), {left.Left + 2, (left.Top + left.Bottom) / 2});
+    EXPECT_EQ(f.changes, 1);
+    EXPECT_FALSE(label->Horizontal());
+    f.viewer.Layout();
+    EXPECT_LT(label->LayoutRect().Left, f.plot->YAxis(0)->LayoutRect().Left);
+}

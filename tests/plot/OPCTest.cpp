@@ -327,3 +327,18 @@ TEST_F(OPCWithLibrary, ChannelAddsAPointPerGroupUpdate) {
     channel->OPCDeactivate();
     EXPECT_FALSE(channel->OPCActive());
 }
+
+TEST(OPCWithoutLibrary, ManagerPlaceholderGallery) {
+    TiOPCManager manager(nullptr);
+    manager.SetVisible(true);
+    manager.show();
+    const QImage image = manager.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_TRUE(image.save(QStringLiteral(Q7K_TEST_OUTPUT_DIR "/plot_opc_manager.png")));
+    ASSERT_EQ(image.size(), QSize(28, 28));
+    // Raised edges: highlight on the top and left, shadow on the right and bottom.
+    EXPECT_EQ(PixelAt(image, 0, 10), Rgb(clBtnHighlight));
+    EXPECT_EQ(PixelAt(image, 10, 0), Rgb(clBtnHighlight));
+    EXPECT_EQ(PixelAt(image, 27, 10), Rgb(clBtnShadow));
+    EXPECT_EQ(PixelAt(image, 10, 27), Rgb(clBtnShadow));
+    EXPECT_NE(PixelAt(image, 14, 14), PixelAt(image, 1, 1)) << "its picture";
+}
