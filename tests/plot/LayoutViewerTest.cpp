@@ -176,18 +176,25 @@ TEST(PlotLayoutViewer, WithoutManagerOrRoomTheMouseDoesNothing) {
     EXPECT_EQ(viewer.EditMode(), ilemNone);
     EXPECT_EQ(PixelAt(viewer.PaintOffScreen(), 1, 1), 0x0000FFu);
 
-    // A viewer too small for its bands: the data view has no width, so a resize is ignored.
+    // A viewer whose bands leave the data view no width: a label (measured on the whole
+    // view) can still be pressed at its end, but the move has nothing to measure against.
     Fixture f;
-    f.viewer.SetBounds(0, 0, 20, 20);
+    f.plot->AddLabel();
+    TiPlotLayoutObject* label = f.plot->Label(1);
+    label->SetStartStopPercent(0, 50);
     f.viewer.Layout();
-    TiPlotLayoutObject* x = f.plot->XAxis(0);
-    const double stop = x->StopPercent();
-    const TRect r = x->LayoutRect();
-    f.viewer.Hover(r.Right, r.Top);
-    f.viewer.Down(r.Right, r.Top);
-    f.viewer.Move(r.Right + 50, r.Top);
-    f.viewer.Up(r.Right + 50, r.Top);
-    EXPECT_DOUBLE_EQ(x->StopPercent(), stop);
+    f.viewer.SetBounds(0, 0, 10 + f.viewer.CellWidth(), 300);
+    f.viewer.Layout();
+    ASSERT_EQ(f.viewer.DataViewRect().Right, f.viewer.DataViewRect().Left);
+    const TRect r = label->LayoutRect();
+    ASSERT_GT(r.Right, r.Left);
+    const int y = (r.Top + r.Bottom) / 2;
+    f.viewer.Hover(r.Right - 1, y);
+    f.viewer.Down(r.Right - 1, y);
+    ASSERT_EQ(f.viewer.EditMode(), ilemSize);
+    f.viewer.Move(r.Right + 20, y);
+    f.viewer.Up(r.Right + 20, y);
+    EXPECT_DOUBLE_EQ(label->StopPercent(), 50);
 }
 
 TEST(PlotLayoutViewer, GalleryDefaultPlotLayout) {
