@@ -16,6 +16,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QScreen>
 #include <QTabWidget>
 
 #include <cmath>
@@ -33,6 +34,11 @@ int GetActivePageIndex(const QTabWidget* pageControl) { return pageControl ? pag
 
 void SetActivePageIndex(QTabWidget* pageControl, int index) {
     if (pageControl && index >= 0 && index < pageControl->count()) pageControl->setCurrentIndex(index);
+}
+
+void CentreOnScreen(QWidget* window) {
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        window->move(screen->availableGeometry().center() - window->rect().center());
 }
 
 namespace {

@@ -3,6 +3,7 @@
 
 #include "core/iPlotComponent.h"
 #include "core/iPlotDrawing.h"
+#include "core/iPlotPrinting.h"
 #include "objects/iPlotToolBar.h"
 #include "ui/TCustomPanel.h"
 #include "ui/TPaintBox.h"
@@ -99,6 +100,7 @@ TiPlotPreviewSettingsForm::TiPlotPreviewSettingsForm(TComponent* owner) : TForm(
     Button2->setGeometry(320, 56, 75, 25);
     connect(Button1, &QPushButton::clicked, this, [this] { SetModalResult(mrOk); });
     connect(Button2, &QPushButton::clicked, this, [this] { SetModalResult(mrCancel); });
+    CentreOnScreen(this);
 }
 
 int TiPlotPreviewSettingsForm::OrientationIndex() const {
@@ -155,6 +157,7 @@ TiPlotPreviewForm::TiPlotPreviewForm(TComponent* owner) : TForm(owner) {
     connect(PrintButton, &QToolButton::clicked, this, [this] { PrintButtonClick(); });
     connect(SettingsButton, &QPushButton::clicked, this, [this] { SettingsButtonClick(); });
     connect(CloseButton, &QToolButton::clicked, this, [this] { CloseButtonClick(); });
+    CentreOnScreen(this);
 }
 
 TiPlotPreviewForm::~TiPlotPreviewForm() = default;

@@ -1,11 +1,13 @@
 #include "opc/iOPCManager.h"
 
+#include "core/iPlotPrinting.h"
 #include "opc/iOPCHelper.h"
 #include "rtl/Exception.h"
 
 #include <QHeaderView>
 #include <QPainter>
 #include <QTreeWidget>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -183,7 +185,11 @@ TiOPCExplorerForm::TiOPCExplorerForm(TComponent* owner) : TForm(owner) {
     TreeView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     TreeView->setSortingEnabled(true);
     TreeView->sortByColumn(0, Qt::AscendingOrder);
-    TreeView->setGeometry(0, 0, 256, 319);
+    // The tree fills the window as it is resized.
+    auto* fill = new QVBoxLayout(this);
+    fill->setContentsMargins(0, 0, 0, 0);
+    fill->addWidget(TreeView);
+    CentreOnScreen(this);
 }
 
 void TiOPCExplorerForm::Refresh() {
