@@ -2,6 +2,13 @@
 
 #include "rtl/Exception.h"
 
+#include <QDir>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
 #include <cstdlib>
 
 std::unique_ptr<TiXYPlot> MakePlot(int width, int height) {
@@ -40,4 +47,24 @@ QString MessageOf(const std::function<void()>& call) {
         return e.Message();
     }
     return {};
+}
+
+std::vector<QImage> RenderPdf(const QString& pdf, int dpi) {
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
+    if (tool.isEmpty()) {
+        ADD_FAILURE() << "pdftoppm not found (scripts/install-deps.sh installs poppler-utils)";
+        return {};
+    }
+    QTemporaryDir dir;
+    QProcess p;
+    p.start(tool, {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-png"), pdf,
+                   dir.filePath(QStringLiteral("page"))});
+    if (!p.waitForFinished(30000) || p.exitCode() != 0) {
+        ADD_FAILURE() << "pdftoppm failed: " << p.readAllStandardError().toStdString();
+        return {};
+    }
+    std::vector<QImage> pages;
+    const QStringList files = QDir(dir.path()).entryList({QStringLiteral("page*.png")}, QDir::Files, QDir::Name);
+    for (const QString& f : files) pages.push_back(QImage(dir.filePath(f)));
+    return pages;
 }

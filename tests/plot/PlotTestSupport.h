@@ -12,6 +12,7 @@
 #include <QImage>
 
 #include <functional>
+#include <vector>
 #include <memory>
 
 constexpr double kOneMs = 1.0 / 86400000.0;
@@ -38,3 +39,7 @@ unsigned Rgb(TColor color);
 int CountColor(const QImage& image, const TRect& area, TColor color);
 // Whether some pixel of the rectangle is near that colour (text is smoothed).
 bool HasColorNear(const QImage& image, const TRect& area, TColor color, int tolerance = 40);
+
+// The pages of a PDF rendered at `dpi` (72: one pixel per point), in page order; a test
+// failure when the renderer is missing or fails.
+std::vector<QImage> RenderPdf(const QString& pdf, int dpi);

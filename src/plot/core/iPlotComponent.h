@@ -25,7 +25,7 @@ class TiPlotDataView;
 class TiPlotLabel;
 class TiPlotLegend;
 class TiPlotToolBar;
-class QDialog;
+class TiPlotPreviewForm;
 class QPrinter;
 
 // Event types: Sender is the plot; object events pass the object's index in its manager.
@@ -291,7 +291,7 @@ public:
     void ImageListLoadFromResourceName(int imageListIndex, const QString& resName);
     void ImageListClear(int imageListIndex);
     // Opens the modal preview (the test replaces it to see the window without showing it).
-    std::function<void(QDialog& preview)> OnShowPreview;
+    std::function<void(TiPlotPreviewForm& preview)> OnShowPreview;
     TiNotifyEvent OnBeforePrint, OnAfterPrint;
     std::function<void(TObject* Sender, int Page, bool LastPage)> OnBeforePrintPage;
 

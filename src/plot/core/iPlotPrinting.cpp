@@ -4,6 +4,7 @@
 
 #include "core/iPlotAxis.h"
 #include "core/iPlotComponent.h"
+#include "objects/iPlotPrintPreview.h"
 #include "objects/iPlotToolBar.h"
 #include "rtl/Exception.h"
 
@@ -13,9 +14,9 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QScreen>
 #include <QTabWidget>
 
 #include <cmath>
@@ -33,6 +34,11 @@ int GetActivePageIndex(const QTabWidget* pageControl) { return pageControl ? pag
 
 void SetActivePageIndex(QTabWidget* pageControl, int index) {
     if (pageControl && index >= 0 && index < pageControl->count()) pageControl->setCurrentIndex(index);
+}
+
+void CentreOnScreen(QWidget* window) {
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        window->move(screen->availableGeometry().center() - window->rect().center());
 }
 
 namespace {
@@ -199,19 +205,20 @@ void TiPlotComponent::PrintPages(QPrinter& printer) {
 }
 
 void TiPlotComponent::PreviewChart() {
-    // The preview window: the print dialog's own preview shows the pages PrintToPrinter draws
-    // with the plot's print settings.
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageOrientation(FPrintOrientation == poLandscape ? QPageLayout::Landscape : QPageLayout::Portrait);
-    printer.setDocName(FPrintDocumentName);
-    QPrintPreviewDialog preview(&printer, this);
-    preview.setWindowTitle(Translate(FPrintDocumentName + QStringLiteral(" (Preview)")));
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                     [this](QPrinter* target) { PrintToPrinter(*target); });
+    TiPlotPreviewForm preview(nullptr);
+    preview.iComponent = this;
+    preview.PrintMarginLeft = FPrintMarginLeft;
+    preview.PrintMarginTop = FPrintMarginTop;
+    preview.PrintMarginRight = FPrintMarginRight;
+    preview.PrintMarginBottom = FPrintMarginBottom;
+    preview.PrintOrientation = FPrintOrientation;
+    preview.PrintDocumentName = FPrintDocumentName;
+    preview.SetCaption(FPrintDocumentName + QStringLiteral(" (Preview)"));
+    preview.DoTranslation();
     if (OnShowPreview)
         OnShowPreview(preview);
     else
-        preview.exec();
+        preview.ShowModal();
 }
 
 void TiPlotComponent::PrintSizeToFillPage() {

@@ -5,12 +5,15 @@
 
 class QPrinter;
 class QTabWidget;
+class QWidget;
 
 // The paper of the printer in inches, width and height exchanged in landscape.
 void PrinterPaperSizeInches(const QPrinter& printer, double& width, double& height);
 // The index of the active page (-1 when none); activating an index below the page count.
 int GetActivePageIndex(const QTabWidget* pageControl);
 void SetActivePageIndex(QTabWidget* pageControl, int index);
+// Places a window in the middle of the primary screen (the plot's dialogs open there).
+void CentreOnScreen(QWidget* window);
 
 // A point of two doubles.
 struct TiDoublePoint {

@@ -18,6 +18,10 @@ const TiPublishedClass& TiXYPlotChannel::Published() {
                                            Prop<C>("OPCItemName", &C::OPCItemName, &C::SetOPCItemName),
                                            Prop<C>("OPCItem2Name", &C::OPCItem2Name, &C::SetOPCItem2Name),
                                            Prop<C>("OPCUpdateRate", &C::OPCUpdateRate, &C::SetOPCUpdateRate, 500),
+                                           Prop<C>("OPCScalar", &C::OPCScalar, &C::SetOPCScalar),
+                                           Prop<C>("OPCOffset", &C::OPCOffset, &C::SetOPCOffset),
+                                           Prop<C>("OPCScalar2", &C::OPCScalar2, &C::SetOPCScalar2),
+                                           Prop<C>("OPCOffset2", &C::OPCOffset2, &C::SetOPCOffset2),
                                            Prop<C>("OPCAutoConnect", &C::OPCAutoConnect, &C::SetOPCAutoConnect, 1),
                                        });
     return info;
@@ -27,7 +31,9 @@ const TiPublishedClass& TiXYPlotChannel::PublishedClass() const { return Publish
 
 TiXYPlotChannel::TiXYPlotChannel(TObject* owner, TiNotifyEvent onChange, TiNotifyEvent onInsert,
                                  TiNotifyEvent onRemove, TiNotifyEvent onRename)
-    : TiPlotChannelCustom(owner, std::move(onChange), std::move(onInsert), std::move(onRemove), std::move(onRename)) {}
+    : TiPlotChannelCustom(owner, std::move(onChange), std::move(onInsert), std::move(onRemove), std::move(onRename)) {
+    CreateOPC();
+}
 
 TiPlotChannelCustom* TiXYPlotChannel::Create(TObject* owner, TiNotifyEvent onChange, TiNotifyEvent onInsert,
                                              TiNotifyEvent onRemove, TiNotifyEvent onRename) {
@@ -64,7 +70,7 @@ void TiXYPlotChannel::Draw(TCanvas& canvas, TColor backGroundColor) {
 
 void TiXYPlotChannel::DoInsert() {
     TiPlotChannelCustom::DoInsert();
-    if (FOPCAutoConnect) OPCActivate();
+    if (OPCItem(0)->AutoConnect()) OPCActivate();
 }
 
 double TiXYPlotChannel::FitExtreme(double (TiPlotChannelCustom::*extent)(int) const, bool largest, double none) {
