@@ -5,6 +5,7 @@
 #include "TfmMain.h"
 
 #include "ControlTexts.h"
+#include "FTest.h"
 #include "LMyFFTDrawPhase.h"
 #include "LUnitControl.h"
 #include "MyPEQAllpass.h"
@@ -133,6 +134,9 @@ bool TfmMain::ShowImageInControls(LUnitControl& unit)
         matrix->Invalidate();
     for (int ch = 0; ch < kChannels; ++ch)
         PlaceDelayIndicator(ch);
+    // The unit's test signal in the test-signal dialog (sends nothing while updating).
+    if (fmTest)
+        fmTest->ShowWorkMode(unit.GetWorkMode(), unit.GetSineIndex());
     return true;
 }
 

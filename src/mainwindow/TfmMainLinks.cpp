@@ -213,6 +213,7 @@ bool TfmMain::HasLink() const { return FCommLink || FUsbLink || FNetLink; }
 
 void TfmMain::CloseLink() {
   DropActiveLink();
+  EndBrokenTransfer();
   if (!fmNetwork->IsConnected()) return;
   QDir::setCurrent(QCoreApplication::applicationDirPath());
   FConnected = false;

@@ -89,6 +89,7 @@ TfmMain::TfmMain(TComponent* owner) : TForm(owner), FLinkOwner(std::make_unique<
   tmComScan->SetOnTimer([this](QObject* s) { tmComScanTimer(s); });
 
   CreateLinkParts();
+  CreatePresetParts();
 
   OnResize = [this](TComponent* s) { FormResize(s); };
   FormCreate(this);
@@ -150,10 +151,19 @@ void TfmMain::CreateMainMenu() {
   MemoShow->OnClick = [this](TMenuItem* s) { MemoShowClick(s); };
   HidData->OnClick = [this](TMenuItem* s) { HidDataClick(s); };
   LockSetup->OnClick = [this](TMenuItem* s) { LockSetupClick(s); };
-  Lock->OnClick = [this](TMenuItem* s) { LockSetupClick(s); };
+  Lock->OnClick = [this](TMenuItem* s) { LockClick(s); };
   Connected->OnClick = [this](TMenuItem* s) { ConnectedClick(s); };
   FactoryDefault->OnClick = [this](TMenuItem* s) { FactoryDefaultClick(s); };
   NetworkSetup->OnClick = [this](TMenuItem*) { NetworkSetupClick(); };
+  Open->OnClick = [this](TMenuItem* s) { OpenClick(s); };
+  Save->OnClick = [this](TMenuItem* s) { SaveClick(s); };
+  Upload->OnClick = [this](TMenuItem* s) { UploadClick(s); };
+  Download->OnClick = [this](TMenuItem* s) { DownloadClick(s); };
+  TestTone->OnClick = [this](TMenuItem* s) { TestToneClick(s); };
+  Rs232Code->OnClick = [this](TMenuItem* s) { Rs232CodeClick(s); };
+  SettingID->OnClick = [this](TMenuItem* s) { SettingIDClick(s); };
+  BlockDiagram->OnClick = [this](TMenuItem* s) { BlockDiagramClick(s); };
+  ConnectHelp->OnClick = [this](TMenuItem* s) { ConnectHelpClick(s); };
   ChineseSimplified->OnClick = [this](TMenuItem* s) { ChineseSimplifiedClick(s); };
   English->OnClick = [this](TMenuItem* s) { EnglishClick(s); };
   FMainMenu->Bar()->setStyleSheet(QStringLiteral(

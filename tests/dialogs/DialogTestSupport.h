@@ -52,6 +52,9 @@ public:
     void EnableConnectControls() override { Record("EnableConnectControls"); }
     void NetworkSetupClick() override { Record("NetworkSetupClick"); }
     void StartFactoryDefault() override { Record("StartFactoryDefault"); }
+    bool IsUpdating() const override { return updating; }
+    void StorePreset(int n, const std::string& name) override { Record("StorePreset " + std::to_string(n) + " [" + name + "]"); }
+    void RecallPreset(int n) override { Record("RecallPreset " + std::to_string(n)); }
     void SetExitConfirmed(std::uint8_t c) override { Record("SetExitConfirmed " + std::to_string(c)); }
     void CloseMainWindow() override { Record("CloseMainWindow"); }
 
@@ -64,6 +67,7 @@ public:
     std::vector<std::string> log;
     bool connected = false;
     bool hid = false;
+    bool updating = false;
     std::uint32_t address = 0xC0A80165;  // 192.168.1.101
     std::uint8_t deviceId = 1;
     bool stamp = false;

@@ -1,5 +1,7 @@
 #include "LUnitControl.h"
 
+#include "UnitFiles.h"
+
 #include "text/AnsiCodec.h"
 #include "CommandCode.h"
 #include "McsCommands.h"
@@ -338,14 +340,11 @@ QString LUnitControl::UnitFilePath(const QString& chosen) {
   return chosen.left(end) + QLatin1String(".unt");
 }
 
-bool LUnitControl::SaveUnitFile() {
+bool LUnitControl::SaveUnitFile(bool* cancelled) {
   const QString chosen = host_.AskUnitFileName();
+  if (cancelled) *cancelled = chosen.isEmpty();
   if (chosen.isEmpty()) return false;
-  std::FILE* file = std::fopen(QFile::encodeName(UnitFilePath(chosen)).constData(), "wb");
-  if (file == nullptr) return false;
-  const ByteArray bytes = UnitFileBytes();
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  return std::fclose(file) == 0 && written;
+  return UnitFiles::WriteWholeFile(UnitFilePath(chosen), UnitFileBytes());
 }
 
 void LUnitControl::CopyChannel(int from, int to) {
