@@ -51,6 +51,8 @@ TRs232CodeViewer::TRs232CodeViewer(TComponent* owner, const QString& name, const
     Scroller->setWidget(page);
     Scroller->viewport()->installEventFilter(this);
     Scroller->installEventFilter(this);
+    // Closing hides the form: a maximised viewer opens normal next time.
+    OnHide = [this](TComponent*) { FormClose(); };
     FormResize();
 }
 
@@ -98,10 +100,6 @@ void TRs232CodeViewer::resizeEvent(QResizeEvent* event) {
     FormResize();
 }
 
-void TRs232CodeViewer::closeEvent(QCloseEvent* event) {
-    FormClose();
-    TForm::closeEvent(event);
-}
 
 bool TRs232CodeViewer::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Wheel) {

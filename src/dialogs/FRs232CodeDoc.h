@@ -31,7 +31,6 @@ public:
 protected:
     TRs232CodeViewer(TComponent* owner, const QString& name, const QString& caption, const char* document);
     void resizeEvent(QResizeEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
