@@ -395,7 +395,12 @@ TEST_F(PresetsUnit, TestSignalCommandsAndTheUnitsSignalAfterARead) {
   fmTest->rbWhiteNoise->SetChecked(true);
   fmTest->cbSineFreq->SetItemIndex(30);
   fmTest->cbSineFreqSelect(fmTest->cbSineFreq);  // from white noise: two commands
-  ASSERT_TRUE(Until([&] { return Requests().size() >= 4; }, "four commands"));
+  ASSERT_TRUE(Until(
+      [&] {
+        const std::vector<std::string> sent = Sent();
+        return std::count_if(sent.begin(), sent.end(), [](const std::string& r) { return r.rfind("57", 0) == 0; }) >= 4;
+      },
+      "four commands"));
   std::vector<std::string> got;
   for (const SimUnitFrame& f : Frames()) {
     if (f.Code() != CMD_WORK_MODE) continue;
