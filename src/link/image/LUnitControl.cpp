@@ -326,18 +326,7 @@ ByteArray LUnitControl::UnitFileBytes() const {
 }
 
 QString LUnitControl::UnitFilePath(const QString& chosen) {
-  // Only the file name is looked at: a directory named like "x.untested" stays as it is.
-  const qsizetype nameStart = chosen.lastIndexOf(QLatin1Char('/')) + 1;
-  qsizetype end = chosen.size();
-  for (qsizetype i = nameStart; i < chosen.size(); ++i) {
-    if (chosen[i] != QLatin1Char('.')) continue;
-    const QString next = chosen.mid(i + 1, 3);
-    if (next == QLatin1String("unt") || next == QLatin1String("UNT")) {
-      end = i;
-      break;
-    }
-  }
-  return chosen.left(end) + QLatin1String(".unt");
+  return UnitFiles::NameBeforeExtension(chosen, QStringLiteral("unt")) + QLatin1String(".unt");
 }
 
 bool LUnitControl::SaveUnitFile(bool* cancelled) {

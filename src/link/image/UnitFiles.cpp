@@ -43,22 +43,24 @@ std::optional<UnitFileContents> ReadUnitFile(std::span<const std::uint8_t> bytes
   return file;
 }
 
+QString NameBeforeExtension(const QString& chosen, const QString& lower) {
+  // Only the file name is looked at: a folder named like "x.untested" stays as it is.
+  const qsizetype nameStart = chosen.lastIndexOf(QLatin1Char('/')) + 1;
+  const QString upper = lower.toUpper();
+  for (qsizetype i = nameStart; i < chosen.size(); ++i) {
+    if (chosen[i] != QLatin1Char('.')) continue;
+    const QString next = chosen.mid(i + 1, 3);
+    if (next == lower || next == upper) return chosen.left(i);
+  }
+  return chosen;
+}
+
 QString PresetFilePath(const QString& chosen) {
-  // Only the file name is looked at, never the folders above it.
   const qsizetype nameStart = chosen.lastIndexOf(QLatin1Char('/')) + 1;
   if (chosen.size() - nameStart > 4 &&
       (chosen.endsWith(QLatin1String(".prs")) || chosen.endsWith(QLatin1String(".PRS"))))
     return chosen;
-  qsizetype end = chosen.size();
-  for (qsizetype i = nameStart; i < chosen.size(); ++i) {
-    if (chosen[i] != QLatin1Char('.')) continue;
-    const QString next = chosen.mid(i + 1, 3);
-    if (next == QLatin1String("prs") || next == QLatin1String("PRS")) {
-      end = i;
-      break;
-    }
-  }
-  return chosen.left(end) + QLatin1String(".prs");
+  return NameBeforeExtension(chosen, QStringLiteral("prs")) + QLatin1String(".prs");
 }
 
 std::optional<ByteArray> ReadWholeFile(const QString& path, std::size_t limit) {

@@ -35,6 +35,9 @@ std::optional<ByteArray> ReadPresetFile(std::span<const std::uint8_t> bytes);
 // A ".unt" file; none unless it is 21634 bytes with the magic.
 std::optional<UnitFileContents> ReadUnitFile(std::span<const std::uint8_t> bytes);
 
+// The chosen name up to a dot followed by the extension (three letters, all small or all
+// capital) in its file name; the whole name when there is none.
+QString NameBeforeExtension(const QString& chosen, const QString& lower);
 // The path a chosen name is written to: the name up to a dot followed by "prs" or "PRS",
 // then ".prs"; a name that already ends in ".prs" or ".PRS" is kept as it is.
 QString PresetFilePath(const QString& chosen);
