@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 class LCmd;
 
@@ -28,6 +29,9 @@ class DialogHost {
   virtual void SetDeviceId(int id) = 0;
   // True while the unit has answered the connect request.
   virtual bool IsConnected() const = 0;
+  // True while the main window itself writes values into its controls (dialog handlers then
+  // send nothing).
+  virtual bool IsUpdating() const = 0;
 
   // --- the unit's network address
   // The unit's IPv4 address, first octet in the top byte (192.168.1.101 at start); 0 for none.
@@ -90,7 +94,11 @@ class DialogHost {
   virtual std::array<std::uint8_t, 8> GetChannelName(int ch) const = 0;
   virtual void SetChannelName(int ch, const std::array<std::uint8_t, 8>& name) = 0;
 
-  // --- whole unit and quitting
+  // --- presets, whole unit and quitting
+  // Stores the current settings as user preset n + 1 (n = 0 to 29) under the 14-byte name.
+  virtual void StorePreset(int n, const std::string& name) = 0;
+  // Recalls preset n (0 the factory preset, 1 to 30 the user presets).
+  virtual void RecallPreset(int n) = 0;
   // Returns the unit to its factory settings and reads it again.
   virtual void StartFactoryDefault() = 0;
   // The main window closes only while this flag is 1.

@@ -14,7 +14,11 @@
 #include "FMemo.h"
 #include "FNetWorkScan.h"
 #include "FNetworkSetup.h"
+#include "FPresetGrid.h"
 #include "FProcess.h"
+#include "FRs232CodeDoc.h"
+#include "FStoreName.h"
+#include "FTest.h"
 
 namespace {
 
@@ -47,9 +51,21 @@ void CreateDialogs() {
     Create(fmCopy);
     Create(fmChannelName);
     Create(fmChNameList);
+    Create(fmRecallPreset);
+    Create(fmStorePreset);
+    Create(fmStoreName);
+    Create(fmTest);
+    Create(fmRs232CodeEnglish);
+    Create(fmRs232Code);
 }
 
 void DestroyDialogs() {
+    Destroy(fmRs232Code);
+    Destroy(fmRs232CodeEnglish);
+    Destroy(fmTest);
+    Destroy(fmStoreName);
+    Destroy(fmStorePreset);
+    Destroy(fmRecallPreset);
     Destroy(fmChNameList);
     Destroy(fmChannelName);
     Destroy(fmCopy);

@@ -16,6 +16,7 @@
 #include "HidDeviceSlot.h"
 #include "LCmd.h"
 #include "LanguageTable.h"
+#include "UnitFiles.h"
 #include "UnitHost.h"
 #include "messages/WindowMessage.h"
 #include "ui/TForm.h"
@@ -27,6 +28,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <string>
 #include <vector>
 
 class LCommProc;
@@ -542,6 +544,61 @@ class TfmMain : public TForm, public UnitHost, public DialogHost {
   // --- end of compressor and gate
 
   // --- presets, unit files, menus (TfmMainPresets.cpp, TfmMainUnitFile.cpp, TfmMainMenus.cpp)
+  // The file dialogs: which file is asked for.
+  enum class FileDialog { SavePreset, OpenPreset, SaveUnit, OpenUnit };
+  // Asks for a file name (empty when cancelled): Qt's file dialog in the user's documents
+  // folder with the ".prs" or ".unt" filter, unless a test puts its own answer here.
+  std::function<QString(FileDialog)> AskFileName;
+  // Store, recall and factory default of the unit's presets.
+  void StorePreset(int n, const std::string& name) override;
+  void RecallPreset(int n) override;
+  void bStoreClick(TComponent* Sender);
+  void bRecallClick(TComponent* Sender);
+  // ".prs" preset files: the current image saved, a file taken into the image and sent.
+  void SavePresetFile();
+  void OpenPresetFile();
+  void SaveClick(TMenuItem* Sender);
+  void OpenClick(TMenuItem* Sender);
+  // Whole-unit upload into a ".unt" file and download of one.
+  void UploadClick(TMenuItem* Sender);
+  void DownloadClick(TMenuItem* Sender);
+  void UploadUnit();
+  void DownloadUnitFile();
+  void SelectPresetForRead(int slot);
+  void OnDeviceInfoReply(const LCmd& reply);
+  void OnPresetPieceReply(const LCmd& reply);
+  void OnDownloadPieceReply(const LCmd& reply);
+  void DownloadNextPreset();
+  void tmUploadTimer(QObject* Sender);
+  // Ends an upload, download or preset-file transfer that the link's closing broke off:
+  // the progress window goes, the window is enabled again and a message says so.
+  void EndBrokenTransfer();
+  // Menu items that open a window or do nothing.
+  void LockClick(TMenuItem* Sender);
+  void TestToneClick(TMenuItem* Sender);
+  void Rs232CodeClick(TMenuItem* Sender);
+  void SettingIDClick(TMenuItem* Sender);
+  void BlockDiagramClick(TMenuItem* Sender);
+  void ConnectHelpClick(TMenuItem* Sender);
+
+  // Transfer state.
+  enum class Transfer { None, Upload, Download };
+  Transfer FTransfer = Transfer::None;
+  int FReadSlot = 0;
+  int FDownloadSlot = 0;
+  UnitFileContents FUnitFile;
+  std::array<std::uint8_t, 50> FPieceBuffer{};
+  TTimer* tmUpload = nullptr;
+
+ private:
+  void CreatePresetParts();
+  void ShowMessage(const char* key);
+  void EndDownload();
+  // Sends piece `piece` of record FDownloadSlot as the unit's preset `preset`.
+  void SendDownloadPiece(int preset, int piece);
+  static QString AskFileNameWithDialog(FileDialog kind);
+
+ public:
   // --- end of presets, unit files, menus
 
   // --- controls the code reaches directly (the rest by name)

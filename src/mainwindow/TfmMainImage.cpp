@@ -8,6 +8,7 @@
 #include "FLinkSel.h"
 
 #include "ControlTexts.h"
+#include "FTest.h"
 #include "LMyFFTDrawPhase.h"
 #include "LUnitControl.h"
 #include "MyPEQAllpass.h"
@@ -141,6 +142,9 @@ bool TfmMain::ShowImageInControls(LUnitControl& unit)
     }
     for (int ch = 0; ch < kChannels; ++ch)
         PlaceDelayIndicator(ch);
+    // The unit's test signal in the test-signal dialog (sends nothing while updating).
+    if (fmTest)
+        fmTest->ShowWorkMode(unit.GetWorkMode(), unit.GetSineIndex());
     return true;
 }
 

@@ -216,6 +216,7 @@ bool TfmMain::HasLink() const { return FCommLink || FUsbLink || FNetLink; }
 void TfmMain::CloseLink() {
   tmReadTimeout->SetEnabled(false);
   DropActiveLink();
+  EndBrokenTransfer();
   if (!fmNetwork->IsConnected()) return;
   QDir::setCurrent(QCoreApplication::applicationDirPath());
   FConnected = false;

@@ -1,5 +1,4 @@
-// The menu items that only open a window or pass the click on, and the preset-dialog rows
-// and the unit-file name the image asks for.
+// The menu items that only open a window, pass the click on or do nothing.
 #include "TfmMain.h"
 
 #include "FAbout.h"
@@ -10,6 +9,8 @@
 #include "FLinkSel.h"
 #include "FLockSetup.h"
 #include "FMemo.h"
+#include "FRs232CodeDoc.h"
+#include "FTest.h"
 #include "RzBmpBtn.h"
 #include "ui/TMenu.h"
 
@@ -37,13 +38,24 @@ void TfmMain::ConnectedClick(TMenuItem*) {
   if (rzbMenuLink) rzbMenuLinkClick(rzbMenuLink);
 }
 
-void TfmMain::FactoryDefaultClick(TMenuItem*) {}
+void TfmMain::LockClick(TMenuItem* Sender) { LockSetupClick(Sender); }
 
-// The preset dialogs and the whole-unit transfers come with the preset windows.
-void TfmMain::SetRecallPresetRow(int, const QString&) {}
-void TfmMain::SetStorePresetRow(int, const QString&) {}
-QString TfmMain::AskUnitFileName() { return QString(); }
-void TfmMain::StartFactoryDefault() {}
+void TfmMain::TestToneClick(TMenuItem*) {
+  if (fmTest) fmTest->ShowModal();
+}
+
+void TfmMain::Rs232CodeClick(TMenuItem*) {
+  if (FLanguage == QLatin1String("English")) {
+    if (fmRs232CodeEnglish) fmRs232CodeEnglish->ShowModal();
+  } else if (fmRs232Code) {
+    fmRs232Code->ShowModal();
+  }
+}
+
+// Items kept in the menu for its layout; they do nothing.
+void TfmMain::SettingIDClick(TMenuItem*) {}
+void TfmMain::BlockDiagramClick(TMenuItem*) {}
+void TfmMain::ConnectHelpClick(TMenuItem*) {}
 
 void TfmMain::LinkClick(TMenuItem*) {
   if (fmLinkSel) fmLinkSel->ShowModal();

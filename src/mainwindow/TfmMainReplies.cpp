@@ -121,6 +121,12 @@ void TfmMain::DispatchReply(const LCmd& reply) {
     case CMD_IMAGE_PIECE: OnImagePieceReply(reply); break;
     case CMD_READ_PRESET_NAME: OnPresetNameReply(reply); break;
     case CMD_LOCK_STATE: OnLockStateReply(reply); break;
+    case CMD_READ_EEPROM: OnDeviceInfoReply(reply); break;
+    case CMD_READ_PRESET_PIECE: OnPresetPieceReply(reply); break;
+    case CMD_DOWNLOAD:
+      fmProcess->ProgressBar->SetPosition(fmProcess->ProgressBar->Position() + 1);
+      OnDownloadPieceReply(reply);
+      break;
     case CMD_PASS_SUBMIT:
       if (reply.PayloadByte(0) == 0) fmLockPassWord->SetResult(reply.PayloadByte(1));
       break;
@@ -160,6 +166,13 @@ void TfmMain::OnAck() {
       SetLinkTimeout(kStepTimeout);
       SendCmd(CM_MCS_CMD(FDeviceId, CMD_READ_PRESET_PIECE, 0), true);
       break;
+    case REQ_UNIT_DOWNLOAD: {
+      const DeviceInfoBlock& info = FUnitFile.info;
+      SendCmd(CM_MCS_WRITE_EEPROM(FDeviceId, 1, std::span<const std::uint8_t>(info).subspan(1)), true);
+      FRequestState = REQ_DOWNLOAD_PRESETS;
+      break;
+    }
+    case REQ_DOWNLOAD_PRESETS: DownloadNextPreset(); break;
     case REQ_STORE_DONE:
       fmProcess->ProgressBar->SetPosition(fmProcess->ProgressBar->Max());
       SendCode(CMD_POLL, false);

@@ -89,6 +89,7 @@ TfmMain::TfmMain(TComponent* owner) : TForm(owner), FLinkOwner(std::make_unique<
 
   CreateLinkParts();
   CreateEqParts();
+  CreatePresetParts();
 
   OnResize = [this](TComponent* s) { FormResize(s); };
   OnClose = [this](TComponent* s, TCloseAction& action) { FormClose(s, action); };
@@ -151,13 +152,22 @@ void TfmMain::CreateMainMenu() {
   MemoShow->OnClick = [this](TMenuItem* s) { MemoShowClick(s); };
   HidData->OnClick = [this](TMenuItem* s) { HidDataClick(s); };
   LockSetup->OnClick = [this](TMenuItem* s) { LockSetupClick(s); };
-  Lock->OnClick = [this](TMenuItem* s) { LockSetupClick(s); };
+  Lock->OnClick = [this](TMenuItem* s) { LockClick(s); };
   Connected->OnClick = [this](TMenuItem* s) { ConnectedClick(s); };
   FactoryDefault->OnClick = [this](TMenuItem* s) { FactoryDefaultClick(s); };
   NetworkSetup->OnClick = [this](TMenuItem*) { NetworkSetupClick(); };
   Link->OnClick = [this](TMenuItem* s) { LinkClick(s); };
   Copy->OnClick = [this](TMenuItem* s) { CopyClick(s); };
   ChNameList->OnClick = [this](TMenuItem* s) { ChNameListClick(s); };
+  Open->OnClick = [this](TMenuItem* s) { OpenClick(s); };
+  Save->OnClick = [this](TMenuItem* s) { SaveClick(s); };
+  Upload->OnClick = [this](TMenuItem* s) { UploadClick(s); };
+  Download->OnClick = [this](TMenuItem* s) { DownloadClick(s); };
+  TestTone->OnClick = [this](TMenuItem* s) { TestToneClick(s); };
+  Rs232Code->OnClick = [this](TMenuItem* s) { Rs232CodeClick(s); };
+  SettingID->OnClick = [this](TMenuItem* s) { SettingIDClick(s); };
+  BlockDiagram->OnClick = [this](TMenuItem* s) { BlockDiagramClick(s); };
+  ConnectHelp->OnClick = [this](TMenuItem* s) { ConnectHelpClick(s); };
   ChineseSimplified->OnClick = [this](TMenuItem* s) { ChineseSimplifiedClick(s); };
   English->OnClick = [this](TMenuItem* s) { EnglishClick(s); };
   FMainMenu->Bar()->setStyleSheet(QStringLiteral(

@@ -62,6 +62,9 @@ public:
     std::array<std::uint8_t, 8> GetChannelName(int ch) const override { return names[std::size_t(ch)]; }
     void SetChannelName(int ch, const std::array<std::uint8_t, 8>& name) override;
     void StartFactoryDefault() override { Record("StartFactoryDefault"); }
+    bool IsUpdating() const override { return updating; }
+    void StorePreset(int n, const std::string& name) override { Record("StorePreset " + std::to_string(n) + " [" + name + "]"); }
+    void RecallPreset(int n) override { Record("RecallPreset " + std::to_string(n)); }
     void SetExitConfirmed(std::uint8_t c) override { Record("SetExitConfirmed " + std::to_string(c)); }
     void CloseMainWindow() override { Record("CloseMainWindow"); }
 
@@ -74,6 +77,7 @@ public:
     std::vector<std::string> log;
     bool connected = false;
     bool hid = false;
+    bool updating = false;
     std::uint32_t address = 0xC0A80165;  // 192.168.1.101
     std::uint8_t deviceId = 1;
     bool stamp = false;

@@ -13,9 +13,15 @@
 #include "FMemo.h"
 #include "FNetWorkScan.h"
 #include "FNetworkSetup.h"
+#include "FPresetGrid.h"
 #include "FProcess.h"
+#include "FRs232CodeDoc.h"
+#include "FStoreName.h"
+#include "FTest.h"
 #include "RzBmpBtn.h"
+#include "ui/TComboBox.h"
 #include "ui/TEdit.h"
+#include "ui/TRadioButton.h"
 #include "ui/TLabel.h"
 #include "ui/TListBox.h"
 #include "ui/TStatusBar.h"
@@ -105,6 +111,39 @@ TEST_P(Gallery, ProgressLogAndMemo) {
         }
     });
     Picture(*fmMemo, "memo", Chinese());
+}
+
+TEST_P(Gallery, PresetWindows) {
+    fmRecallPreset->SetPresetRow(5, QStringLiteral("Live Set"));
+    fmStorePreset->SetPresetRow(4, QStringLiteral("Live Set"));
+    const QImage recall = Picture(*fmRecallPreset, "recall_preset", Chinese());
+    EXPECT_EQ(recall.size(), QSize(260, 316));
+    EXPECT_GT(Lightness(recall.pixel(120, 120)), 200) << "the light grid";
+    const QImage store = Picture(*fmStorePreset, "store_preset", Chinese());
+    EXPECT_EQ(store.size(), QSize(260, 319));
+    fmStorePreset->vledPresetNameSelectCell(5);
+    fmStoreName->Hide();
+    const QImage name = Picture(*fmStoreName, "store_name", Chinese(), [] { fmStoreName->FormActivate(); });
+    EXPECT_EQ(name.size(), QSize(240, 148));
+    EXPECT_EQ(name.pixel(200, 60) & 0xFFFFFF, 0xDFFFFFu) << "the pale name field";
+    EXPECT_EQ(fmStoreName->lTitle->Caption(), "U05 : ");
+}
+
+TEST_P(Gallery, TestSignal) {
+    fmTest->cbSineFreq->SetItemIndex(17);
+    fmTest->ShowWorkMode(3, 17);
+    const QImage image = Picture(*fmTest, "test_signal", Chinese());
+    EXPECT_EQ(image.size(), QSize(282, 208));
+    EXPECT_EQ(image.pixel(30, 20) & 0xFFFFFF, 0xD8D8D8u) << "the light group box";
+    EXPECT_EQ(fmTest->rbSineWave->Caption(), Chinese() ? "弦波" : "Sine Wave");
+}
+
+TEST_P(Gallery, ControlCodeViewers) {
+    TRs232CodeViewer& viewer = Chinese() ? static_cast<TRs232CodeViewer&>(*fmRs232Code)
+                                         : static_cast<TRs232CodeViewer&>(*fmRs232CodeEnglish);
+    const QImage image = Picture(viewer, "control_codes", Chinese());
+    EXPECT_EQ(image.width(), 750);
+    EXPECT_GT(Lightness(image.pixel(20, 300)), 240) << "a white page";
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, Gallery, ::testing::Values(false, true),

@@ -1,5 +1,7 @@
 #include "LUnitControl.h"
 
+#include "UnitFiles.h"
+
 #include "text/AnsiCodec.h"
 #include "CommandCode.h"
 #include "McsCommands.h"
@@ -328,28 +330,14 @@ ByteArray LUnitControl::UnitFileBytes() const {
 }
 
 QString LUnitControl::UnitFilePath(const QString& chosen) {
-  // Only the file name is looked at: a directory named like "x.untested" stays as it is.
-  const qsizetype nameStart = chosen.lastIndexOf(QLatin1Char('/')) + 1;
-  qsizetype end = chosen.size();
-  for (qsizetype i = nameStart; i < chosen.size(); ++i) {
-    if (chosen[i] != QLatin1Char('.')) continue;
-    const QString next = chosen.mid(i + 1, 3);
-    if (next == QLatin1String("unt") || next == QLatin1String("UNT")) {
-      end = i;
-      break;
-    }
-  }
-  return chosen.left(end) + QLatin1String(".unt");
+  return UnitFiles::NameBeforeExtension(chosen, QStringLiteral("unt")) + QLatin1String(".unt");
 }
 
-bool LUnitControl::SaveUnitFile() {
+bool LUnitControl::SaveUnitFile(bool* cancelled) {
   const QString chosen = host_.AskUnitFileName();
+  if (cancelled) *cancelled = chosen.isEmpty();
   if (chosen.isEmpty()) return false;
-  std::FILE* file = std::fopen(QFile::encodeName(UnitFilePath(chosen)).constData(), "wb");
-  if (file == nullptr) return false;
-  const ByteArray bytes = UnitFileBytes();
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  return std::fclose(file) == 0 && written;
+  return UnitFiles::WriteWholeFile(UnitFilePath(chosen), UnitFileBytes());
 }
 
 void LUnitControl::CopyChannel(int from, int to) {

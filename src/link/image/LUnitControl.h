@@ -98,8 +98,9 @@ class LUnitControl {
   bool DownloadImage(std::span<const std::uint8_t> body);
   // The bytes of the whole-unit file.
   ByteArray UnitFileBytes() const;
-  // Asks for a file name and writes the whole-unit file; false when cancelled or not written.
-  bool SaveUnitFile();
+  // Asks for a file name and writes the whole-unit file (through a temporary file, so a
+  // failed write leaves no part of it); false when cancelled (`cancelled` set) or not written.
+  bool SaveUnitFile(bool* cancelled = nullptr);
   // The path a chosen name is written to: the extension rule applied to its file name.
   static QString UnitFilePath(const QString& chosen);
   // Copies one channel's processing settings onto another of the same side.
