@@ -256,7 +256,9 @@ TRadioButton* AddRadio(TfmMain& form, TWinControl* parent, const QString& name, 
 TRzComboBox* AddCombo(TfmMain& form, TWinControl* parent, const QString& name, int tag, int left, int top,
                       int width) {
   auto* combo = Make<TRzComboBox>(form, parent, name, tag, left, top, width, 22, csDropDownList);
-  combo->SetFont(Font(8, clBlack));
+  // Dark like the value boxes beside it; its list drops in the same colours.
+  combo->SetColor(kInset);
+  combo->SetFont(Font(8, kText));
   return combo;
 }
 

@@ -1,0 +1,110 @@
+// Every page in both languages at the design size and enlarged, under the program's own dark
+// look (as the program applies it at start), saved in the build tree
+// (gallery_look_<size>_<page>_<language>.png); with pixel checks on the channel meter and the
+// toolkit's pop-ups.
+#include "MainWindowTestSupport.h"
+
+#include "LProgressBar.h"
+#include "RzBmpBtn.h"
+#include "RzComboBox.h"
+#include "ui/ProgramLook.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QProgressBar>
+#include <QStyle>
+
+namespace {
+
+int Lightness(QRgb c) { return (qRed(c) + qGreen(c) + qBlue(c)) / 3; }
+
+// The program's look for one test; the toolkit defaults come back after it.
+class LookGallery : public MainWindowTest, public ::testing::WithParamInterface<bool> {
+protected:
+    void SetUp() override {
+        styleName = QApplication::style()->name();
+        ProgramLook::Apply(*qApp);
+        MainWindowTest::SetUp();
+        if (GetParam()) UseChinese();
+    }
+    void TearDown() override {
+        MainWindowTest::TearDown();
+        QApplication::setStyle(styleName);
+        QApplication::setPalette(QApplication::style()->standardPalette());
+        for (QObject* child : qApp->children())
+            if (child->objectName() == QLatin1String("ProgramLookNoFieldMenu")) delete child;
+    }
+    QString Name(const char* size, const QString& page) const {
+        return QStringLiteral("gallery_look_%1_%2_%3.png").arg(QLatin1String(size), page, GetParam() ? "zh" : "en");
+    }
+    QString styleName;
+};
+
+TEST_P(LookGallery, EveryPageAtTheDesignSizeAndEnlarged) {
+    static const char* const pages[] = {"inA", "inB", "out1", "out2", "out3", "out4", "out5",
+                                        "out6", "comp", "delay", "gain", "matrix", "gate"};
+    form->Show();
+    for (const QSize size : {QSize(1126, 727), QSize(1400, 900)}) {
+        form->resize(size);
+        Settle();
+        const char* tag = size.width() == 1126 ? "1126" : "1400";
+        for (int page = 0; page < 13; ++page) {
+            ShowPage(page);
+            const QImage shot = SaveGrab(Name(tag, QLatin1String(pages[page])));
+            ASSERT_EQ(shot.size(), size) << pages[page];
+            EXPECT_LT(Lightness(shot.pixel(size.width() / 2, size.height() - 60)), 110) << pages[page] << " dark";
+        }
+    }
+}
+
+// The level meter ends above the Mute / Normal buttons, in whole segments: its bottom segment
+// shows in full, lit in its own colour, and the button's face begins below it.
+TEST_P(LookGallery, TheChannelMeterEndsAboveItsButtons) {
+    form->Show();
+    Settle();
+    for (const char* suffix : {"InA", "Out3"}) {
+        const QString s = QLatin1String(suffix);
+        ShowPage(s == QLatin1String("InA") ? 0 : 4);
+        auto* meter = form->Find<LProgressBar>(QStringLiteral("pbLevel") + s);
+        auto* phase = form->Find<TRzBmpButton>(QStringLiteral("rzbPhase") + s);
+        ASSERT_TRUE(meter && phase) << suffix;
+        ASSERT_EQ(meter->parentWidget(), phase->parentWidget());
+        EXPECT_LT(meter->geometry().bottom(), phase->geometry().top()) << suffix;
+        meter->SetPosition(meter->Max());
+        Settle();
+        const QImage group = meter->parentWidget()->grab().toImage();
+        const int x = meter->geometry().center().x();
+        const int bottom = meter->geometry().bottom();
+        // Lit green just above the meter's bottom edge, in the segment's middle as well.
+        for (const int y : {bottom - 3, bottom - 8}) {
+            const QRgb c = group.pixel(x, y);
+            EXPECT_GT(qGreen(c), 150) << suffix << " y " << y;
+            EXPECT_LT(qRed(c), 120) << suffix << " y " << y;
+        }
+    }
+}
+
+// The pop-ups the toolkit draws are dark: a context menu and a progress bar.
+TEST_P(LookGallery, ToolkitPopupsAreDark) {
+    QMenu menu;
+    menu.addAction(QStringLiteral("Copy"));
+    menu.addAction(QStringLiteral("Paste"));
+    menu.resize(menu.sizeHint());
+    const QImage m = menu.grab().toImage();
+    m.save(QStringLiteral("gallery_look_menu.png"));
+    EXPECT_LT(Lightness(m.pixel(m.width() - 4, m.height() / 2)), 80);
+    QProgressBar bar;
+    bar.resize(200, 20);
+    bar.setValue(40);
+    const QImage b = bar.grab().toImage();
+    b.save(QStringLiteral("gallery_look_progress.png"));
+    EXPECT_LT(Lightness(b.pixel(190, 10)), 80) << "the unfilled groove";
+    auto* slope = form->Find<TRzComboBox>(QStringLiteral("rzcLowCutSlopInA"));
+    ASSERT_NE(slope, nullptr);
+    EXPECT_LT(Lightness(slope->grab().toImage().pixel(8, slope->height() / 2)), 80) << "the slope box";
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, LookGallery, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? std::string("Chinese") : std::string("English"); });
+
+}  // namespace
