@@ -14,6 +14,8 @@
 #include <QProgressBar>
 #include <QStyle>
 
+#include <vector>
+
 namespace {
 
 int Lightness(QRgb c) { return (qRed(c) + qGreen(c) + qBlue(c)) / 3; }
@@ -102,6 +104,34 @@ TEST_P(LookGallery, ToolkitPopupsAreDark) {
     auto* slope = form->Find<TRzComboBox>(QStringLiteral("rzcLowCutSlopInA"));
     ASSERT_NE(slope, nullptr);
     EXPECT_LT(Lightness(slope->grab().toImage().pixel(8, slope->height() / 2)), 80) << "the slope box";
+}
+
+// The Comp and Gate columns: value boxes apart from each other and inside their column, and
+// faders with the travel of the channel pages' band faders.
+TEST_P(LookGallery, DynamicsColumnsGiveTheirBoxesRoomAndTheirFadersTravel) {
+    struct Column {
+        const char* group;
+        std::vector<const char*> stems;
+    };
+    const Column columns[] = {{"rzgCompOut1", {"CompThreshold", "CompAttack", "CompRelease"}},
+                              {"rzgGateInB", {"GateThreshold", "GateAttack", "GateRelease", "GateHold"}}};
+    for (const Column& c : columns) {
+        const QString s = QLatin1String(c.group).right(c.group[3] == 'C' ? 4 : 3);
+        auto* group = form->Find<TControl>(QLatin1String(c.group));
+        ASSERT_NE(group, nullptr) << c.group;
+        int previousRight = -1;
+        for (const char* stem : c.stems) {
+            auto* box = form->Find<TControl>(QStringLiteral("cvd") + QLatin1String(stem) + s);
+            auto* fader = form->Find<TControl>(QStringLiteral("is") + QLatin1String(stem) + s);
+            ASSERT_TRUE(box && fader) << stem;
+            EXPECT_GE(box->Left() - previousRight, 4) << stem << " apart from its neighbour";
+            EXPECT_GE(fader->Height(), 100) << stem;
+            EXPECT_LT(fader->Top() + fader->Height(), box->Top()) << stem;
+            EXPECT_LE(box->Left() + box->Width(), group->Width() - 3) << stem << " inside its column";
+            EXPECT_LE(box->Top() + box->Height(), group->Height() - 3) << stem;
+            previousRight = box->Left() + box->Width();
+        }
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, LookGallery, ::testing::Values(false, true),
