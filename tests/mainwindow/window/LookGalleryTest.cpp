@@ -4,6 +4,9 @@
 // toolkit's pop-ups.
 #include "MainWindowTestSupport.h"
 
+#include "ChannelColors.h"
+#include "CurvyControls.h"
+#include "LayoutKit.h"
 #include "LProgressBar.h"
 #include "RzBmpBtn.h"
 #include "RzComboBox.h"
@@ -132,6 +135,42 @@ TEST_P(LookGallery, DynamicsColumnsGiveTheirBoxesRoomAndTheirFadersTravel) {
             previousRight = box->Left() + box->Width();
         }
     }
+}
+
+// A read-only gain box looks the same with its text selected (as a click selects it) as
+// without; an editable box shows its selection.
+TEST_P(LookGallery, ReadOnlyValueBoxesShowNoSelection) {
+    form->Show();
+    ShowPage(0);
+    Settle();
+    for (const auto& [name, readOnly] : {std::pair{"cvdGainInA", true}, std::pair{"cvdCompAttackOut1", false}}) {
+        auto* box = form->Find<TCurvyEdit>(QLatin1String(name));
+        ASSERT_NE(box, nullptr) << name;
+        box->Edit()->deselect();
+        const QImage plain = box->Edit()->grab().toImage();
+        box->Edit()->selectAll();
+        const QImage selected = box->Edit()->grab().toImage();
+        EXPECT_EQ(plain == selected, readOnly) << name;
+    }
+}
+
+// Channel names on the dark faces read at 4.5:1 at least and keep their channel's hue; a
+// colour that reads already stays as it is.
+TEST(ReadableOn, LightensEveryChannelColourToTheContrastAndKeepsItsHue) {
+    for (std::size_t ch = 0; ch < 8; ++ch) {
+        const TColor c = ChannelColors[ch];
+        const TColor r = MainLayout::ReadableOn(c, MainLayout::kPanel);
+        EXPECT_GE(MainLayout::ContrastRatio(r, MainLayout::kPanel), 4.5) << ch;
+        const QColor before(GetRValue(c), GetGValue(c), GetBValue(c)), after(GetRValue(r), GetGValue(r), GetBValue(r));
+        if (before.hslSaturation() > 0) EXPECT_NEAR(after.hslHue(), before.hslHue(), 3) << ch;
+        if (MainLayout::ContrastRatio(c, MainLayout::kPanel) >= 4.5) EXPECT_EQ(r, c) << ch;
+    }
+    // Out4's blue (#5555FF) and a dark olive, as the names had them, now pass.
+    EXPECT_LT(MainLayout::ContrastRatio(RGBColor(0x55, 0x55, 0xFF), MainLayout::kPanel), 4.5);
+    EXPECT_GE(MainLayout::ContrastRatio(MainLayout::ReadableOn(RGBColor(0x55, 0x55, 0xFF), MainLayout::kPanel),
+                                        MainLayout::kPanel), 4.5);
+    EXPECT_GE(MainLayout::ContrastRatio(MainLayout::ReadableOn(RGBColor(128, 128, 0), MainLayout::kPanel),
+                                        MainLayout::kPanel), 4.5);
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, LookGallery, ::testing::Values(false, true),
