@@ -14,7 +14,7 @@ simunit=$build/tests/unit/q7k-simunit
 # Inside the namespace: the simulated unit at the unit's default address, then the editor;
 # the unit ends with the editor.
 if [ "${1:-}" = --in-namespace ]; then
-  "$simunit" --address 192.168.1.101 --port 9761 &
+  "$simunit" --address 192.168.1.101 --port 9761 --moving-levels &
   unit=$!
   trap 'kill "$unit" 2>/dev/null || true' EXIT
   # No device notices reach a private namespace: look for USB devices every second instead.

@@ -1,7 +1,9 @@
 // The editor's start, as its entry runs it: the splash screen, the main window with its whole
 // layout, the default image and the ten response engines, the dialogs, and the main window
-// shown and painted once. Prints the first start (goal under 0.5 s) and the resident memory
-// after it (goal under 150 MB), then times further starts. The windows use the offscreen
+// shown and painted once. First it shows a plain Qt window (a label) and times it, then the
+// editor's first start: its first window (the splash; goal within twice the plain window),
+// the main window shown (goal under 250 ms) and the resident memory (goal under 80 MB); then
+// it times further starts. The windows use the offscreen
 // platform unless another is set; the connect timer never runs (a test clock holds time).
 #include <benchmark/benchmark.h>
 
@@ -12,6 +14,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
 
 #include <chrono>
 #include <clocale>
@@ -95,15 +98,33 @@ int main(int argc, char** argv) {
   TfmMain::InstanceKey() = QStringLiteral("q7k-bench-startup-%1").arg(QCoreApplication::applicationPid());
   TimerClock clock;
 
+  const double appReady = std::chrono::duration<double>(Clock::now() - processStart).count();
+
+  // A plain Qt window, shown and painted, as the yardstick for the first window.
+  double plain = 0;
+  {
+    auto mark = Clock::now();
+    QLabel label(QStringLiteral("A plain Qt window"));
+    label.resize(400, 300);
+    label.show();
+    label.repaint();
+    QApplication::processEvents();
+    plain = Since(mark);
+  }
+  QApplication::processEvents();
+
   TfmMain* main = nullptr;
   const Steps first = StartOnce(main);
   const double sinceProcess = std::chrono::duration<double>(Clock::now() - processStart).count();
   const double rss = ResidentMb();
-  std::printf("first start: %.3f s to the main window shown (%.3f s from the process start; goal under 0.5 s)\n",
+  std::printf("application ready %.3f s after the process start\n", appReady);
+  std::printf("first window: plain Qt window %.3f s, the editor's splash %.3f s (%.1fx; goal within 2x)\n", plain,
+              first.splash, plain > 0 ? first.splash / plain : 0.0);
+  std::printf("first start: %.3f s to the main window shown (%.3f s from the process start; goal under 0.25 s)\n",
               first.Total(), sinceProcess);
   std::printf("  splash %.3f s, main window %.3f s, dialogs %.3f s, shown and painted %.3f s\n", first.splash,
               first.main, first.dialogs, first.shown);
-  std::printf("resident memory after start: %.1f MB (goal under 150 MB)\n", rss);
+  std::printf("resident memory after start: %.1f MB (goal under 80 MB)\n", rss);
   Close(main);
 
   benchmark::Initialize(&argc, argv);

@@ -2,6 +2,7 @@
 
 #include "ProgramConstants.h"
 #include "ui/MessageBoxes.h"
+#include "ui/ProgramLook.h"
 
 #include <clocale>
 #include <exception>
@@ -12,6 +13,8 @@ void SetUpApplication() {
   // Only the name: a display name, once set, is appended to every window title, and the
   // windows' titles are exactly their captions.
   QApplication::setApplicationName(QLatin1String(Program::kCaption));
+  // The program's dark look for what the windows leave to the toolkit.
+  if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) ProgramLook::Apply(*app);
 }
 
 EditorApplication::EditorApplication(int& argc, char** argv) : QApplication(argc, argv) { SetUpApplication(); }

@@ -55,6 +55,23 @@ constexpr std::array<CaptionKey, 27> kChannelCaptions{{
     {"lbCompKnee", "SID_COMP_KNEE", true, false},
 }};
 
+// The Matrix page's headings and block labels (each label named "lb" + stem + suffix).
+void ApplyMatrixLanguage(TfmMain& form) {
+  const auto set = [&form](const QString& name, const char* key) {
+    if (auto* control = form.Find<TControl>(name)) control->SetCaption(form.LangText(QLatin1String(key)));
+  };
+  set(QStringLiteral("lbMatrixInputs"), "SID_UI_MATRIX_INPUTS");
+  set(QStringLiteral("lbMatrixOutputs"), "SID_UI_MATRIX_OUTPUTS");
+  set(QStringLiteral("lbMatrixRouting"), "SID_UI_ROUTING");
+  const std::pair<const char*, const char*> blocks[] = {
+      {"MatrixGain", "SID_UI_BLOCK_GAIN"},   {"MatrixGate", "SID_UI_BLOCK_GATE"},   {"MatrixHpLp", "SID_UI_BLOCK_HPLP"},
+      {"MatrixPeq", "SID_UI_BLOCK_PEQ"},     {"MatrixPhase", "SID_UI_BLOCK_PHASE"}, {"MatrixDelay", "SID_UI_BLOCK_DELAY"},
+      {"MatrixXover", "SID_UI_BLOCK_XOVER"}, {"MatrixComp", "SID_UI_BLOCK_COMP"},   {"MatrixMute", "SID_UI_BLOCK_MUTE"}};
+  for (int ch = 0; ch < TfmMain::kChannels; ++ch)
+    for (const auto& [stem, key] : blocks)
+      set(QStringLiteral("lb") + QLatin1String(stem) + TfmMain::Suffix(ch), key);
+}
+
 }  // namespace
 
 void TfmMain::ApplyLanguage() {
@@ -91,6 +108,7 @@ void TfmMain::ApplyLanguage() {
   for (const auto& [item, key] : menu)
     if (item) item->Caption = text(key);
   if (FMainMenu) FMainMenu->Refresh();
+  ApplyMatrixLanguage(*this);
 
   // Captions of controls found by name; the first one missing ends the routine.
   const auto caption = [this](const QString& name, const QString& value) {

@@ -3,6 +3,7 @@
 #include "CommandCode.h"
 #include "LCmd.h"
 #include "LUnitControl.h"
+#include "SimUnitLevels.h"
 
 #include <algorithm>
 #include <bit>
@@ -221,8 +222,15 @@ std::vector<SimBytes> SimUnit::HandleLocked(uint8_t code, const SimBytes& p) {
       return ack();
     case CMD_LEVELS: {
       SimBytes out;
-      for (float level : levels_) AppendLevel(out, level);
-      out.push_back(limiterBits_);
+      if (movingLevels_) {
+        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - levelsStart_).count();
+        const SimLevels now = SimUnitLevels::At(seconds);
+        for (float level : now.levels) AppendLevel(out, level);
+        out.push_back(now.limiterBits);
+      } else {
+        for (float level : levels_) AppendLevel(out, level);
+        out.push_back(limiterBits_);
+      }
       return reply(CMD_LEVELS, out);
     }
     case CMD_READ_EEPROM: {  // address word, count
@@ -399,6 +407,12 @@ void SimUnit::SetLevels(const std::array<float, 12>& levels, uint8_t limiterBits
   std::lock_guard lock(mutex_);
   levels_ = levels;
   limiterBits_ = limiterBits;
+}
+
+void SimUnit::SetMovingLevels(bool moving) {
+  std::lock_guard lock(mutex_);
+  movingLevels_ = moving;
+  levelsStart_ = std::chrono::steady_clock::now();
 }
 
 void SimUnit::SetPaceBaud(uint32_t baud) { Write(paceBaud_, baud); }

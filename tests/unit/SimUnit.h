@@ -87,6 +87,9 @@ class SimUnit {
 
   // Level reply 64: levels 0-11 as linear values (1.0 full scale) and the limiter bits.
   void SetLevels(const std::array<float, 12>& levels, uint8_t limiterBits);
+  // From now on, the level reply comes from the music-like generator (SimUnitLevels), timed
+  // from this call, in place of the levels set.
+  void SetMovingLevels(bool moving);
 
   // Output pacing for every port: bytes x 10 bits / baud; 0 = as fast as possible.
   void SetPaceBaud(uint32_t baud);
@@ -168,6 +171,8 @@ class SimUnit {
   std::string password_ = "5820";
   std::array<float, 12> levels_{};
   uint8_t limiterBits_ = 0;
+  bool movingLevels_ = false;
+  std::chrono::steady_clock::time_point levelsStart_{};
   uint32_t paceBaud_ = 0;
   uint8_t presetNumber_ = 0;
   uint8_t selectedSlot_ = 1;

@@ -6,6 +6,7 @@
 #include <QFontDatabase>
 #include <QHash>
 #include <QImageReader>
+#include <QMutex>
 #include <QLinearGradient>
 #include <QRadialGradient>
 #include <QTextLayout>
@@ -297,7 +298,17 @@ TStatus TGPRegion::Union(const TGPRegion* region) {
 
 // ---------------------------------------------------------------- images
 
-TGPImage::TGPImage(const QByteArray& stream) {
+namespace {
+
+// A decoded picture with what its file said about itself.
+struct DecodedImage {
+    QImage image;  // ARGB32 premultiplied, or null when the bytes were not a picture
+    TGPImageFormat format = ifUndefined;
+    int pixelFormat = PixelFormat32bppARGB;
+};
+
+DecodedImage Decode(const QByteArray& stream) {
+    DecodedImage d;
     QBuffer buffer;
     buffer.setData(stream);
     buffer.open(QIODevice::ReadOnly);
@@ -305,33 +316,72 @@ TGPImage::TGPImage(const QByteArray& stream) {
     reader.setDecideFormatFromContent(true);
     const QByteArray kind = reader.format();
     const QImage::Format declared = reader.imageFormat();
-    if (!reader.read(&FNative) || FNative.isNull()) {
-        FNative = QImage();
+    if (!reader.read(&d.image) || d.image.isNull()) {
+        d.image = QImage();
+        return d;
+    }
+    if (kind == "bmp") d.format = ifBMP;
+    else if (kind == "png") d.format = ifPNG;
+    else if (kind == "jpeg" || kind == "jpg") d.format = ifJPEG;
+    else if (kind == "gif") d.format = ifGIF;
+    else if (kind == "tif" || kind == "tiff") d.format = ifTIFF;
+    else if (kind == "ico") d.format = ifIcon;
+    else d.format = ifUndefined;
+    const QImage::Format f = declared != QImage::Format_Invalid ? declared : d.image.format();
+    if (d.format == ifGIF)
+        d.pixelFormat = PixelFormat8bppIndexed;  // GIF pictures are always paletted
+    else if (f == QImage::Format_Mono || f == QImage::Format_MonoLSB)
+        d.pixelFormat = PixelFormat1bppIndexed;
+    else if (f == QImage::Format_Indexed8 || f == QImage::Format_Grayscale8)
+        d.pixelFormat = PixelFormat8bppIndexed;
+    else if (d.image.hasAlphaChannel())
+        d.pixelFormat = PixelFormat32bppARGB;
+    else if (f == QImage::Format_RGB16)
+        d.pixelFormat = PixelFormat16bppRGB565;
+    else
+        d.pixelFormat = PixelFormat24bppRGB;
+    if (d.image.format() != QImage::Format_ARGB32_Premultiplied)
+        d.image = d.image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    return d;
+}
+
+// The same pictures are decoded again and again (every button of a kind, every paint of a
+// picture): small decoded pictures are kept by their bytes, up to a budget. The images are
+// shared copy-on-write, so a caller changing its copy leaves the kept one as it was.
+DecodedImage DecodeOnce(const QByteArray& stream) {
+    constexpr qsizetype kMaxKeptImage = 256 * 1024, kBudget = 8 * 1024 * 1024;
+    static QMutex lock;
+    static QHash<QByteArray, DecodedImage> decoded;
+    static qsizetype kept = 0;
+    {
+        QMutexLocker hold(&lock);
+        auto it = decoded.constFind(stream);
+        if (it != decoded.constEnd()) return *it;
+    }
+    DecodedImage d = Decode(stream);
+    const qsizetype size = d.image.sizeInBytes();
+    if (size > kMaxKeptImage) return d;
+    QMutexLocker hold(&lock);
+    if (kept + size > kBudget) {
+        decoded.clear();
+        kept = 0;
+    }
+    decoded.insert(stream, d);
+    kept += size;
+    return d;
+}
+
+}  // namespace
+
+TGPImage::TGPImage(const QByteArray& stream) {
+    const DecodedImage d = DecodeOnce(stream);
+    if (d.image.isNull()) {
         SetStatus(TStatus::UnknownImageFormat);
         return;
     }
-    if (kind == "bmp") FFormat = ifBMP;
-    else if (kind == "png") FFormat = ifPNG;
-    else if (kind == "jpeg" || kind == "jpg") FFormat = ifJPEG;
-    else if (kind == "gif") FFormat = ifGIF;
-    else if (kind == "tif" || kind == "tiff") FFormat = ifTIFF;
-    else if (kind == "ico") FFormat = ifIcon;
-    else FFormat = ifUndefined;
-    const QImage::Format f = declared != QImage::Format_Invalid ? declared : FNative.format();
-    if (FFormat == ifGIF)
-        FPixelFormat = PixelFormat8bppIndexed;  // GIF pictures are always paletted
-    else if (f == QImage::Format_Mono || f == QImage::Format_MonoLSB)
-        FPixelFormat = PixelFormat1bppIndexed;
-    else if (f == QImage::Format_Indexed8 || f == QImage::Format_Grayscale8)
-        FPixelFormat = PixelFormat8bppIndexed;
-    else if (FNative.hasAlphaChannel())
-        FPixelFormat = PixelFormat32bppARGB;
-    else if (f == QImage::Format_RGB16)
-        FPixelFormat = PixelFormat16bppRGB565;
-    else
-        FPixelFormat = PixelFormat24bppRGB;
-    if (FNative.format() != QImage::Format_ARGB32_Premultiplied)
-        FNative = FNative.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    FNative = d.image;
+    FFormat = d.format;
+    FPixelFormat = d.pixelFormat;
 }
 
 TGPImage::TGPImage(int width, int height, int pixelFormat) : FFormat(ifMemoryBMP), FPixelFormat(pixelFormat) {

@@ -28,6 +28,7 @@ constexpr const char* kSlopeTexts[] = {"BW -6",  "BL -6",  "BW -12", "BL -12", "
                                        "LK -36", "BW -42", "BL -42", "BW -48", "BL -48", "LK -48"};
 
 constexpr int kFrameWidth = 1112, kGraphHeight = 284;
+constexpr int kMeterBottom = 216;
 constexpr int kParamLeft = 20, kParamTop = 292, kParamWidth = 1072, kParamHeight = 262;
 
 // The channel strip: heading, gain fader with its box, meter (and limiter lamp), mute, polarity.
@@ -43,11 +44,13 @@ void BuildStrip(TfmMain& form, TWinControl* frame, int ch) {
                                  Thumbs::A, false);
   fader->OnChange = [&form](TComponent* sd) { form.isGainInAChange(sd); };
   AddValueBox(form, g, QStringLiteral("cvdGain") + s, ch, 26, 198, 58, QStringLiteral("+0.0dB"), true);
+  // The meter ends above the Mute / Normal buttons (kMeterBottom < 226), in whole segments:
+  // 8 of 20 px on an output, 12 of 15 px on an input.
   if (output) {
     AddMeter(form, g, QStringLiteral("pbLimit") + s, ch, 116, 34, 22, 0, 1, 0, true, true);
-    AddMeter(form, g, QStringLiteral("pbLevel") + s, ch, 116, 56, 179, 1, 3, 4, true, false);
+    AddMeter(form, g, QStringLiteral("pbLevel") + s, ch, 116, 56, kMeterBottom - 56, 1, 3, 4, true, false);
   } else {
-    AddMeter(form, g, QStringLiteral("pbLevel") + s, ch, 116, 36, 199, 1, 2, 6, true, false);
+    AddMeter(form, g, QStringLiteral("pbLevel") + s, ch, 116, 36, kMeterBottom - 36, 1, 2, 6, true, false);
   }
   TRzBmpButton* mute = AddButton(form, g, QStringLiteral("rzbMute") + s, ch, 8, 226, 64, 22, Face::Toggle,
                                  QStringLiteral("Mute"), 100 + ch * 2);
@@ -160,8 +163,8 @@ void BuildCutFilters(TfmMain& form, TWinControl* frame, int ch) {
                 QLatin1String(c.text), true);
     AddLabel(form, frame, QStringLiteral("lb") + stem + QStringLiteral("Slop") + s, ch, x, 172, 86,
              QStringLiteral("Slope"), small, taCenter);
-    TRzComboBox* slope = AddCombo(form, frame, QStringLiteral("rzc") + stem + QStringLiteral("Slop") + s, ch, x + 13,
-                                  188, 60);
+    TRzComboBox* slope = AddCombo(form, frame, QStringLiteral("rzc") + stem + QStringLiteral("Slop") + s, ch, x + 8,
+                                  188, 70);
     slope->SetFlatButtons(true);
     for (const char* text : kSlopeTexts) slope->Add(QLatin1String(text));
     slope->SetItemIndex(19);

@@ -48,14 +48,28 @@ TRzPanel* BuildMeterPanel(TfmMain& form, TWinControl* frame, const QString& pane
   return panel;
 }
 
-// One fader with its caption above and its value box below.
+// Where a column's small faders stand: caption, fader and value box, top to bottom.
+struct FaderRows {
+  int captionTop, faderTop, faderHeight, boxTop, boxWidth;
+};
+// The Comp page's three faders share a 172-pixel column: the threshold's box is 56 wide for
+// "+20.0dB", the others 50, with 5 pixels between them. The Gate page's four faders stand 90
+// apart. Both run about as long as the channel pages' band faders.
+constexpr FaderRows kCompRows{30, 48, 104, 156, 50};
+constexpr FaderRows kCompThresholdRows{30, 48, 104, 156, 56};
+constexpr FaderRows kGateRows{30, 48, 138, 192, 56};
+constexpr int kColumnTop = 22, kColumnHeight = 232;
+
+// One fader with its caption above and its value box below, in a column `x` wide 56.
 void BuildSmallFader(TfmMain& form, TWinControl* parent, const QString& stem, const QString& s, int ch, int x,
-                     const QString& caption, int min, int max, int position, const QString& text, bool picture) {
-  AddLabel(form, parent, QStringLiteral("lb") + stem + s, ch, x - 4, 32, 64, caption, Font(8, kDimText, true),
-           taCenter);
-  AddFader(form, parent, QStringLiteral("is") + stem + s, ch, x + 14, 50, 27, 64, min, max, position, 10, Thumbs::B,
-           picture);
-  AddValueBox(form, parent, QStringLiteral("cvd") + stem + s, ch, x, 120, 56, text, false);
+                     const QString& caption, int min, int max, int position, const QString& text, bool picture,
+                     const FaderRows& rows) {
+  AddLabel(form, parent, QStringLiteral("lb") + stem + s, ch, x, rows.captionTop, 56, caption,
+           Font(8, kDimText, true), taCenter);
+  AddFader(form, parent, QStringLiteral("is") + stem + s, ch, x + 14, rows.faderTop, 27, rows.faderHeight, min, max,
+           position, 10, Thumbs::B, picture);
+  AddValueBox(form, parent, QStringLiteral("cvd") + stem + s, ch, x + (56 - rows.boxWidth) / 2, rows.boxTop,
+              rows.boxWidth, text, false);
 }
 
 // A value box's typed entry: Enter and leaving the box both apply it; a press plots the
@@ -156,25 +170,26 @@ void BuildCompPage(TfmMain& form) {
                             kParamHeight);
   for (int ch = 2; ch < 8; ++ch) {
     const QString s = TfmMain::Suffix(ch);
-    TRzGroupBox* col = AddGroup(form, p, QStringLiteral("rzgComp") + s, ch, 8 + (ch - 2) * 176, 24, 172, 214, kPanel);
+    TRzGroupBox* col = AddGroup(form, p, QStringLiteral("rzgComp") + s, ch, 8 + (ch - 2) * 176, kColumnTop, 172,
+                                kColumnHeight, kPanel);
     AddLabel(form, col, QStringLiteral("lbCompTitle") + s, ch, 2, 6, 168, TfmMain::ChannelName(ch),
              Font(9, kHeading, true), taCenter);
-    BuildSmallFader(form, col, QStringLiteral("CompThreshold"), s, ch, 2, QStringLiteral("Threshold"), -180, 40, 40,
-                    QStringLiteral("+20.0dB"), true);
-    BuildSmallFader(form, col, QStringLiteral("CompAttack"), s, ch, 58, QStringLiteral("Attack"), 0, 998, 50,
-                    QStringLiteral("50ms"), true);
-    BuildSmallFader(form, col, QStringLiteral("CompRelease"), s, ch, 114, QStringLiteral("Release"), 9, 2999, 499,
-                    QStringLiteral("500ms"), true);
-    AddLabel(form, col, QStringLiteral("lbCompRatio") + s, ch, 8, 158, 70, QStringLiteral("Ratio"),
+    BuildSmallFader(form, col, QStringLiteral("CompThreshold"), s, ch, 3, QStringLiteral("Threshold"), -180, 40, 40,
+                    QStringLiteral("+20.0dB"), true, kCompThresholdRows);
+    BuildSmallFader(form, col, QStringLiteral("CompAttack"), s, ch, 61, QStringLiteral("Attack"), 0, 998, 50,
+                    QStringLiteral("50ms"), true, kCompRows);
+    BuildSmallFader(form, col, QStringLiteral("CompRelease"), s, ch, 116, QStringLiteral("Release"), 9, 2999, 499,
+                    QStringLiteral("500ms"), true, kCompRows);
+    AddLabel(form, col, QStringLiteral("lbCompRatio") + s, ch, 8, 184, 70, QStringLiteral("Ratio"),
              Font(8, kDimText, true), taCenter);
-    AddValueBox(form, col, QStringLiteral("cvdCompRatio") + s, ch, 14, 176, ch == 2 ? 39 : 40, QStringLiteral("1:1.0"),
+    AddValueBox(form, col, QStringLiteral("cvdCompRatio") + s, ch, 14, 202, ch == 2 ? 39 : 40, QStringLiteral("1:1.0"),
                 false);
-    AddUpDown(form, col, QStringLiteral("udCompRatio") + s, ch, 56, 176, 24, 0, 15, 0);
-    AddLabel(form, col, QStringLiteral("lbCompKnee") + s, ch, 92, 158, 70, QStringLiteral("Knee"),
+    AddUpDown(form, col, QStringLiteral("udCompRatio") + s, ch, 56, 202, 24, 0, 15, 0);
+    AddLabel(form, col, QStringLiteral("lbCompKnee") + s, ch, 92, 184, 70, QStringLiteral("Knee"),
              Font(8, kDimText, true), taCenter);
     // 4 pixels wider than the stored 38, so that "12dB" is not clipped in the substitute font.
-    AddValueBox(form, col, QStringLiteral("cvdCompKnee") + s, ch, 98, 176, 42, QStringLiteral("12dB"), false);
-    AddUpDown(form, col, QStringLiteral("udCompKnee") + s, ch, 142, 176, 24, 0, 12, 12);
+    AddValueBox(form, col, QStringLiteral("cvdCompKnee") + s, ch, 98, 202, 42, QStringLiteral("12dB"), false);
+    AddUpDown(form, col, QStringLiteral("udCompKnee") + s, ch, 142, 202, 24, 0, 12, 12);
     BindCompColumn(form, ch);
   }
   // One-shot: the curve of the last edited output, once the change's event has returned.
@@ -206,18 +221,19 @@ void BuildGatePage(TfmMain& form) {
                             kParamHeight);
   for (int ch = 0; ch < 2; ++ch) {
     const QString s = TfmMain::Suffix(ch);
-    TRzGroupBox* col = AddGroup(form, p, QStringLiteral("rzgGate") + s, ch, 150 + ch * 392, 46, 380, 162, kPanel);
+    TRzGroupBox* col = AddGroup(form, p, QStringLiteral("rzgGate") + s, ch, 150 + ch * 392, kColumnTop, 380,
+                                kColumnHeight, kPanel);
     AddLabel(form, col, QStringLiteral("lbGateTitle") + s, ch, 2, 6, 376, TfmMain::ChannelName(ch),
              Font(9, kHeading, true), taCenter);
     const bool picture = ch == 0;
     BuildSmallFader(form, col, QStringLiteral("GateThreshold"), s, ch, 18, QStringLiteral("Threshold"), -180, 0, 0,
-                    QStringLiteral("0.0dB"), picture);
+                    QStringLiteral("0.0dB"), picture, kGateRows);
     BuildSmallFader(form, col, QStringLiteral("GateAttack"), s, ch, 108, QStringLiteral("Attack"), 0, 998, 50,
-                    QStringLiteral("50ms"), picture);
+                    QStringLiteral("50ms"), picture, kGateRows);
     BuildSmallFader(form, col, QStringLiteral("GateRelease"), s, ch, 198, QStringLiteral("Release"), 9, 2999, 499,
-                    QStringLiteral("100ms"), picture);
+                    QStringLiteral("100ms"), picture, kGateRows);
     BuildSmallFader(form, col, QStringLiteral("GateHold"), s, ch, 288, QStringLiteral("Hold"), 9, 998, 99,
-                    QStringLiteral("100ms"), true);
+                    QStringLiteral("100ms"), true, kGateRows);
     BindGateColumn(form, ch);
   }
 }

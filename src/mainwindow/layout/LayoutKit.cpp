@@ -18,6 +18,9 @@
 #include "ui/TUpDown.h"
 
 #include <QFile>
+#include <cmath>
+#include <algorithm>
+#include <QPalette>
 #include <QHash>
 #include <QLinearGradient>
 #include <QPainter>
@@ -102,6 +105,37 @@ void LoadThumb(TGDIPPicture& picture, const char* name) {
 }
 
 }  // namespace
+
+namespace {
+
+double Luminance(TColor colour) {
+  const TColor rgb = ColorToRGB(colour);
+  const auto channel = [](int v) {
+    const double c = v / 255.0;
+    return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * channel(GetRValue(rgb)) + 0.7152 * channel(GetGValue(rgb)) + 0.0722 * channel(GetBValue(rgb));
+}
+
+}  // namespace
+
+double ContrastRatio(TColor a, TColor b) {
+  const double la = Luminance(a), lb = Luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+TColor ReadableOn(TColor colour, TColor face) {
+  constexpr double kMinimum = 4.5;
+  if (ContrastRatio(colour, face) >= kMinimum) return colour;
+  const TColor rgb = ColorToRGB(colour);
+  const QColor c(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb));
+  for (int lightness = c.lightness() + 1; lightness <= 255; ++lightness) {
+    const QColor light = QColor::fromHsl(c.hslHue(), c.hslSaturation(), lightness);
+    const TColor candidate = RGBColor(light.red(), light.green(), light.blue());
+    if (ContrastRatio(candidate, face) >= kMinimum) return candidate;
+  }
+  return clWhite;
+}
 
 TFont Font(int size, TColor color, bool bold) {
   TFont font;
@@ -188,6 +222,13 @@ TCurvyEdit* AddValueBox(TfmMain& form, TWinControl* parent, const QString& name,
   font.SetColor(clBlack);
   edit->SetFont(font);
   edit->SetReadOnly(readOnly);
+  if (readOnly) {
+    // A box that only shows a value shows no selection either: selected text keeps its colours.
+    QPalette pal = edit->Edit()->palette();
+    pal.setColor(QPalette::Highlight, ToQColor(kReadOnlyFace));
+    pal.setColor(QPalette::HighlightedText, ToQColor(clBlack));
+    edit->Edit()->setPalette(pal);
+  }
   edit->SetText(text);
   return edit;
 }
@@ -256,7 +297,9 @@ TRadioButton* AddRadio(TfmMain& form, TWinControl* parent, const QString& name, 
 TRzComboBox* AddCombo(TfmMain& form, TWinControl* parent, const QString& name, int tag, int left, int top,
                       int width) {
   auto* combo = Make<TRzComboBox>(form, parent, name, tag, left, top, width, 22, csDropDownList);
-  combo->SetFont(Font(8, clBlack));
+  // Dark like the value boxes beside it; its list drops in the same colours.
+  combo->SetColor(kInset);
+  combo->SetFont(Font(8, kText));
   return combo;
 }
 

@@ -45,6 +45,11 @@ constexpr TColor kSilverText = RGBColor(192, 192, 192);
 // The value boxes' read-only face and the editable face.
 constexpr TColor kReadOnlyFace = 16777183;
 
+// The contrast ratio of two colours (1 to 21), from their relative luminance.
+double ContrastRatio(TColor a, TColor b);
+// One rule for names and values in a channel's colour on a dark face: the colour keeps its hue
+// and saturation and is lightened until it reads at 4.5:1 or more.
+TColor ReadableOn(TColor colour, TColor face);
 // Tahoma of `size` points.
 TFont Font(int size, TColor color, bool bold = false);
 

@@ -100,11 +100,12 @@ void BuildOutputRow(TfmMain& form, TWinControl* frame, int ch) {
     Clickable(form, label, c.click);
   }
   AddShape(form, row, QStringLiteral("spMatrixName") + s, ch, 416, 4, 58, 28, RGBColor(36, 70, 110), kBlockRim);
-  TRzLabel* name = AddLabel(form, row, QStringLiteral("lbMatrixName") + s, ch, 418, 2, 80, TfmMain::ChannelName(ch),
+  // The small name sits inside the shape's rim (text from y 6), the channel name below it.
+  TRzLabel* name = AddLabel(form, row, QStringLiteral("lbMatrixName") + s, ch, 418, 4, 80, TfmMain::ChannelName(ch),
                             Font(7, clWhite, true));
   name->SetTextMargin(2);
   name->SetHeight(name->Height() + 4);
-  TRzLabel* chName = AddLabel(form, row, QStringLiteral("lbMatrixChName") + s, ch, 419, 15, 80,
+  TRzLabel* chName = AddLabel(form, row, QStringLiteral("lbMatrixChName") + s, ch, 419, 16, 80,
                               QStringLiteral("CH-") + QString::number(ch - 1), Font(8, kHeading, true));
   chName->SetTextMargin(2);
   chName->SetHeight(chName->Height() + 4);

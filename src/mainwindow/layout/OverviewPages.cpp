@@ -25,22 +25,13 @@ namespace {
 constexpr int kFrameWidth = 1112, kGraphHeight = 284;
 constexpr int kParamLeft = 20, kParamTop = 292, kParamWidth = 1072, kParamHeight = 262;
 
-// A channel's colour lightened where it is too dark to read on the dark ground.
-TColor Readable(TColor colour) {
-  const QRgb rgb = ColorToRGB(colour);
-  const QColor c(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
-  if (0.299 * c.red() + 0.587 * c.green() + 0.114 * c.blue() >= 70) return colour;
-  const QColor light = QColor::fromHsl(c.hslHue(), c.hslSaturation(), 170);
-  return RGBColor(light.red(), light.green(), light.blue());
-}
-
 // The strip of one channel on the Gain page.
 void BuildGainStrip(TfmMain& form, TWinControl* frame, int ch, int left) {
   const QString s = TfmMain::Suffix(ch);
   const bool output = ch >= 2;
   TRzGroupBox* g = AddGroup(form, frame, QStringLiteral("rzgGainBackup") + s, ch, left, 28, 126, 226, kPanel);
   AddLabel(form, g, QStringLiteral("lbGainBackupName") + s, ch, 4, 6, 118, TfmMain::ChannelName(ch),
-           Font(9, Readable(ChannelColors[std::size_t(ch)]), true), taCenter);
+           Font(9, ReadableOn(ChannelColors[std::size_t(ch)], kPanel), true), taCenter);
   TAdvTrackBar* fader = AddFader(form, g, QStringLiteral("isGainBackup") + s, ch, 18, 28, 26, 126, -280, 120, 0, 6,
                                  Thumbs::A, false);
   fader->OnChange = [&form](TComponent* sd) { form.isGainBackupInAChange(sd); };

@@ -43,8 +43,19 @@ TEST_F(LanguageTest, SwitchingChangesTheCaptionsAndBack) {
     EXPECT_NE(form->Find<TControl>(QStringLiteral("vrbEqBypassOut3"))->Caption(), QStringLiteral("EQ Bypass"));
     // Page buttons and channel headings stay as they are.
     EXPECT_EQ(form->Find<TControl>(QStringLiteral("rzbMenuOut1"))->Caption(), QStringLiteral("Out1"));
+    // The Matrix page's own headings and block labels, inputs and outputs alike.
+    const std::pair<const char*, QString> matrix[] = {{"lbMatrixRouting", QStringLiteral("路由")},
+                                                      {"lbMatrixInputs", QStringLiteral("输入 A / B")},
+                                                      {"lbMatrixOutputs", QStringLiteral("输出 1 - 6")},
+                                                      {"lbMatrixGateInB", QStringLiteral("噪声门")},
+                                                      {"lbMatrixXoverOut6", QStringLiteral("分频")},
+                                                      {"lbMatrixMuteOut1", QStringLiteral("静音")}};
+    for (const auto& [name, text] : matrix)
+        EXPECT_EQ(form->Find<TControl>(QLatin1String(name))->Caption(), text) << name;
 
     form->English->Click();
+    EXPECT_EQ(form->Find<TControl>(QStringLiteral("lbMatrixRouting"))->Caption(), QStringLiteral("Routing"));
+    EXPECT_EQ(form->Find<TControl>(QStringLiteral("lbMatrixHpLpInA"))->Caption(), QStringLiteral("HP/LP"));
     EXPECT_EQ(form->File->Caption, QStringLiteral("File"));
     EXPECT_EQ(form->Find<TControl>(QStringLiteral("rzbPhaseInA"))->Caption(), QStringLiteral("Inverse"));
     EXPECT_EQ(form->Find<TControl>(QStringLiteral("lbGainInput"))->Caption(), QStringLiteral("Input"));

@@ -18,7 +18,7 @@ void Usage() {
   std::fprintf(stderr,
                "usage: q7k-simunit [--address A] [--port P] [--no-tcp] [--pty] [--id N]\n"
                "                   [--identity TEXT] [--baud B] [--locked PASSWORD]\n"
-               "                   [--latency MS] [--split N] [--stop-after N]\n"
+               "                   [--latency MS] [--split N] [--stop-after N] [--moving-levels]\n"
                "  --address A   IPv4 address to listen on (default 127.0.0.1)\n"
                "  --port P      TCP port, 0 = any free one (default 9761)\n"
                "  --no-tcp      no TCP server\n"
@@ -30,6 +30,7 @@ void Usage() {
                "  --latency MS  every reply leaves MS milliseconds late (input is read on)\n"
                "  --split N     every reply is written in two pieces, the first of N bytes\n"
                "  --stop-after N  answers the first N frames, then none\n"
+               "  --moving-levels  levels, limiter lamps and gates move as with music\n"
                "Runs until SIGINT or SIGTERM.\n");
 }
 
@@ -38,7 +39,7 @@ void Usage() {
 int main(int argc, char** argv) {
   std::string address = "127.0.0.1";
   long port = SimUnitTcpServer::kDefaultPort;
-  bool tcp = true, pty = false;
+  bool tcp = true, pty = false, movingLevels = false;
   long id = 1, baud = 0, latency = 0, split = 0, stopAfter = -1;
   std::optional<std::string> identity, password;
   for (int i = 1; i < argc; ++i) {
@@ -48,6 +49,7 @@ int main(int argc, char** argv) {
     else if (arg == "--port" && hasValue) port = std::strtol(argv[++i], nullptr, 10);
     else if (arg == "--no-tcp") tcp = false;
     else if (arg == "--pty") pty = true;
+    else if (arg == "--moving-levels") movingLevels = true;
     else if (arg == "--id" && hasValue) id = std::strtol(argv[++i], nullptr, 10);
     else if (arg == "--identity" && hasValue) identity = argv[++i];
     else if (arg == "--baud" && hasValue) baud = std::strtol(argv[++i], nullptr, 10);
@@ -78,6 +80,7 @@ int main(int argc, char** argv) {
   unit.SetPaceBaud(uint32_t(baud));
   if (identity) unit.SetIdentity(*identity);
   if (password) unit.SetLock(true, *password);
+  unit.SetMovingLevels(movingLevels);
   const auto everyFrame = [](SimUnitFaultKind kind) {
     SimUnitFault f;
     f.kind = kind;
