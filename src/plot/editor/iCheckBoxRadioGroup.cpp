@@ -3,6 +3,7 @@
 #include "core/iPlotDrawing.h"
 #include "graphics/TCanvas.h"
 
+#include <QGuiApplication>
 #include <QPalette>
 
 #include <array>
@@ -12,16 +13,9 @@ namespace {
 
 constexpr int kVkSpace = 32, kVkLeft = 37, kVkUp = 38, kVkRight = 39, kVkDown = 40;
 
-// The background and text colours of the window the control sits on, so the control reads
-// on a light and on a dark palette alike.
-TColor WindowColorOf(const QWidget& w) {
-    const QColor c = w.palette().color(QPalette::Window);
-    return TColor(c.red() | (c.green() << 8) | (c.blue() << 16));
-}
-TColor TextColorOf(const QWidget& w) {
-    const QColor c = w.palette().color(QPalette::WindowText);
-    return TColor(c.red() | (c.green() << 8) | (c.blue() << 16));
-}
+// The background and text colours of the window the control sits on.
+TColor WindowColorOf(const QWidget& w) { return PaletteColor(w, QPalette::Window); }
+TColor TextColorOf(const QWidget& w) { return PaletteColor(w, QPalette::WindowText); }
 
 void FillBackground(TCanvas& canvas, const QWidget& w) {
     canvas.Brush.Style = bsSolid;
@@ -30,6 +24,13 @@ void FillBackground(TCanvas& canvas, const QWidget& w) {
 }
 
 }  // namespace
+
+TColor PaletteColor(const QWidget& widget, QPalette::ColorRole role) {
+    // The program's palette: a control's own palette carries its Color, not the look.
+    (void)widget;
+    const QColor c = QGuiApplication::palette().color(role);
+    return TColor(c.red() | (c.green() << 8) | (c.blue() << 16));
+}
 
 // ---- Check box ----
 

@@ -4,7 +4,12 @@
 // through OnChangeUser.
 #include "core/iVCLComponent.h"
 
+#include <QPalette>
 #include <QStringList>
+
+// A colour of the widget's palette as a colour value, so the editor's own painting follows
+// the program's light or dark look.
+TColor PaletteColor(const QWidget& widget, QPalette::ColorRole role);
 
 class TiCheckBox : public TiCustomComponent {
 public:

@@ -5,6 +5,7 @@
 #include "editor/iCommonDialogs.h"
 #include "editor/iValueConverterEditForm.h"
 #include "graphics/TCanvas.h"
+#include "ui/TLabel.h"
 
 #include <QPalette>
 #include <QPushButton>
@@ -12,6 +13,24 @@
 #include <QTimer>
 
 #include <algorithm>
+
+TiCustomEditorForm::TiCustomEditorForm(TComponent* owner) : TForm(owner) {
+    SetColor(PaletteColor(*this, QPalette::Window));
+}
+
+TLabel* TiCustomEditorForm::AddLabel(TWinControl* parent, const QString& caption, int left, int top, bool bold) {
+    auto* label = new TLabel(this);
+    label->SetParent(parent);
+    TFont font = label->Font();
+    font.SetColor(PaletteColor(*this, QPalette::WindowText));
+    if (bold) font.SetStyle(fsBold);
+    label->SetFont(font);
+    label->SetColor(PaletteColor(*this, QPalette::Window));
+    label->SetCaption(caption);
+    label->SetLeft(left);
+    label->SetTop(top);
+    return label;
+}
 
 void NotifyUserChange(TComponent* control, bool blocking) {
     if (blocking || !control) return;
@@ -293,10 +312,8 @@ void TiComponentEditorListBox::DeleteObjectIndex(TObject* object) {
 
 void TiComponentEditorListBox::Paint() {
     TCanvas& c = Canvas();
-    const QPalette& pal = palette();
-    const auto rgb = [](const QColor& q) { return TColor(q.red() | (q.green() << 8) | (q.blue() << 16)); };
     c.Brush.Style = bsSolid;
-    c.Brush.Color = rgb(pal.color(QPalette::Base));
+    c.Brush.Color = PaletteColor(*this, QPalette::Base);
     c.FillRect(Rect(0, 0, Width(), Height()));
     c.Font = Font();
     for (int i = 0; i < Count(); ++i) {
@@ -307,9 +324,9 @@ void TiComponentEditorListBox::Paint() {
         QString text;
         if (OnGetData) OnGetData(this, i, drawBox, color, text);
         const bool selected = i == FItemIndex;
-        c.Brush.Color = selected ? TColor(0x808000) : rgb(pal.color(QPalette::Base));
+        c.Brush.Color = selected ? TColor(0x808000) : PaletteColor(*this, QPalette::Base);
         c.FillRect(r);
-        c.Font.SetColor(selected ? clWhite : rgb(pal.color(QPalette::Text)));
+        c.Font.SetColor(selected ? clWhite : PaletteColor(*this, QPalette::Text));
         c.Brush.Style = bsClear;
         const int ty = r.Top + (kItemHeight - c.TextHeight(text)) / 2;
         c.TextOut(r.Left + (drawBox ? 22 : 2), ty, text);
@@ -338,6 +355,7 @@ void TiComponentEditorListBox::MouseDown(TMouseButton button, TShiftState shift,
 
 TiComponentEditorPageControl::TiComponentEditorPageControl(TComponent* owner)
     : TWinControl(owner), FTabs(new QTabBar(this)) {
+    SetColor(PaletteColor(*this, QPalette::Window));
     FTabs->setDrawBase(true);
     FTabs->setExpanding(false);
     FTabs->setUsesScrollButtons(true);
@@ -349,6 +367,7 @@ TWinControl* TiComponentEditorPageControl::AddPage(const QString& name, const QS
     page->SetName(name);
     page->SetParent(this);
     page->SetCaption(caption);
+    page->SetColor(PaletteColor(*this, QPalette::Window));
     page->SetBounds(0, kTabHeight, Width(), std::max(0, Height() - kTabHeight));
     FPages.push_back(page);
     FTabs->addTab(caption);
@@ -397,21 +416,20 @@ TiComponentEditorGroupBox::TiComponentEditorGroupBox(TComponent* owner) : TCusto
 
 void TiComponentEditorGroupBox::Paint() {
     TCanvas& c = Canvas();
-    const QColor win = palette().color(QPalette::Window), text = palette().color(QPalette::WindowText);
-    const auto rgb = [](const QColor& q) { return TColor(q.red() | (q.green() << 8) | (q.blue() << 16)); };
+    const TColor win = PaletteColor(*this, QPalette::Window), text = PaletteColor(*this, QPalette::WindowText);
     c.Brush.Style = bsSolid;
-    c.Brush.Color = rgb(win);
+    c.Brush.Color = win;
     c.FillRect(Rect(0, 0, Width(), Height()));
     c.Font = Font();
     const int th = c.TextHeight(QStringLiteral("Ag"));
     c.Brush.Style = bsClear;
-    c.Pen.Color = rgb(palette().color(QPalette::Mid));
+    c.Pen.Color = PaletteColor(*this, QPalette::Mid);
     c.Rectangle(0, th / 2, Width(), Height());
     if (!Caption().isEmpty()) {
         c.Brush.Style = bsSolid;
-        c.Brush.Color = rgb(win);
+        c.Brush.Color = win;
         c.FillRect(Rect(6, 0, 10 + c.TextWidth(Caption()), th));
-        c.Font.SetColor(rgb(text));
+        c.Font.SetColor(text);
         c.Brush.Style = bsClear;
         c.TextOut(8, 0, Caption());
     }

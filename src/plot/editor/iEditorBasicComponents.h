@@ -21,9 +21,14 @@ class QPushButton;
 class QTabBar;
 class QTimer;
 
+class TLabel;
+
+// The form base of the editor windows; its colours follow the program's palette.
 class TiCustomEditorForm : public TForm {
 public:
-    using TForm::TForm;
+    explicit TiCustomEditorForm(TComponent* owner);
+    // A label in the palette's text colour.
+    TLabel* AddLabel(TWinControl* parent, const QString& caption, int left, int top, bool bold = false);
     // A control of the form reported a user change.
     virtual void UserChange() {}
 };

@@ -6,6 +6,7 @@
 #include "ui/TLabel.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 
 #include <deque>
 #include <QRegularExpression>
@@ -15,7 +16,8 @@ namespace {
 using K = TiEditorControlKind;
 
 // Form and page geometry.
-constexpr int kFormWidth = 780, kFormHeight = 480;
+constexpr int kFormWidth = 940, kFormHeight = 520;
+constexpr int kFieldWidth = 130;
 constexpr int kRowHeight = 25;
 constexpr int kListWidth = 150;
 
@@ -142,6 +144,19 @@ void TiPlotEditorForm::BuildRows(TiComponentEditorPageControl* pages, const std:
         TWinControl* page;
         int column = 0, y = 10;
         QString group;
+        int labelWidth = 0, columnWidth = 0;
+    };
+    // Each sub-page's labels are as wide as its longest caption, so no caption is cut.
+    const QFontMetrics metrics(TFont().ToQFont());
+    auto measure = [&](const QString& subPage, int& labelWidth, int& columnWidth) {
+        int widest = 40, widestBox = 0;
+        for (const TiEditorRow& row : rows) {
+            if (IsHidden(row) || SubPageOf(row) != subPage) continue;
+            if (row.Kind == K::Check) widestBox = std::max(widestBox, metrics.horizontalAdvance(QString::fromLatin1(row.Caption)) + 24);
+            else if (row.Kind != K::Radio) widest = std::max(widest, metrics.horizontalAdvance(LabelOf(row)));
+        }
+        labelWidth = widest + 12;
+        columnWidth = std::max(labelWidth + kFieldWidth + 16, widestBox + 12);
     };
     std::vector<Cursor> cursors;
     auto cursorFor = [&](const QString& subPage) -> Cursor& {
@@ -152,17 +167,29 @@ void TiPlotEditorForm::BuildRows(TiComponentEditorPageControl* pages, const std:
         TWinControl* page = pages->AddPage(pages->Name().chopped(QStringLiteral("PageControl").size()) + name +
                                                QStringLiteral("TabSheet"),
                                            subPage);
-        cursors.push_back({page, 0, 10, QString()});
+        Cursor c{page, 0, 10, QString()};
+        measure(subPage, c.labelWidth, c.columnWidth);
+        cursors.push_back(c);
         return cursors.back();
     };
     const int pageWidth = pages->Width(), pageHeight = pages->Height() - TiComponentEditorPageControl::kTabHeight;
-    const int columnWidth = (pageWidth - 16) / 3;
+    (void)pageWidth;
     TiPersistent* object = sample ? sample() : nullptr;
     auto* hiddenParent = new TWinControl(this);
     hiddenParent->SetParent(this);
     hiddenParent->SetVisible(false);
 
-    for (const TiEditorRow& row : rows) {
+    // Laid out group by group (the ungrouped controls first), whatever order the page writes in.
+    QStringList groupOrder{QString()};
+    for (const TiEditorRow& row : rows)
+        if (!groupOrder.contains(GroupOf(row))) groupOrder << GroupOf(row);
+    std::vector<const TiEditorRow*> layoutOrder;
+    for (const TiEditorRow& row : rows) layoutOrder.push_back(&row);
+    std::stable_sort(layoutOrder.begin(), layoutOrder.end(), [&](const TiEditorRow* a, const TiEditorRow* b) {
+        return groupOrder.indexOf(GroupOf(*a)) < groupOrder.indexOf(GroupOf(*b));
+    });
+    for (const TiEditorRow* rowPointer : layoutOrder) {
+        const TiEditorRow& row = *rowPointer;
         const QString control = QString::fromLatin1(row.Control);
         const bool hidden = IsHidden(row);
         Cursor* c = hidden ? nullptr : &cursorFor(SubPageOf(row));
@@ -172,32 +199,24 @@ void TiPlotEditorForm::BuildRows(TiComponentEditorPageControl* pages, const std:
         int x = 8, y = 0;
         if (c) {
             const QString group = GroupOf(row);
-            const bool heading = !group.isEmpty() && group != c->group;
-            if (c->y + height + (heading ? 20 : 0) > pageHeight - 6) c->column += 1, c->y = 10;
-            x = 8 + c->column * columnWidth;
+            bool heading = !group.isEmpty() && group != c->group;
+            if (c->y + height + (heading ? 20 : 0) > pageHeight - 6) {
+                // A group that goes on in the next column says so again at its top.
+                c->column += 1, c->y = 10;
+                heading = !group.isEmpty();
+            }
+            x = 8 + c->column * c->columnWidth;
             if (heading) {
-                auto* label = new TLabel(this);
-                label->SetParent(parent);
-                TFont bold = label->Font();
-                bold.SetStyle(fsBold);
-                label->SetFont(bold);
-                label->SetCaption(group);
-                label->SetLeft(x);
-                label->SetTop(c->y + 2);
+                AddLabel(parent, group, x, c->y + 2, true);
                 c->y += 20;
             }
             c->group = group;
             y = c->y;
             c->y += height;
         }
-        const int labelWidth = columnWidth * 45 / 100, fieldWidth = columnWidth - labelWidth - 10;
-        auto addLabel = [&] {
-            auto* label = new TLabel(this);
-            label->SetParent(parent);
-            label->SetCaption(LabelOf(row));
-            label->SetLeft(x);
-            label->SetTop(y + 4);
-        };
+        const int columnWidth = c ? c->columnWidth : 240, labelWidth = c ? c->labelWidth : 100;
+        const int fieldWidth = kFieldWidth;
+        auto addLabel = [&] { AddLabel(parent, LabelOf(row), x, y + 4); };
         const TNotifyEvent changed = [onChange](TComponent*) { onChange(); };
         switch (row.Kind) {
         case K::Text:

@@ -35,10 +35,7 @@ TiValueConverterParts TiValueConverterParts::Of(double x) {
 TiValueConverterEditForm::TiValueConverterEditForm(TComponent* owner) : TiCustomEditorForm(owner) {
     SetCaption(QStringLiteral("Value Converter"));
     resize(330, 250);
-    auto* valueLabel = new TLabel(this);
-    valueLabel->SetParent(this);
-    valueLabel->SetCaption(QStringLiteral("Value"));
-    valueLabel->SetBounds(12, 15, 60, 16);
+    AddLabel(this, QStringLiteral("Value"), 12, 15);
     FValueEdit = new TiComponentEditorEdit(this);
     FValueEdit->SetName(QStringLiteral("ValueEdit"));
     FValueEdit->SetParent(this);
@@ -72,10 +69,7 @@ TiValueConverterEditForm::TiValueConverterEditForm(TComponent* owner) : TiCustom
     zero->OnClick = [this](TComponent*) { SetAllToZeroClick(); };
 
     auto addPicker = [&](QWidget* picker, const QString& caption, int row) {
-        auto* label = new TLabel(this);
-        label->SetParent(dateTime);
-        label->SetCaption(caption);
-        label->SetBounds(12, 14 + row * 30, 40, 16);
+        AddLabel(dateTime, caption, 12, 14 + row * 30);
         picker->setParent(dateTime);
         picker->setGeometry(12 + 40 + 5, 14 + row * 30 - 3, 137, 22);
         picker->show();
@@ -119,11 +113,7 @@ TiValueConverterEditForm::TiValueConverterEditForm(TComponent* owner) : TiCustom
 
 TiComponentEditorEdit* TiValueConverterEditForm::AddEdit(TWinControl* page, const QString& name, const QString& caption,
                                                          int row, int min, int max, int step, TNotifyEvent onUpdate) {
-    auto* label = new TLabel(this);
-    label->SetName(name + QStringLiteral("Label"));
-    label->SetParent(page);
-    label->SetCaption(caption);
-    label->SetBounds(12, 10 + row * 24, 56, 16);
+    AddLabel(page, caption, 12, 10 + row * 24)->SetName(name + QStringLiteral("Label"));
     auto* edit = new TiComponentEditorEdit(this);
     edit->SetName(name);
     edit->SetParent(page);
