@@ -168,6 +168,28 @@ TEST_F(EditorFixture, ControlPageWritesThePlotThroughTheMasterManager) {
     EXPECT_TRUE(PropertyFile().startsWith(QStringLiteral("File Type = TiXYPlot")));
 }
 
+TEST_F(EditorFixture, ValueConverterBesideTheSpanTurnsOneHourIntoADayFraction) {
+    TiPlotEditorForm* form = Open();
+    auto* picker = form->Find<TiComponentEditorValueConverterPicker>(QStringLiteral("XAxisSpanTimePicker"));
+    ASSERT_NE(picker, nullptr);
+    bool shown = false;
+    QTimer::singleShot(0, [&] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* converter = dynamic_cast<TiValueConverterEditForm*>(w); converter && converter->isVisible()) {
+                shown = true;
+                EXPECT_EQ(converter->Pages()->ActivePageIndex(), int(ivcptInterval));
+                converter->SetValue(0);
+                dynamic_cast<TiComponentEditorEdit*>(converter->FindComponent(QStringLiteral("HoursEdit")))
+                    ->SetStringWithEvent(QStringLiteral("1"));
+                converter->SetModalResult(mrOk);
+            }
+    });
+    picker->ClickButton();
+    EXPECT_TRUE(shown);
+    // Through the edit's text of 15 significant digits.
+    EXPECT_NEAR(plot->XAxis(0)->Span(), 1.0 / 24, 1e-14);
+}
+
 TEST(EditorEdit, CommitsOnlyUserChangesAndEscapeRestoresTheCommittedText) {
     TiCustomEditorForm form(nullptr);
     TiComponentEditorEdit edit(&form);

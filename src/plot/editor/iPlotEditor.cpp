@@ -117,6 +117,7 @@ TiPlotEditorForm::TiPlotEditorForm(TiPlotComponent* plot, TiPlotMasterManager* m
     }
     y.Rows = &y.OwnRows;
     for (auto& page : FPages) BuildObjectPage(*page);
+    BuildValueConverterPickers();
     FPageControl->SetActivePageIndex(0);
 }
 
@@ -395,6 +396,45 @@ void TiPlotEditorForm::BuildObjectPage(ObjectPage& page) {
     }
 }
 
+void TiPlotEditorForm::BuildValueConverterPickers() {
+    struct PickerPlace {
+        const char* edit;
+        const char* picker;
+        TiValueConverterPageType page;
+    };
+    static const PickerPlace places[] = {
+        {"XAxisMinEdit", "XAxisMinTimePicker", ivcptDateTime},
+        {"XAxisSpanEdit", "XAxisSpanTimePicker", ivcptInterval},
+        {"XAxisDesiredIncrementEdit", "XAxisDesiredIncrementTimePicker", ivcptInterval},
+        {"XAxisDesiredStartEdit", "XAxisDesiredStartTimePicker", ivcptInterval},
+        {"XAxisCartesianChildRefValueEdit", "XAxisCartesianChildRefValuePicker", ivcptInterval},
+        {"YAxisMinEdit", "YAxisMinTimePicker", ivcptDateTime},
+        {"YAxisSpanEdit", "YAxisSpanTimePicker", ivcptInterval},
+        {"YAxisDesiredIncrementEdit", "YAxisDesiredIncrementTimePicker", ivcptInterval},
+        {"YAxisDesiredStartEdit", "YAxisDesiredStartTimePicker", ivcptInterval},
+        {"YAxisCartesianChildRefValueEdit", "YAxisCartesianChildRefValuePicker", ivcptInterval},
+        {"ChannelBarWidthEdit", "ChannelBarWidthPicker", ivcptInterval},
+        {"ChannelHighLowOpenWidthEdit", "ChannelHighLowOpenWidthPicker", ivcptInterval},
+        {"ChannelHighLowOpenHeightEdit", "ChannelHighLowOpenHeightPicker", ivcptInterval},
+        {"ChannelHighLowCloseWidthEdit", "ChannelHighLowCloseWidthPicker", ivcptInterval},
+        {"ChannelHighLowCloseHeightEdit", "ChannelHighLowCloseHeightPicker", ivcptInterval},
+        {"ChannelHighLowBarWidthEdit", "ChannelHighLowBarWidthPicker", ivcptInterval},
+    };
+    for (const PickerPlace& place : places) {
+        auto* edit = Find<TiComponentEditorEdit>(QString::fromLatin1(place.edit));
+        if (!edit) continue;
+        edit->SetWidth(edit->Width() - 21);
+        auto* picker = new TiComponentEditorValueConverterPicker(this);
+        picker->SetName(QString::fromLatin1(place.picker));
+        picker->SetParent(edit->Parent());
+        picker->setToolTip(QStringLiteral("Date/Time Editor"));
+        picker->DefaultPage = place.page;
+        picker->TranslationMethod = [this](TForm* form) { FMaster->TranslateForm(form); };
+        picker->SetAssociate(edit);
+        FValueConverterPickers.emplace_back(edit, picker);
+    }
+}
+
 // ---- Lists ----
 
 void TiPlotEditorForm::FillLists() {
@@ -453,6 +493,8 @@ void TiPlotEditorForm::EnableRows(const std::vector<TiEditorRow>& rows, bool ena
         else if (auto* fp = dynamic_cast<TiComponentEditorFontPicker*>(c)) enable ? fp->Enable() : fp->Disable();
         if (auto* spin = Find<TiUpDown>(QString::fromLatin1(row.Control) + QStringLiteral("UpDown")))
             spin->SetEnabled(enable);
+        for (const auto& [edit, picker] : FValueConverterPickers)
+            if (edit == c) enable ? picker->Enable() : picker->Disable();
     }
 }
 

@@ -92,6 +92,9 @@ private:
     void WriteRow(const TiEditorRow& row, TiPersistent& object);
     void EnableRows(const std::vector<TiEditorRow>& rows, bool enable);
     void ApplyChannelVisibility();
+    // The "..." value-converter buttons beside the date-time and interval edits.
+    void BuildValueConverterPickers();
+    std::vector<std::pair<TComponent*, TiComponentEditorValueConverterPicker*>> FValueConverterPickers;
 
     TiPlotComponent* FPlot;
     TiPlotMasterManager* FMaster;
