@@ -129,6 +129,8 @@ public:
     void SetBounds(int left, int top, int width, int height) override;
     // Clicks the button as the user does.
     void ClickButton() { Click(); }
+    void Enable() { SetEnabled(true); }
+    void Disable() { SetEnabled(false); }
 
 protected:
     QPushButton* FButton;
@@ -228,8 +230,6 @@ public:
     explicit TiComponentEditorFontPicker(TComponent* owner);
     const TFont& PickedFont() const { return FPicked; }
     void SetPickedFont(const TFont& font) { FPicked = font; }
-    void Enable() { SetEnabled(true); }
-    void Disable() { SetEnabled(false); }
     TNotifyEvent OnChange;
 
 protected:
@@ -246,8 +246,6 @@ public:
     bool FileMustExist = false;
     bool AllowMultiSelect = false;
     QStringList Files;
-    void Enable() { SetEnabled(true); }
-    void Disable() { SetEnabled(false); }
     TNotifyEvent OnChange;
 
 protected:
@@ -263,8 +261,6 @@ public:
     QString FileName, Filter, DefaultExt, DefaultDir;
     int FilterIndex = 1;
     bool Execute();
-    void Enable() { SetEnabled(true); }
-    void Disable() { SetEnabled(false); }
     TNotifyEvent OnChange;
 
 protected:
@@ -286,8 +282,6 @@ public:
     double DateTime = 0;
     TiValueConverterPageType DefaultPage = ivcptInterval;
     TFormTranslationMethod TranslationMethod;
-    void Enable() { SetEnabled(true); }
-    void Disable() { SetEnabled(false); }
     TNotifyEvent OnChange;
 
 protected:
