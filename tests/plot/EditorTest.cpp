@@ -190,6 +190,31 @@ TEST_F(EditorFixture, ValueConverterBesideTheSpanTurnsOneHourIntoADayFraction) {
     EXPECT_NEAR(plot->XAxis(0)->Span(), 1.0 / 24, 1e-14);
 }
 
+TEST_F(EditorFixture, ChannelFileButtonsSaveAndLoadTheSelectedChannelsData) {
+    TiPlotEditorForm* form = Open();
+    plot->Channel(0)->AddXY(1, 2);
+    plot->Channel(0)->AddXY(3, 4);
+    TempTree tree;
+    const QString path = QString::fromStdString(tree.Path("points").string());
+    SetDialogRunner([&](QDialog& d) {
+        static_cast<QFileDialog&>(d).selectFile(path);
+        return int(QDialog::Accepted);
+    });
+    form->Find<TiComponentEditorSavePicker>(QStringLiteral("ChannelDataSavePicker"))->ClickButton();
+    EXPECT_TRUE(QFile::exists(path + QStringLiteral(".dat")));
+    plot->Channel(0)->Clear();
+    SetDialogRunner([&](QDialog& d) {
+        static_cast<QFileDialog&>(d).selectFile(path + QStringLiteral(".dat"));
+        return int(QDialog::Accepted);
+    });
+    form->Find<TiComponentEditorOpenPicker>(QStringLiteral("ChannelDataOpenPicker"))->ClickButton();
+    SetDialogRunner(nullptr);
+    EXPECT_EQ(plot->Channel(0)->Count(), 2);
+    // Not logging: Activate is on, Deactivate off.
+    EXPECT_TRUE(form->Find<TiComponentEditorButton>(QStringLiteral("ChannelLogActivateButton"))->Enabled());
+    EXPECT_FALSE(form->Find<TiComponentEditorButton>(QStringLiteral("ChannelLogDeactivateButton"))->Enabled());
+}
+
 TEST(EditorEdit, CommitsOnlyUserChangesAndEscapeRestoresTheCommittedText) {
     TiCustomEditorForm form(nullptr);
     TiComponentEditorEdit edit(&form);

@@ -1,5 +1,6 @@
 #include "editor/iPlotEditor.h"
 
+#include "core/iPlotChannelCustom.h"
 #include "core/iPlotComponent.h"
 #include "core/iPlotFont.h"
 #include "core/iPlotMasterManager.h"
@@ -118,6 +119,7 @@ TiPlotEditorForm::TiPlotEditorForm(TiPlotComponent* plot, TiPlotMasterManager* m
     y.Rows = &y.OwnRows;
     for (auto& page : FPages) BuildObjectPage(*page);
     BuildValueConverterPickers();
+    BuildFileButtons();
     FPageControl->SetActivePageIndex(0);
 }
 
@@ -435,6 +437,119 @@ void TiPlotEditorForm::BuildValueConverterPickers() {
     }
 }
 
+namespace {
+
+constexpr const char* kConfigFilter = "Config (*.cfg)|*.cfg|All Files (*.*)|*.*";
+constexpr const char* kDataFilter = "Data (*.dat)|*.dat|All Files (*.*)|*.*";
+constexpr const char* kLogFilter = "Log (*.log)|*.log|All Files (*.*)|*.*";
+
+}  // namespace
+
+template <class Picker>
+Picker* TiPlotEditorForm::AddFileButton(TWinControl* parent, const char* name, const char* caption, const char* filter,
+                                        const char* defaultExt, int left, int top, std::function<void(Picker&)> chosen) {
+    auto* picker = new Picker(this);
+    picker->SetName(QString::fromLatin1(name));
+    picker->SetParent(parent);
+    picker->SetCaption(QString::fromLatin1(caption));
+    picker->Filter = QString::fromLatin1(filter);
+    picker->DefaultExt = QString::fromLatin1(defaultExt);
+    picker->SetBounds(left, top, 75, 25);
+    picker->OnChange = [picker, chosen](TComponent*) { chosen(*picker); };
+    return picker;
+}
+
+void TiPlotEditorForm::SetDefaultDir(TiComponentEditorButton& button, const QString& folder) {
+    if (auto* open = dynamic_cast<TiComponentEditorOpenPicker*>(&button)) open->DefaultDir = folder;
+    if (auto* save = dynamic_cast<TiComponentEditorSavePicker*>(&button)) save->DefaultDir = folder;
+}
+
+void TiPlotEditorForm::BuildFileButtons() {
+    using Open = TiComponentEditorOpenPicker;
+    using Save = TiComponentEditorSavePicker;
+    // The plot's property and data files, on the Control page.
+    if (auto* page = Find<TWinControl>(QStringLiteral("ControlFileIOTabSheet"))) {
+        const int x = 340;
+        AddLabel(page, QStringLiteral("Properties"), x, 12, true);
+        auto* load = AddFileButton<Open>(page, "ControlPropertiesOpenPicker", "Load", kConfigFilter, "cfg", x, 32,
+                                         [this](Open& p) {
+                                             FPlot->LoadPropertiesFromFile(p.FileName);
+                                             UpdateAll();
+                                         });
+        load->FileMustExist = true;
+        AddFileButton<Save>(page, "ControlPropertiesSavePicker", "Save", kConfigFilter, "cfg", x + 85, 32,
+                            [this](Save& p) { FPlot->SavePropertiesToFile(p.FileName); });
+        AddLabel(page, QStringLiteral("Data"), x, 70, true);
+        AddFileButton<Open>(page, "ControlDataOpenPicker", "Load",
+                            "Data (*.dat)|*.dat|Log (*.log)|*.log|All Files (*.*)|*.*", "dat", x, 90, [this](Open& p) {
+                                FMaster->ClearAllData();
+                                FPlot->LoadDataFromFile(p.FileName);
+                            });
+        AddFileButton<Save>(page, "ControlDataSavePicker", "Save", kDataFilter, "dat", x + 85, 90,
+                            [this](Save& p) { FPlot->SaveDataToFile(p.FileName); });
+    }
+    // The selected channel's files and log, on the channel's File I/O sub-page.
+    auto* page = Find<TWinControl>(QStringLiteral("ChannelFileIOTabSheet"));
+    if (!page) return;
+    auto channel = [this]() -> TiPlotChannelCustom* {
+        return dynamic_cast<TiPlotChannelCustom*>(ListOf(TiPlotObjectKind::Channel)->Selected());
+    };
+    const int x = 340;
+    AddLabel(page, QStringLiteral("Properties"), x, 12, true);
+    AddFileButton<Open>(page, "ChannelPropertiesOpenPicker", "Load", kConfigFilter, "cfg", x, 32, [this, channel](Open& p) {
+        if (TiPlotChannelCustom* c = channel()) c->LoadPropertiesFromFile(p.FileName);
+        ListOf(TiPlotObjectKind::Channel)->Invalidate();
+    });
+    AddFileButton<Save>(page, "ChannelPropertiesSavePicker", "Save", kConfigFilter, "cfg", x + 85, 32, [channel](Save& p) {
+        if (TiPlotChannelCustom* c = channel()) c->SavePropertiesToFile(p.FileName);
+    });
+    AddLabel(page, QStringLiteral("Data"), x, 70, true);
+    AddFileButton<Open>(page, "ChannelDataOpenPicker", "Load", kDataFilter, "dat", x, 90, [channel](Open& p) {
+        if (TiPlotChannelCustom* c = channel()) c->LoadDataFromFile(p.FileName, true);
+    });
+    AddFileButton<Save>(page, "ChannelDataSavePicker", "Save", kDataFilter, "dat", x + 85, 90, [channel](Save& p) {
+        if (TiPlotChannelCustom* c = channel()) c->SaveDataToFile(p.FileName);
+    });
+    auto* nameEdit = Find<TiComponentEditorEdit>(QStringLiteral("ChannelLogFileNameEdit"));
+    if (!nameEdit) return;
+    nameEdit->SetWidth(nameEdit->Width() - 24);
+    auto* logPicker = AddFileButton<Save>(page, "ChannelLogFileNamePicker", "...", kLogFilter, "log",
+                                          nameEdit->Left() + nameEdit->Width() + 3, nameEdit->Top(), [this, nameEdit](Save& p) {
+                                              nameEdit->SetAsString(p.FileName);
+                                              PageChange(TiPlotObjectKind::Channel);
+                                          });
+    logPicker->SetBounds(logPicker->Left(), nameEdit->Top(), 21, 21);
+    TFont bold = logPicker->Font();
+    bold.SetStyle(fsBold);
+    logPicker->SetFont(bold);
+    const int y = nameEdit->Top() + 2 * kRowHeight + 4;
+    auto addLogButton = [&](const char* name, const char* caption, int left, bool activate) {
+        auto* button = new TiComponentEditorButton(this);
+        button->SetName(QString::fromLatin1(name));
+        button->SetParent(page);
+        button->SetCaption(QString::fromLatin1(caption));
+        button->SetBounds(left, y, 90, 25);
+        button->OnClick = [this, channel, activate](TComponent*) {
+            if (TiPlotChannelCustom* c = channel()) activate ? c->LogActivate(false) : c->LogDeactivate();
+            UpdatePage(TiPlotObjectKind::Channel);
+        };
+    };
+    addLogButton("ChannelLogActivateButton", "Activate", 8, true);
+    addLogButton("ChannelLogDeactivateButton", "Deactivate", 108, false);
+}
+
+void TiPlotEditorForm::UpdateChannelLogControls() {
+    auto* c = dynamic_cast<TiPlotChannelCustom*>(ListOf(TiPlotObjectKind::Channel)->Selected());
+    const bool logging = c && c->LoggingActive();
+    if (auto* b = Find<TiComponentEditorButton>(QStringLiteral("ChannelLogActivateButton"))) b->SetEnabled(c && !logging);
+    if (auto* b = Find<TiComponentEditorButton>(QStringLiteral("ChannelLogDeactivateButton"))) b->SetEnabled(logging);
+    if (auto* e = Find<TiComponentEditorEdit>(QStringLiteral("ChannelLogFileNameEdit")); e && logging) e->DisableNoClear();
+    if (auto* p = Find<TiComponentEditorSavePicker>(QStringLiteral("ChannelLogFileNamePicker"))) {
+        p->SetEnabled(c && !logging);
+        if (c) p->FileName = c->LogFileName();
+    }
+}
+
 // ---- Lists ----
 
 void TiPlotEditorForm::FillLists() {
@@ -598,6 +713,7 @@ void TiPlotEditorForm::UpdatePage(TiPlotObjectKind kind) {
         if (kind == TiPlotObjectKind::Label && page->RemoveButton)
             page->RemoveButton->SetEnabled(page->List->ItemIndex() != 0);
     }
+    if (kind == TiPlotObjectKind::Channel) UpdateChannelLogControls();
     page->List->Invalidate();
 }
 
@@ -622,6 +738,10 @@ void TiPlotEditorForm::PageChange(TiPlotObjectKind kind) {
 
 void TiPlotEditorForm::FillControlPage() {
     if (!FPlot) return;
+    for (const char* name : {"ControlPropertiesOpenPicker", "ControlPropertiesSavePicker"})
+        if (auto* p = Find<TiComponentEditorButton>(QString::fromLatin1(name))) SetDefaultDir(*p, FPlot->DefaultPropertyDirectory());
+    for (const char* name : {"ControlDataOpenPicker", "ControlDataSavePicker"})
+        if (auto* p = Find<TiComponentEditorButton>(QString::fromLatin1(name))) SetDefaultDir(*p, FPlot->DefaultDataDirectory());
     for (const TiEditorRow& row : TiEditorPageTables::ControlRows) FillRow(row, *FPlot);
     UpdateLogControls();
 }

@@ -95,6 +95,14 @@ private:
     // The "..." value-converter buttons beside the date-time and interval edits.
     void BuildValueConverterPickers();
     std::vector<std::pair<TComponent*, TiComponentEditorValueConverterPicker*>> FValueConverterPickers;
+    // The file buttons of the Control page and of the channel's File I/O sub-page, and the
+    // channel's log buttons.
+    void BuildFileButtons();
+    template <class Picker>
+    Picker* AddFileButton(TWinControl* parent, const char* name, const char* caption, const char* filter,
+                          const char* defaultExt, int left, int top, std::function<void(Picker&)> chosen);
+    void UpdateChannelLogControls();
+    static void SetDefaultDir(TiComponentEditorButton& button, const QString& folder);
 
     TiPlotComponent* FPlot;
     TiPlotMasterManager* FMaster;
