@@ -7,6 +7,7 @@
 #include "editor/iPlotEditor.h"
 #include "editor/iValueConverterEditForm.h"
 #include "TempTree.h"
+#include "ui/TLabel.h"
 
 #include <gtest/gtest.h>
 
@@ -210,6 +211,10 @@ TEST_F(EditorFixture, ChannelFileButtonsSaveAndLoadTheSelectedChannelsData) {
     form->Find<TiComponentEditorOpenPicker>(QStringLiteral("ChannelDataOpenPicker"))->ClickButton();
     SetDialogRunner(nullptr);
     EXPECT_EQ(plot->Channel(0)->Count(), 2);
+    form->Find<TiComponentEditorButton>(QStringLiteral("ChannelStatsRefreshButton"))->ClickButton();
+    EXPECT_EQ(form->Find<TLabel>(QStringLiteral("ChannelStatsValue0Label"))->Caption(), QStringLiteral("2"));
+    EXPECT_EQ(form->Find<TLabel>(QStringLiteral("ChannelStatsValue10Label"))->Caption(),
+              plot->YAxis(0)->GetLabelText(3));
     // Not logging: Activate is on, Deactivate off.
     EXPECT_TRUE(form->Find<TiComponentEditorButton>(QStringLiteral("ChannelLogActivateButton"))->Enabled());
     EXPECT_FALSE(form->Find<TiComponentEditorButton>(QStringLiteral("ChannelLogDeactivateButton"))->Enabled());

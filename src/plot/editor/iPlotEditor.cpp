@@ -1,6 +1,7 @@
 #include "editor/iPlotEditor.h"
 
 #include "core/iPlotChannelCustom.h"
+#include "core/iPlotAxis.h"
 #include "core/iPlotComponent.h"
 #include "core/iPlotFont.h"
 #include "core/iPlotMasterManager.h"
@@ -120,6 +121,7 @@ TiPlotEditorForm::TiPlotEditorForm(TiPlotComponent* plot, TiPlotMasterManager* m
     for (auto& page : FPages) BuildObjectPage(*page);
     BuildValueConverterPickers();
     BuildFileButtons();
+    BuildChannelStats();
     FPageControl->SetActivePageIndex(0);
 }
 
@@ -334,7 +336,10 @@ void TiPlotEditorForm::BuildObjectPage(ObjectPage& page) {
     page.List->SetBounds(8, 8, kListWidth, areaHeight - 50);
     page.List->SetVisible(listShown);
     const TiPlotObjectKind kind = page.Kind;
-    page.List->OnClick = [this, kind](TComponent*) { UpdatePage(kind); };
+    page.List->OnClick = [this, kind](TComponent*) {
+        UpdatePage(kind);
+        if (kind == TiPlotObjectKind::Channel) ClearChannelStats();
+    };
     page.List->OnGetData = [this, kind](TComponent*, int index, bool& drawBox, TColor& color, QString& text) {
         auto* o = static_cast<TiPlotObject*>(ListOf(kind)->ObjectAt(index));
         text = o->Name();
@@ -383,6 +388,7 @@ void TiPlotEditorForm::BuildObjectPage(ObjectPage& page) {
             }
             ListOf(kind)->SelectLast();
             UpdatePage(kind);
+            if (kind == TiPlotObjectKind::Channel) ClearChannelStats();
         };
         page.RemoveButton = new TiComponentEditorButton(this);
         page.RemoveButton->SetName(page.Prefix + QStringLiteral("RemoveButton"));
@@ -394,6 +400,7 @@ void TiPlotEditorForm::BuildObjectPage(ObjectPage& page) {
             ListOf(kind)->DeleteSelectedObject();
             UpdatePage(kind);
             if (kind == TiPlotObjectKind::XAxis || kind == TiPlotObjectKind::YAxis) UpdatePage(TiPlotObjectKind::Channel);
+            if (kind == TiPlotObjectKind::Channel) ClearChannelStats();
         };
     }
 }
@@ -548,6 +555,59 @@ void TiPlotEditorForm::UpdateChannelLogControls() {
         p->SetEnabled(c && !logging);
         if (c) p->FileName = c->LogFileName();
     }
+}
+
+namespace {
+
+const char* const kStatNames[] = {"Count", "Capacity", "Memory Used", "Data Point Size", "Max Data Points", "X Min",
+                                  "X Max",  "X Mean",   "Y Min",       "Y Max",           "Y Mean"};
+
+}  // namespace
+
+void TiPlotEditorForm::BuildChannelStats() {
+    ObjectPage* page = Page(TiPlotObjectKind::Channel);
+    TWinControl* sheet = page->SubPages->AddPage(QStringLiteral("ChannelStatsTabSheet"), QStringLiteral("Stats"));
+    int i = 0;
+    for (const char* name : kStatNames) {
+        AddLabel(sheet, QString::fromLatin1(name), 12, 12 + i * 22);
+        TLabel* value = AddLabel(sheet, QString(), 130, 12 + i * 22);
+        value->SetName(QStringLiteral("ChannelStatsValue%1Label").arg(i));
+        ++i;
+    }
+    auto* refresh = new TiComponentEditorButton(this);
+    refresh->SetName(QStringLiteral("ChannelStatsRefreshButton"));
+    refresh->SetParent(sheet);
+    refresh->SetCaption(QStringLiteral("Refresh"));
+    refresh->SetBounds(12, 16 + i * 22, 75, 25);
+    refresh->OnClick = [this](TComponent*) { RefreshChannelStats(); };
+}
+
+void TiPlotEditorForm::ClearChannelStats() {
+    const bool selected = ListOf(TiPlotObjectKind::Channel)->Selected() != nullptr;
+    for (int i = 0; i < int(std::size(kStatNames)); ++i)
+        if (auto* l = Find<TLabel>(QStringLiteral("ChannelStatsValue%1Label").arg(i)))
+            l->SetCaption(selected ? QStringLiteral("Click Refresh") : QString());
+}
+
+void TiPlotEditorForm::RefreshChannelStats() {
+    auto* c = dynamic_cast<TiPlotChannelCustom*>(ListOf(TiPlotObjectKind::Channel)->Selected());
+    if (!c) return ClearChannelStats();
+    c->ReCalcRunningMinMaxMean();
+    auto x = [c](double v) { return c->XAxis() ? c->XAxis()->GetLabelText(v) : QString::number(v, 'g', 15); };
+    auto y = [c](double v) { return c->YAxis() ? c->YAxis()->GetLabelText(v) : QString::number(v, 'g', 15); };
+    const QString values[] = {QString::number(c->Count()),
+                              QString::number(c->Capacity()),
+                              QString::number(c->MemoryUsed()) + QStringLiteral(" Bytes"),
+                              QString::number(c->DataPointSize()) + QStringLiteral(" Bytes"),
+                              QString::number(c->MaxDataPoints()),
+                              x(c->RunningXMin()),
+                              x(c->RunningXMax()),
+                              x(c->RunningXMean()),
+                              y(c->RunningYMin()),
+                              y(c->RunningYMax()),
+                              y(c->RunningYMean())};
+    for (int i = 0; i < int(std::size(values)); ++i)
+        if (auto* l = Find<TLabel>(QStringLiteral("ChannelStatsValue%1Label").arg(i))) l->SetCaption(values[i]);
 }
 
 // ---- Lists ----

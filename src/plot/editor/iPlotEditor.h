@@ -102,6 +102,10 @@ private:
     Picker* AddFileButton(TWinControl* parent, const char* name, const char* caption, const char* filter,
                           const char* defaultExt, int left, int top, std::function<void(Picker&)> chosen);
     void UpdateChannelLogControls();
+    // The channel's "Stats" sub-page: the selected channel's counts and running values.
+    void BuildChannelStats();
+    void ClearChannelStats();
+    void RefreshChannelStats();
     static void SetDefaultDir(TiComponentEditorButton& button, const QString& folder);
 
     TiPlotComponent* FPlot;
