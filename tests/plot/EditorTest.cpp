@@ -220,6 +220,25 @@ TEST_F(EditorFixture, ChannelFileButtonsSaveAndLoadTheSelectedChannelsData) {
     EXPECT_FALSE(form->Find<TiComponentEditorButton>(QStringLiteral("ChannelLogDeactivateButton"))->Enabled());
 }
 
+TEST_F(EditorFixture, TranslationReachesCaptionsTabsItemsAndNameLists) {
+    TiPlotTranslationManager* t = plot->Master().TranslationManager();
+    for (const auto& [from, to] : {std::pair{"Plot", "Graph"}, {"Channels", "Kanaele"}, {"Visible", "Sichtbar"},
+                                   {"Solid", "Voll"}, {"<None>", "<Keine>"}}) {
+        TiPlotTranslationObject* entry = t->Items(plot->Master().AddTranslation());
+        entry->SetOriginalString(QString::fromLatin1(from));
+        entry->SetReplacementString(QString::fromLatin1(to));
+    }
+    TiPlotEditorForm* form = Open();
+    EXPECT_EQ(form->Caption(), QStringLiteral("Graph"));
+    EXPECT_EQ(form->PageControl()->PageCaption(1), QStringLiteral("Kanaele"));
+    EXPECT_EQ(form->Find<TiComponentEditorCheckBox>(QStringLiteral("ChannelVisibleCheckBox"))->Caption(),
+              QStringLiteral("Sichtbar"));
+    EXPECT_EQ(form->Find<TiComponentEditorComboBox>(QStringLiteral("ChannelTraceLineStyleComboBox"))->Item(0),
+              QStringLiteral("Voll"));
+    EXPECT_EQ(form->Find<TiComponentEditorComboBox>(QStringLiteral("ChannelXAxisNameComboBox"))->Item(0),
+              QStringLiteral("<Keine>"));
+}
+
 TEST(EditorEdit, CommitsOnlyUserChangesAndEscapeRestoresTheCommittedText) {
     TiCustomEditorForm form(nullptr);
     TiComponentEditorEdit edit(&form);
@@ -315,6 +334,30 @@ TEST(RadioGroupLayout, HitTestAndItsDegenerateSizes) {
     // A group too small for its rows (spacing 0 or less) hits nothing instead of dividing by 0.
     EXPECT_EQ(TiRadioGroupLayout::Compute(3, 1, 100, 10, 16).ItemAt(5, 5), -1);
     EXPECT_EQ(TiRadioGroupLayout::Compute(4, 2, 10, 105, 16).ItemAt(5, 50), -1);
+}
+
+TEST(CheckBox, ToggledOnlyByAReleaseOverItAndOnlyWhenAllowed) {
+    QWidget window;
+    TiCheckBox box(nullptr);
+    box.setParent(&window);
+    window.show();
+    int changes = 0, userChanges = 0;
+    box.OnChange = [&](TComponent*) { ++changes; };
+    box.OnChangeUser = [&](TComponent*) { ++userChanges; };
+    QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(5, box.height() / 2));
+    EXPECT_TRUE(box.Checked());
+    EXPECT_EQ(userChanges, 1);
+    // Pressed on the box, released outside it: no toggle.
+    QTest::mousePress(&box, Qt::LeftButton, {}, QPoint(5, box.height() / 2));
+    QTest::mouseRelease(&box, Qt::LeftButton, {}, QPoint(box.width() + 20, box.height() / 2));
+    EXPECT_TRUE(box.Checked());
+    box.SetChecked(true);  // the same value: nothing
+    EXPECT_EQ(changes, 1);
+    box.OnRequestEdit = [](TObject*, const QString& property, bool& allowed) { allowed = property != QStringLiteral("Checked"); };
+    box.SetChecked(false);
+    EXPECT_TRUE(box.Checked());
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(userChanges, 1);
 }
 
 TEST(RadioGroup, ItemIndexIsClampedAndArrowsWrap) {
