@@ -110,9 +110,8 @@ TiPlotEditorForm::TiPlotEditorForm(TiPlotComponent* plot, TiPlotMasterManager* m
     // The Y-axis page is the X-axis page with its own names; its precision spinners end at 20.
     ObjectPage& y = *FPages[4];
     for (TiEditorRow row : TiEditorPageTables::XAxisRows) {
-        static std::deque<QByteArray> names;  // keeps the renamed texts alive with the table
-        names.push_back(QByteArray(row.Control).replace("XAxis", "YAxis"));
-        row.Control = names.back().constData();
+        y.OwnNames.push_back(QByteArray(row.Control).replace("XAxis", "YAxis"));
+        row.Control = y.OwnNames.back().constData();
         if (QByteArray(row.Control) == "YAxisLabelPrecisionEdit" || QByteArray(row.Control) == "YAxisLegendPrecisionEdit")
             row.Max = 20;
         y.OwnRows.push_back(row);

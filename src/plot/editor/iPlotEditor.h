@@ -7,7 +7,10 @@
 #include "editor/iEditorBasicComponents.h"
 #include "editor/iPlotEditorPages.h"
 
+#include <QByteArray>
 #include <QPointer>
+
+#include <deque>
 
 class TiPlotComponent;
 class TiPlotMasterManager;
@@ -31,6 +34,7 @@ public:
         TiComponentEditorButton* RemoveButton = nullptr;
         bool RefreshAllAfterWrite = true;
         std::vector<TiEditorRow> OwnRows;  // rows renamed for this page (Y axes)
+        std::deque<QByteArray> OwnNames;   // the renamed control names those rows point to
     };
 
     TiComponentEditorPageControl* PageControl() const { return FPageControl; }
