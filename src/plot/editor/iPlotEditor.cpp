@@ -59,6 +59,9 @@ QString LabelOf(const TiEditorRow& row) {
                (w.endsWith(QLatin1Char('s')) && context.contains(w.chopped(1)));
     };
     while (words.size() > 1 && inContext(words.first())) words.removeFirst();
+    // The annotation defaults' stored names misspell "Style"; their labels do not.
+    for (QString& w : words)
+        if (w == QStringLiteral("Stlye")) w = QStringLiteral("Style");
     return words.join(QLatin1Char(' '));
 }
 
