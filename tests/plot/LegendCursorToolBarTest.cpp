@@ -1,4 +1,5 @@
 #include "PlotTestSupport.h"
+#include "core/iPlotMasterManager.h"
 #include "graphics/TBitmap.h"
 #include "ui/VirtualKeys.h"
 
@@ -229,11 +230,13 @@ TEST(ToolBar, ButtonGroupsCancellingAndZoom) {
     EXPECT_DOUBLE_EQ(x->Span(), 100);
     bar->SetZoomInOutFactor(0.5);
     EXPECT_EQ(bar->ZoomInOutFactor(), 1);
-    // The editor button asks first but has no after-event.
+    // The editor button asks first, opens the editor and has no after-event.
     before.clear(), after.clear();
+    plot->SetEditorFormStyle(ipfsStayOnTop);
     bar->ClickButton(TiPlotToolBar::tbEdit);
     EXPECT_EQ(before, std::vector<int>{9});
     EXPECT_TRUE(after.empty());
+    EXPECT_NE(plot->Master().EditorForm(), nullptr);
 }
 
 TEST(ToolBar, CursorSelectAndResume) {

@@ -438,6 +438,8 @@ public:
     TiPlotToolBarButtonBeforeEvent OnBeforeToolBarButtonClick;
     TiPlotZoomBoxEvent OnBeforeZoomBox;
     TiNotifyEvent OnAfterPaint;
+    // The run-time editor opened or closed (Sender: the master manager).
+    TiNotifyEvent OnAfterOpenEditor, OnAfterCloseEditor;
 
     // State read by the input handling and the hint box.
     TiHintData& HintData() { return FHintData; }

@@ -35,6 +35,8 @@ TiPlotMasterManager::TiPlotMasterManager(TObject* owner) : FOwner(owner) {
 }
 
 TiPlotMasterManager::~TiPlotMasterManager() {
+    // The plot is going away: its editor goes without a close event.
+    DestroyEditorForm(false);
     // Each deletion clears its field through the remove callback.
     delete FToolBarManager;
     delete FLegendManager;
@@ -159,6 +161,7 @@ void TiPlotMasterManager::ObjectInsert(TObject* sender) {
         object->SetUserCanEdit(FUserCanEditObjects);
         object->OnEdit = [this](TObject* s) { ObjectEdit(s); };
         object->SetXYAxesReversed(FXYAxesReverse);
+        if (EditorOpen()) EditorObjectInserted(object);
     } else if (auto* entry = dynamic_cast<TiPlotTranslationObject*>(sender)) {
         if (FTranslationManager) FTranslationManager->NotificationInsert(entry);
     } else if (auto* m = dynamic_cast<TiPlotToolBarManager*>(sender)) {
@@ -199,7 +202,8 @@ void TiPlotMasterManager::ObjectRemove(TObject* sender) {
         if (FTranslationManager) FTranslationManager->NotificationRemove(entry);
         return;
     }
-    if (dynamic_cast<TiPlotObject*>(sender)) {
+    if (auto* object = dynamic_cast<TiPlotObject*>(sender)) {
+        if (EditorOpen()) EditorObjectRemoved(object);
         if (FPlotObjectManager) FPlotObjectManager->NotificationRemove(sender);
         if (FLayoutManager) FLayoutManager->NotificationRemove(sender);
         for (TiPlotObjectManagerCustom* m : KindManagers()) m->NotificationRemove(sender);
@@ -217,6 +221,7 @@ void TiPlotMasterManager::ObjectRemove(TObject* sender) {
 void TiPlotMasterManager::ObjectRename(TObject* sender) {
     for (TiPlotObjectManagerCustom* m : KindManagers()) m->NotificationRename(sender);
     if (FLayoutManager) FLayoutManager->NotificationRename(sender);
+    if (auto* object = dynamic_cast<TiPlotObject*>(sender); object && EditorOpen()) EditorObjectRenamed(object);
 }
 
 void TiPlotMasterManager::ObjectChange(TObject*) {
@@ -228,4 +233,7 @@ void TiPlotMasterManager::ObjectSetFocus(TObject* sender) {
     if (FLayoutManager) FLayoutManager->NotificationSetFocus(sender);
 }
 
-void TiPlotMasterManager::ObjectEdit(TObject*) { EditProperties(); }
+void TiPlotMasterManager::ObjectEdit(TObject* sender) {
+    if (auto* object = dynamic_cast<TiPlotObject*>(sender)) EditorSelect(object);
+    EditProperties();
+}

@@ -10,7 +10,11 @@
 #include "core/iPlotTranslation.h"
 #include "rtl/TObject.h"
 
+#include <array>
 #include <vector>
+
+class TForm;
+class TiPlotEditorForm;
 
 class TiPlotMasterManager : public TObject {
 public:
@@ -67,8 +71,15 @@ public:
     // Clears every channel's points; every axis aligns to the next data again.
     void ClearAllData();
     void DeSelectAll();
-    // Opens the run-time property editor; it joins here when the editor is built.
-    virtual void EditProperties() {}
+    // Opens the run-time property editor (modal, or stay-on-top as the plot's
+    // EditorFormStyle says), filled from the plot.
+    void EditProperties();
+    // Writes the editor's Control page into the plot (the editor calls it on every change).
+    void BasicPropertyChanged();
+    // Replaces the texts of a form's controls by their translations.
+    void TranslateForm(TForm* form);
+    // The editor form while it exists.
+    TiPlotEditorForm* EditorForm() const { return FEditorForm; }
 
     // The callbacks every manager and object receives.
     void ObjectInsert(TObject* sender);
@@ -102,4 +113,18 @@ private:
     TiPlotObjectManager* FPlotObjectManager = nullptr;
     TiPlotChannelCustomClass FChannelClass;
     bool FXYAxesReverse = false;
+    // The editor form while it exists, and the active page of each of its page controls when
+    // it last closed (main, control, channel, X axis, X-axis labels, Y axis, Y-axis labels,
+    // cursor, limit, label, legend, table, data view, data-view grid lines).
+    void CreateEditorForm();
+    void StorePageIndexes();
+    bool EditorOpen() const;
+    void DestroyEditorForm(bool notify = true);
+    void EditorObjectInserted(TiPlotObject* object);
+    void EditorObjectRemoved(TiPlotObject* object);
+    void EditorObjectRenamed(TiPlotObject* object);
+    // Selects the object's page and the object in its list (creating the form first).
+    void EditorSelect(TiPlotObject* object);
+    TiPlotEditorForm* FEditorForm = nullptr;
+    std::array<int, 14> FPageControlIndexes{-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
 };
