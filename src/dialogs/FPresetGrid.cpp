@@ -70,6 +70,7 @@ TPresetGridForm::TPresetGridForm(TComponent* owner, const QString& name, bool wi
     bnCancel = AddButton(*this, imWorkStatusBase->Picture().Image(), QStringLiteral("bnCancel"),
                          QRect(87, height - 46, 86, 30));
     bnCancel->OnClick = [this](TComponent* s) { bnCancelClick(s); };
+    SetDialogButtons(nullptr, bnCancel);
 }
 
 QString TPresetGridForm::DisplayName(const Name& name) {

@@ -50,6 +50,7 @@ TfmStoreName::TfmStoreName(TComponent* owner) : TForm(owner) {
     bnCancel = AddButton(*this, ground, QStringLiteral("bnCancel"), QRect(132, 100, 80, 30));
     btnOK->OnClick = [this](TComponent* s) { btnOKClick(s); };
     bnCancel->OnClick = [this](TComponent* s) { bnCancelClick(s); };
+    SetDialogButtons(btnOK, bnCancel);
     edName->OnKeyDown = [this](TComponent*, TKey& key, TShiftState) {
         if (key == VK_RETURN) btnOK->Click();
     };

@@ -62,6 +62,7 @@ TfmTest::TfmTest(TComponent* owner) : TForm(owner) {
         rb->OnClick = [this](TComponent* s) { rbAnalogInClick(s); };
     bnExit = AddButton(*this, imBase->Picture().Image(), QStringLiteral("bnExit"), QRect(98, 164, 86, 30));
     bnExit->OnClick = [this](TComponent* s) { bnExitClick(s); };
+    SetDialogButtons(nullptr, bnExit);
     OnShow = [this](TComponent* s) { FormShow(s); };
 }
 

@@ -135,7 +135,7 @@ TEST_P(Gallery, TestSignal) {
     const QImage image = Picture(*fmTest, "test_signal", Chinese());
     EXPECT_EQ(image.size(), QSize(282, 208));
     EXPECT_EQ(image.pixel(30, 20) & 0xFFFFFF, 0xD8D8D8u) << "the light group box";
-    EXPECT_EQ(fmTest->rbSineWave->Caption(), Chinese() ? "弦波" : "Sine Wave");
+    EXPECT_EQ(fmTest->rbSineWave->Caption(), Chinese() ? "正弦波" : "Sine Wave");
 }
 
 TEST_P(Gallery, ControlCodeViewers) {
