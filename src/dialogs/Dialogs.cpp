@@ -14,6 +14,7 @@
 #include "FMemo.h"
 #include "FNetWorkScan.h"
 #include "FNetworkSetup.h"
+#include "FPeqRst.h"
 #include "FProcess.h"
 
 namespace {
@@ -47,9 +48,11 @@ void CreateDialogs() {
     Create(fmCopy);
     Create(fmChannelName);
     Create(fmChNameList);
+    Create(fmPeqRst);
 }
 
 void DestroyDialogs() {
+    Destroy(fmPeqRst);
     Destroy(fmChNameList);
     Destroy(fmChannelName);
     Destroy(fmCopy);

@@ -338,11 +338,10 @@ void TfmMain::vrbEqShowAllInAClick(TComponent* Sender) {
 // ---- EQ reset and whole-EQ bypass ---------------------------------------------------------
 
 void TfmMain::vrbEqResetInAClick(TComponent* Sender) {
-  auto* button = dynamic_cast<TVrPowerButton*>(Sender);
+  auto* button = dynamic_cast<TVrDemoButton*>(Sender);
   if (!button)
     return;
-  // A momentary button: the reset is an action, not a state.
-  button->SetActive(false);
+  // Made with the other dialogs at start; a window run without them makes its own.
   if (!fmPeqRst)
     fmPeqRst = new TfmPeqRst(this);
   fmPeqRst->OnResetEq = [this](int ch) { ResetEq(ch); };
@@ -374,7 +373,7 @@ void TfmMain::ResetEq(int ch) {
 }
 
 void TfmMain::vrbEqBypassInAClick(TComponent* Sender) {
-  auto* button = dynamic_cast<TVrPowerButton*>(Sender);
+  auto* button = dynamic_cast<TVrDemoButton*>(Sender);
   if (!button)
     return;
   const int ch = button->Tag();
@@ -397,8 +396,6 @@ void TfmMain::vrbEqBypassInAClick(TComponent* Sender) {
   graph->DrawTextA(graph->Width() / 3, graph->Height() / 4, kBypassTextSize, clBtnFace,
                    QStringLiteral("Times New Roman"), bypassedNow ? QString() : QStringLiteral("BYPASS"));
   FUnitControl->SetEqBypassWord(ch, word);
-  // The lamp shows the channel's state, whatever the click toggled.
-  button->SetActive(!bypassedNow);
   graph->UpdateCurvePage();
   graph->update();
   SendCmd(CM_MCS_CMD(GetDeviceId(), CMD_EQ_BYPASS, ch, bypassedNow ? 0 : 1), false);
