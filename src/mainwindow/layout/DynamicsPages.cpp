@@ -55,7 +55,8 @@ void BuildSmallFader(TfmMain& form, TWinControl* parent, const QString& stem, co
            taCenter);
   AddFader(form, parent, QStringLiteral("is") + stem + s, ch, x + 14, 50, 27, 64, min, max, position, 10, Thumbs::B,
            picture);
-  AddValueBox(form, parent, QStringLiteral("cvd") + stem + s, ch, x, 120, 56, text, false);
+  // 54 wide on a 56 pitch: neighbouring boxes keep a gap.
+  AddValueBox(form, parent, QStringLiteral("cvd") + stem + s, ch, x + 1, 120, 54, text, false);
 }
 
 // A value box's typed entry: Enter and leaving the box both apply it; a press plots the
@@ -211,7 +212,7 @@ void BuildGatePage(TfmMain& form) {
              Font(9, kHeading, true), taCenter);
     const bool picture = ch == 0;
     BuildSmallFader(form, col, QStringLiteral("GateThreshold"), s, ch, 18, QStringLiteral("Threshold"), -180, 0, 0,
-                    QStringLiteral("0.0dB"), picture);
+                    QStringLiteral("+ 0.0dB"), picture);
     BuildSmallFader(form, col, QStringLiteral("GateAttack"), s, ch, 108, QStringLiteral("Attack"), 0, 998, 50,
                     QStringLiteral("50ms"), picture);
     BuildSmallFader(form, col, QStringLiteral("GateRelease"), s, ch, 198, QStringLiteral("Release"), 9, 2999, 499,
