@@ -14,6 +14,7 @@
 #include "FMemo.h"
 #include "FNetWorkScan.h"
 #include "FNetworkSetup.h"
+#include "FPeqRst.h"
 #include "FPresetGrid.h"
 #include "FProcess.h"
 #include "FRs232CodeDoc.h"
@@ -57,9 +58,11 @@ void CreateDialogs() {
     Create(fmTest);
     Create(fmRs232CodeEnglish);
     Create(fmRs232Code);
+    Create(fmPeqRst);
 }
 
 void DestroyDialogs() {
+    Destroy(fmPeqRst);
     Destroy(fmRs232Code);
     Destroy(fmRs232CodeEnglish);
     Destroy(fmTest);

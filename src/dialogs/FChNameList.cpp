@@ -59,6 +59,8 @@ TfmChNameList::TfmChNameList(TComponent* owner) : TForm(owner)
     btnCancel = AddButton(*this, ground, QStringLiteral("btnCancel"), QRect(160, 348, 80, 30));
     btnOK->OnClick = [this](TComponent* s) { btnOKClick(s); };
     btnCancel->OnClick = [this](TComponent* s) { btnCancelClick(s); };
+    // Enter stays with the name fields.
+    SetDialogButtons(nullptr, btnCancel);
     OnShow = [this](TComponent* s) { FormShow(s); };
 }
 

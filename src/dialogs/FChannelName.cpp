@@ -44,6 +44,7 @@ TfmChannelName::TfmChannelName(TComponent* owner) : TForm(owner)
     edName->OnKeyDown = [this](TComponent* s, TKey& key, TShiftState shift) { edNameKeyDown(s, key, shift); };
     btnOK->OnClick = [this](TComponent* s) { btnOKClick(s); };
     bnCancel->OnClick = [this](TComponent* s) { bnCancelClick(s); };
+    SetDialogButtons(btnOK, bnCancel);
     OnShow = [this](TComponent* s) { FormShow(s); };
 }
 

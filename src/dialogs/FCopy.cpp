@@ -41,6 +41,7 @@ TfmCopy::TfmCopy(TComponent* owner) : TForm(owner)
     bnInChCopy->OnClick = [this](TComponent* s) { bnInChCopyClick(s); };
     bnOutChCopy->OnClick = [this](TComponent* s) { bnInChCopyClick(s); };
     bnExit->OnClick = [this](TComponent* s) { bnExitClick(s); };
+    SetDialogButtons(nullptr, bnExit);
     OnShow = [this](TComponent* s) { FormShow(s); };
 }
 

@@ -62,6 +62,7 @@ TfmLinkSel::TfmLinkSel(TComponent* owner) : TForm(owner)
     bnExit = AddButton(*this, ground, QStringLiteral("bnExit"), QRect(204, 346, 80, 30));
     bnSet->OnClick = [this](TComponent* s) { bnSetClick(s); };
     bnExit->OnClick = [this](TComponent* s) { bnExitClick(s); };
+    SetDialogButtons(nullptr, bnExit);
     OnShow = [this](TComponent* s) { FormShow(s); };
 }
 

@@ -22,6 +22,7 @@ TfmPeqRst::TfmPeqRst(TComponent* owner) : TForm(owner) {
     btnCancel = AddButton(*this, imBase->Picture().Image(), QStringLiteral("btnCancel"), QRect(146, 130, 86, 30));
     btnOK->OnClick = [this](TComponent* s) { btnOKClick(s); };
     btnCancel->OnClick = [this](TComponent* s) { btnExitClick(s); };
+    SetDialogButtons(btnOK, btnCancel);
     OnShow = [this](TComponent* s) { FormShow(s); };
 }
 

@@ -25,7 +25,6 @@
 #include "ui/TLabel.h"
 #include "ui/VirtualKeys.h"
 
-#include <QKeyEvent>
 
 namespace {
 
@@ -36,8 +35,6 @@ constexpr int kQIndex3 = 35;
 // The band table's Q corrections raise its change event once more; deeper nesting than a
 // few levels can only come from a fault, and ends there instead of exhausting the stack.
 constexpr int kMaxEqChangeDepth = 4;
-// Key codes of the band-frequency box beyond the named ones.
-constexpr unsigned short kKeyPadPlus = 107, kKeyPadMinus = 109, kKeyEquals = 187, kKeyMinus = 189;
 constexpr int kBypassTextSize = 60;
 // Fader kinds of the pending band edit.
 constexpr int kPendingFreq = 0, kPendingQ = 1, kPendingGain = 2;
@@ -45,39 +42,6 @@ constexpr int kPendingFreq = 0, kPendingQ = 1, kPendingGain = 2;
 QString BandButtonName(int band, const QString& suffix) { return QStringLiteral("rzbEq%1").arg(band + 1) + suffix; }
 
 bool IsBand(const TMyPEQAllpass& table, int band) { return band >= 0 && band < table.GetChannelNumber(); }
-
-// The band-frequency box takes its keys here, before its read-only edit ignores them and
-// they travel on to the box itself (which would offer them to the key handler a second
-// time); the plus and "=" keys have no key code of their own in the box's key event.
-class EqFreqKeys : public QObject {
- public:
-  EqFreqKeys(TfmMain& form, TCurvyEdit& box) : QObject(&box), form(form), box(box) {}
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() != QEvent::KeyPress)
-      return QObject::eventFilter(watched, event);
-    auto* key = static_cast<QKeyEvent*>(event);
-    const bool keypad = key->modifiers() & Qt::KeypadModifier;
-    unsigned short code = 0;
-    switch (key->key()) {
-      case Qt::Key_Left: code = VK_LEFT; break;
-      case Qt::Key_Right: code = VK_RIGHT; break;
-      case Qt::Key_Up: code = VK_UP; break;
-      case Qt::Key_Down: code = VK_DOWN; break;
-      case Qt::Key_Plus:
-      case Qt::Key_Equal: code = keypad ? kKeyPadPlus : kKeyEquals; break;
-      case Qt::Key_Minus: code = keypad ? kKeyPadMinus : kKeyMinus; break;
-      default: return QObject::eventFilter(watched, event);
-    }
-    form.cvdEqFreqInAKeyDown(&box, code, 0);
-    return true;
-  }
-
- private:
-  TfmMain& form;
-  TCurvyEdit& box;
-};
 
 }  // namespace
 
@@ -92,9 +56,6 @@ void TfmMain::CreateEqParts() {
   tmEqCurve = timer(&TfmMain::tmEqCurveTimer);
   tmHpLpCurve = timer(&TfmMain::tmHpLpCurveTimer);
   tmMouseEqCurve = timer(&TfmMain::tmMouseEqCurveTimer);
-  for (int ch = 0; ch < kChannels; ++ch)
-    if (auto* box = Find<TCurvyEdit>("cvdEqFreq" + Suffix(ch)))
-      box->Edit()->installEventFilter(new EqFreqKeys(*this, *box));
 }
 
 void TfmMain::RaiseBandButton(TRzBmpButton& button) {
@@ -305,10 +266,10 @@ void TfmMain::cvdEqFreqInAKeyDown(TComponent* Sender, unsigned short& Key, TShif
   switch (Key) {
     case VK_LEFT: freq->SetPosition(freq->Position() - 1); break;
     case VK_RIGHT: freq->SetPosition(freq->Position() + 1); break;
-    case kKeyPadPlus:
-    case kKeyEquals: q->SetPosition(q->Position() + 1); break;
-    case kKeyPadMinus:
-    case kKeyMinus: q->SetPosition(q->Position() - 1); break;
+    case VK_ADD:
+    case VK_OEM_PLUS: q->SetPosition(q->Position() + 1); break;
+    case VK_SUBTRACT:
+    case VK_OEM_MINUS: q->SetPosition(q->Position() - 1); break;
     case VK_UP: gain->SetPosition(gain->Position() + 1); break;
     case VK_DOWN: gain->SetPosition(gain->Position() - 1); break;
     default: break;  // Shift and every other key: nothing
@@ -338,11 +299,10 @@ void TfmMain::vrbEqShowAllInAClick(TComponent* Sender) {
 // ---- EQ reset and whole-EQ bypass ---------------------------------------------------------
 
 void TfmMain::vrbEqResetInAClick(TComponent* Sender) {
-  auto* button = dynamic_cast<TVrPowerButton*>(Sender);
+  auto* button = dynamic_cast<TVrDemoButton*>(Sender);
   if (!button)
     return;
-  // A momentary button: the reset is an action, not a state.
-  button->SetActive(false);
+  // Made with the other dialogs at start; a window run without them makes its own.
   if (!fmPeqRst)
     fmPeqRst = new TfmPeqRst(this);
   fmPeqRst->OnResetEq = [this](int ch) { ResetEq(ch); };
@@ -374,7 +334,7 @@ void TfmMain::ResetEq(int ch) {
 }
 
 void TfmMain::vrbEqBypassInAClick(TComponent* Sender) {
-  auto* button = dynamic_cast<TVrPowerButton*>(Sender);
+  auto* button = dynamic_cast<TVrDemoButton*>(Sender);
   if (!button)
     return;
   const int ch = button->Tag();
@@ -397,8 +357,6 @@ void TfmMain::vrbEqBypassInAClick(TComponent* Sender) {
   graph->DrawTextA(graph->Width() / 3, graph->Height() / 4, kBypassTextSize, clBtnFace,
                    QStringLiteral("Times New Roman"), bypassedNow ? QString() : QStringLiteral("BYPASS"));
   FUnitControl->SetEqBypassWord(ch, word);
-  // The lamp shows the channel's state, whatever the click toggled.
-  button->SetActive(!bypassedNow);
   graph->UpdateCurvePage();
   graph->update();
   SendCmd(CM_MCS_CMD(GetDeviceId(), CMD_EQ_BYPASS, ch, bypassedNow ? 0 : 1), false);

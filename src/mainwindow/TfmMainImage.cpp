@@ -213,8 +213,7 @@ bool TfmMain::ShowChannelStrip(LUnitControl& unit, int ch)
     auto* picture = Find<TImage>("imDelay" + s);
     auto* line = Find<TCustomLabel>("lbDelayLine" + s);
     auto* graph = Find<LMyFFTDrawPhase>("fftDraw" + s);
-    auto* eqBypass = Find<TVrPowerButton>("vrbEqBypass" + s);
-    if (!gain || !delay || !picture || !line || !graph || !eqBypass)
+    if (!gain || !delay || !picture || !line || !graph)
         return false;
     if (!ShowGain(ch, unit.GetGain(ch) + gain->Min()) || !ShowPhase(ch, unit.GetPolarity(ch)))
         return false;
@@ -230,7 +229,6 @@ bool TfmMain::ShowChannelStrip(LUnitControl& unit, int ch)
     const bool bypassed = (unit.GetEqBypassWord(ch) >> sideBit) & 1u;
     graph->DrawTextA(graph->Width() / 3, graph->Height() / 4, kBypassTextSize, clBtnFace,
                      QStringLiteral("Times New Roman"), bypassed ? QStringLiteral("BYPASS") : QString());
-    eqBypass->SetActive(bypassed);
     return true;
 }
 

@@ -4,11 +4,16 @@
 #include "DialogTestSupport.h"
 
 #include "FAbout.h"
+#include "FChNameList.h"
+#include "FChannelName.h"
+#include "FCopy.h"
 #include "FExit.h"
 #include "FFactory.h"
 #include "FInformation.h"
+#include "FLinkSel.h"
 #include "FLockSetup.h"
 #include "FNetworkSetup.h"
+#include "FPeqRst.h"
 #include "RzBmpBtn.h"
 #include "ui/TEdit.h"
 
@@ -45,7 +50,19 @@ TEST_F(DialogKeysTest, EscAndEnterInTheModalDialogs) {
         {"Factory Enter", []() -> TForm* { return fmFactory; }, Qt::Key_Return, {"StartFactoryDefault"}},
         {"Lock set-up Esc", []() -> TForm* { return fmLockSetup; }, Qt::Key_Escape, {}},
         {"Network set-up Esc", []() -> TForm* { return fmNetworkSetup; }, Qt::Key_Escape, {}},
+        {"Link selection Esc", []() -> TForm* { return fmLinkSel; }, Qt::Key_Escape, {}},
+        {"Copy Esc", []() -> TForm* { return fmCopy; }, Qt::Key_Escape, {}},
+        {"Channel name Esc", []() -> TForm* { return fmChannelName; }, Qt::Key_Escape, {}},
+        {"Channel name Enter", []() -> TForm* { return fmChannelName; }, Qt::Key_Return,
+         {"SetChannelName 3 [53 75 62 00 00 00 00 00]"}},
+        {"Name list Esc", []() -> TForm* { return fmChNameList; }, Qt::Key_Escape, {}},
+        {"EQ reset Esc", []() -> TForm* { return fmPeqRst; }, Qt::Key_Escape, {}},
+        {"EQ reset Enter", []() -> TForm* { return fmPeqRst; }, Qt::Key_Return, {"ResetEq 5"}},
     };
+    fmChannelName->SetChannel(3);
+    fmChannelName->SetNameText(QStringLiteral("Sub"));
+    fmPeqRst->SetChannel(5);
+    fmPeqRst->OnResetEq = [this](int ch) { host->Record("ResetEq " + std::to_string(ch)); };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         TForm& form = *c.form();

@@ -285,7 +285,7 @@ void TEmptyEdit::focusOutEvent(QFocusEvent* event) {
 }
 
 void TEmptyEdit::keyPressEvent(QKeyEvent* event) {
-    Word key = VirtualKeyOf(event->key());
+    Word key = VirtualKeyOf(event->key(), event->modifiers() & Qt::KeypadModifier);
     const TShiftState shift = ShiftStateOf(event->modifiers(), Qt::NoButton);
     if (key && FOwner->OnKeyDown) {
         FOwner->OnKeyDown(FOwner, key, shift);
@@ -308,10 +308,16 @@ void TEmptyEdit::keyPressEvent(QKeyEvent* event) {
         }
     }
     QLineEdit::keyPressEvent(event);
+    // A key the edit ignores (a read-only one ignores most) would travel on to the box and be
+    // offered to its key events a second time; only its dialog-key meaning is left to give.
+    if (!event->isAccepted()) {
+        FOwner->OfferDialogKey(event->key(), shift, event->text());
+        event->accept();
+    }
 }
 
 void TEmptyEdit::keyReleaseEvent(QKeyEvent* event) {
-    Word key = VirtualKeyOf(event->key());
+    Word key = VirtualKeyOf(event->key(), event->modifiers() & Qt::KeypadModifier);
     if (key && FOwner->OnKeyUp) FOwner->OnKeyUp(FOwner, key, ShiftStateOf(event->modifiers(), Qt::NoButton));
     QLineEdit::keyReleaseEvent(event);
 }

@@ -236,9 +236,9 @@ void BuildGraphFrame(TfmMain& form, int ch) {
   TRadioButton* phase = AddRadio(form, g, QStringLiteral("rbShowPhase") + s, ch, 390, 6, 64, QStringLiteral("Phase"));
   phase->OnClick = [&form](TComponent* sd) { form.rbShowPhaseInAClick(sd); };
   BuildOverlayToggles(form, g, ch);
-  AddLed(form, g, QStringLiteral("vrbEqBypass") + s, ch, 776, 4, 78, 20, QStringLiteral("EQ Bypass"), clRed)->OnClick =
+  AddDemoButton(form, g, QStringLiteral("vrbEqBypass") + s, ch, 776, 6, 65, 17, QStringLiteral("EQ Bypass"))->OnClick =
       [&form](TComponent* sd) { form.vrbEqBypassInAClick(sd); };
-  AddLed(form, g, QStringLiteral("vrbEqReset") + s, ch, 857, 4, 74, 20, QStringLiteral("EQ Reset"), clYellow)->OnClick =
+  AddDemoButton(form, g, QStringLiteral("vrbEqReset") + s, ch, 857, 6, 65, 17, QStringLiteral("EQ Reset"))->OnClick =
       [&form](TComponent* sd) { form.vrbEqResetInAClick(sd); };
   AddLed(form, g, QStringLiteral("vrbEqShowAll") + s, ch, 934, 4, 104, 20, QStringLiteral("SHOW ALL EQ"), clLime)
       ->OnClick = [&form](TComponent* sd) { form.vrbEqShowAllInAClick(sd); };

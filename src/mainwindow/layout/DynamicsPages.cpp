@@ -227,7 +227,7 @@ void BuildGatePage(TfmMain& form) {
              Font(9, kHeading, true), taCenter);
     const bool picture = ch == 0;
     BuildSmallFader(form, col, QStringLiteral("GateThreshold"), s, ch, 18, QStringLiteral("Threshold"), -180, 0, 0,
-                    QStringLiteral("0.0dB"), picture, kGateRows);
+                    QStringLiteral("+ 0.0dB"), picture, kGateRows);
     BuildSmallFader(form, col, QStringLiteral("GateAttack"), s, ch, 108, QStringLiteral("Attack"), 0, 998, 50,
                     QStringLiteral("50ms"), picture, kGateRows);
     BuildSmallFader(form, col, QStringLiteral("GateRelease"), s, ch, 198, QStringLiteral("Release"), 9, 2999, 499,

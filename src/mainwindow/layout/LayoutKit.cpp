@@ -268,6 +268,20 @@ TVrPowerButton* AddLed(TfmMain& form, TWinControl* parent, const QString& name, 
   return led;
 }
 
+TVrDemoButton* AddDemoButton(TfmMain& form, TWinControl* parent, const QString& name, int tag, int left, int top,
+                             int width, int height, const QString& caption) {
+  auto* button = Make<TVrDemoButton>(form, parent, name, tag, left, top, width, height);
+  button->SetColor(clBlack);
+  button->SetBevelWidth(1);
+  TFont font = Font(8, clActiveBorder, true);
+  font.SetName(QStringLiteral("Arial"));
+  button->SetFontLeave(font);
+  font.SetColor(clWhite);
+  button->SetFontEnter(font);
+  button->SetCaption(caption);
+  return button;
+}
+
 LProgressBar* AddMeter(TfmMain& form, TWinControl* parent, const QString& name, int tag, int left, int top,
                        int height, int red, int yellow, int green, bool lowered, bool lamp) {
   auto* meter = Make<LProgressBar>(form, parent, name, tag, left, top, 14, height);

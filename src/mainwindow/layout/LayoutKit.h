@@ -22,6 +22,7 @@ class TRzLabel;
 class TRzPanel;
 class TShape;
 class TUpDown;
+class TVrDemoButton;
 class TVrPowerButton;
 class TWinControl;
 class TfmMain;
@@ -76,6 +77,9 @@ TRzBmpButton* AddButton(TfmMain& form, TWinControl* parent, const QString& name,
                         int width, int height, Face face, const QString& caption, int groupIndex = 0);
 TVrPowerButton* AddLed(TfmMain& form, TWinControl* parent, const QString& name, int tag, int left, int top,
                        int width, int height, const QString& caption, TColor lit);
+// A momentary text button: black face, thin bevel, Arial caption that lightens under the mouse.
+TVrDemoButton* AddDemoButton(TfmMain& form, TWinControl* parent, const QString& name, int tag, int left, int top,
+                             int width, int height, const QString& caption);
 LProgressBar* AddMeter(TfmMain& form, TWinControl* parent, const QString& name, int tag, int left, int top,
                        int height, int red, int yellow, int green, bool lowered, bool lamp);
 TRadioButton* AddRadio(TfmMain& form, TWinControl* parent, const QString& name, int tag, int left, int top,

@@ -148,7 +148,7 @@ void TWinControl::DoExit() {
 
 void TWinControl::keyPressEvent(QKeyEvent* event) {
     if (OfferDialogKey(event->key(), ShiftStateOf(event->modifiers(), Qt::NoButton), event->text())) return;
-    const TKey code = TKey(VirtualKeyOf(event->key()));
+    const TKey code = TKey(VirtualKeyOf(event->key(), event->modifiers() & Qt::KeypadModifier));
     TKey key = code;
     if (key != 0) KeyDown(key, ShiftStateOf(event->modifiers(), Qt::NoButton));
     if (key == 0 && code != 0) return;  // swallowed
@@ -160,7 +160,7 @@ void TWinControl::keyPressEvent(QKeyEvent* event) {
 void TWinControl::keyReleaseEvent(QKeyEvent* event) {
     // A held key repeats its presses only, as the windows do.
     if (event->isAutoRepeat()) return;
-    TKey key = TKey(VirtualKeyOf(event->key()));
+    TKey key = TKey(VirtualKeyOf(event->key(), event->modifiers() & Qt::KeypadModifier));
     if (key != 0) KeyUp(key, ShiftStateOf(event->modifiers(), Qt::NoButton));
 }
 

@@ -2,7 +2,7 @@
 
 #include <Qt>
 
-int VirtualKeyOf(int qtKey) {
+int VirtualKeyOf(int qtKey, bool keypad) {
     if ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) || (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)) return qtKey;
     if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24) return VK_F1 + (qtKey - Qt::Key_F1);
     switch (qtKey) {
@@ -28,7 +28,9 @@ int VirtualKeyOf(int qtKey) {
     case Qt::Key_Delete: return VK_DELETE;
     case Qt::Key_Menu: return VK_APPS;
     case Qt::Key_Comma: return VK_OEM_COMMA;
-    case Qt::Key_Minus: return VK_OEM_MINUS;
+    case Qt::Key_Plus: return keypad ? VK_ADD : VK_OEM_PLUS;
+    case Qt::Key_Equal: return VK_OEM_PLUS;
+    case Qt::Key_Minus: return keypad ? VK_SUBTRACT : VK_OEM_MINUS;
     case Qt::Key_Period: return VK_OEM_PERIOD;
     default: return 0;
     }

@@ -155,3 +155,25 @@ TEST(CurvyPanel, SideButtonHits) {
     QTest::mouseClick(&edit, Qt::LeftButton, {}, QPoint(20, 12));
     EXPECT_EQ(clicked, 1);
 }
+
+// Each key reaches OnKeyDown once with its key code, also the keys a read-only edit ignores
+// and lets travel on; Enter still reaches the form's default button after it.
+TEST_F(ValueEdit, ReadOnlyEditOffersEachKeyOnce) {
+    edit->SetReadOnly(true);
+    std::vector<Word> keys;
+    edit->OnKeyDown = [&](TComponent*, Word& key, TShiftState) { keys.push_back(key); };
+    int defaults = 0;
+    other->OnClick = [&](TComponent*) { ++defaults; };
+    form.SetDialogButtons(other, nullptr);
+    edit->SetFocus();
+    QTest::keyClick(edit->Edit(), Qt::Key_Up);
+    QTest::keyClick(edit->Edit(), Qt::Key_Plus);
+    QTest::keyClick(edit->Edit(), Qt::Key_Equal);
+    QTest::keyClick(edit->Edit(), Qt::Key_Minus);
+    QTest::keyClick(edit->Edit(), Qt::Key_Plus, Qt::KeypadModifier);
+    QTest::keyClick(edit->Edit(), Qt::Key_Minus, Qt::KeypadModifier);
+    QTest::keyClick(edit->Edit(), Qt::Key_Return);
+    EXPECT_EQ(keys, (std::vector<Word>{VK_UP, VK_OEM_PLUS, VK_OEM_PLUS, VK_OEM_MINUS, VK_ADD, VK_SUBTRACT, VK_RETURN}));
+    EXPECT_EQ(defaults, 1);
+    EXPECT_EQ(edit->Text(), QStringLiteral("0.00ms"));
+}
