@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 // A time-series plot showing only its data view: fixed axes, no toolbar, legend, title or grid.
@@ -336,6 +338,81 @@ TEST(TimeSeriesDrawing, FillAndBars) {
     image = s.Paint();
     EXPECT_TRUE(s.On(image, 10, 25, clRed));
     EXPECT_FALSE(s.On(image, 20, 25, clRed));
+}
+
+// Each trace style in its own band of one plot, with the legend naming them.
+TEST(Gallery, TimeSeriesPlotTraceStyles) {
+    TiPlot plot(nullptr);
+    plot.SetBounds(0, 0, 904, 460);
+    plot.SetTitleText(QStringLiteral("Trace styles"));
+    plot.XAxis(0)->SetTrackingEnabled(false);
+    plot.YAxis(0)->SetTrackingEnabled(false);
+    plot.XAxis(0)->SetMinSpan(0, 100);
+    plot.YAxis(0)->SetMinSpan(0, 120);
+    auto channel = [&](int i, const char* title, TColor color) {
+        if (i > 0) plot.AddChannel();
+        TiPlotChannel* c = plot.Channel(i);
+        c->SetTitleText(QString::fromLatin1(title));
+        c->SetColor(color);
+        return c;
+    };
+    // Fast trace of 20,000 noisy points with a fill down to 95.
+    TiPlotChannel* fast = channel(0, "Fast trace", clWhite);
+    fast->SetFillEnabled(true);
+    fast->SetFillReference(95);
+    fast->SetFillUseChannelColor(false);
+    fast->SetFillColor(0x604020);
+    for (int i = 0; i < 20000; ++i) fast->AddXY(i * 0.005, 105 + 8 * std::sin(i * 0.0015) + (i * 7919 % 13) * 0.4);
+    TiPlotChannel* steps = channel(1, "Steps", clYellow);
+    steps->SetInterpolationStyle(ipistDifferential);
+    for (int x = 0; x <= 90; x += 10) steps->AddXY(x, 80 + (x * 37 % 11));
+    TiPlotChannel* digital = channel(2, "Digital", clAqua);
+    digital->SetDigitalEnabled(true);
+    digital->SetDigitalReferenceLow(62);
+    digital->SetDigitalReferenceHigh(72);
+    for (int x = 0; x <= 100; x += 5) digital->AddXY(x, (x / 5) % 3 == 0 ? 0 : 1);
+    TiPlotChannel* spline = channel(3, "Spline", clLime);
+    spline->SetInterpolationStyle(ipistCubicSpline);
+    spline->SetMarkersStyle(ipmsCircle);
+    spline->SetMarkersSize(3);
+    spline->SetMarkersVisible(true);
+    for (int x = 0; x <= 100; x += 12) spline->AddXY(x, 46 + ((x * 13) % 9) - 4);
+    TiPlotChannel* bars = channel(4, "Bars", clFuchsia);
+    bars->SetTraceVisible(false);
+    bars->SetBarEnabled(true);
+    bars->SetBarReference(24);
+    bars->SetBarWidth(3);
+    for (int x = 3; x <= 100; x += 6) bars->AddXY(x, 26 + (x * 7) % 10);
+    TiPlotChannel* candles = channel(5, "High-low", clSilver);
+    candles->SetDataStyle(ipdsFullFeature);
+    candles->SetTraceVisible(false);
+    candles->SetHighLowEnabled(true);
+    candles->SetHighLowStyle(iphlsCandleStick);
+    candles->SetHighLowBarWidth(2.5);
+    candles->SetHighLowBullishColor(clLime);
+    candles->SetHighLowBearishColor(clRed);
+    double open = 10;
+    for (int x = 2; x <= 98; x += 4) {
+        const double close = 10 + ((x * 29) % 11) - 5;
+        candles->AddHighLow(x, std::max(open, close) + 3, std::min(open, close) - 3, open, close);
+        open = close;
+    }
+    const QImage image = plot.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_TRUE(image.save(QStringLiteral(Q7K_TEST_OUTPUT_DIR "/plot_time_series.png")));
+    TiPlotXAxis* x = plot.XAxis(0);
+    TiPlotYAxis* y = plot.YAxis(0);
+    auto near = [&](double vx, double vy, TColor color, int r = 2) {
+        const int px = x->PositionToPixels(vx), py = y->PositionToPixels(vy);
+        return HasColorNear(image, {px - r, py - r, px + r + 1, py + r + 1}, color, 0);
+    };
+    EXPECT_TRUE(near(50, 96, 0x604020));             // the fast trace's fill
+    EXPECT_TRUE(near(5, 80 + (0 * 37 % 11), clYellow)); // the first step
+    EXPECT_TRUE(near(2, 62, clAqua));                // the digital trace low at the start
+    EXPECT_TRUE(near(7, 72, clAqua));                // and high after the first edge
+    EXPECT_TRUE(near(0, 46 + 0 - 4, clLime, 4));     // the spline's first point (marker)
+    EXPECT_TRUE(near(3, 25, clFuchsia));             // the first bar
+    EXPECT_TRUE(HasColorNear(image, {0, 0, 904, 460}, clRed, 0));
+    EXPECT_TRUE(HasColorNear(image, {0, 0, 904, 460}, clLime, 0));
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ const TiPublishedClass& TiPlotChannel::Published() {
     using C = TiPlotChannel;
     static const TiPublishedClass info(
         QStringLiteral("TiPlotChannel"), &TiPlotChannelCustom::Published(),
-        {
+        TiPlotChannelOPCSettings::WithProperties<C>({
             Prop<C>("FastDrawEnabled", &C::FastDrawEnabled, &C::SetFastDrawEnabled, 1),
             Prop<C>("AllowOutOfOrderXValues", &C::AllowOutOfOrderXValues, &C::SetAllowOutOfOrderXValues, 1),
             Prop<C>("DrawOutOfOrderXValues", &C::DrawOutOfOrderXValues, &C::SetDrawOutOfOrderXValues, 0),
@@ -59,14 +59,8 @@ const TiPublishedClass& TiPlotChannel::Published() {
             Prop<C>("BarBrushColor", &C::BarBrushColor, &C::SetBarBrushColor, 255),
             Prop<C>("BarBrushStyle", &C::BarBrushStyle, &C::SetBarBrushStyle, bsSolid),
             Prop<C>("OPCGroupName", &C::OPCGroupName, &C::SetOPCGroupName),
-            Prop<C>("OPCComputerName", &C::OPCComputerName, &C::SetOPCComputerName),
-            Prop<C>("OPCServerName", &C::OPCServerName, &C::SetOPCServerName),
-            Prop<C>("OPCItemName", &C::OPCItemName, &C::SetOPCItemName),
-            Prop<C>("OPCItem2Name", &C::OPCItem2Name, &C::SetOPCItem2Name),
-            Prop<C>("OPCUpdateRate", &C::OPCUpdateRate, &C::SetOPCUpdateRate, 500),
-            Prop<C>("OPCAutoConnect", &C::OPCAutoConnect, &C::SetOPCAutoConnect, 1),
             Prop<C>("OPCXValueSource", &C::OPCXValueSource, &C::SetOPCXValueSource, iopcxvsOPCServerTimeStamp),
-        });
+        }));
     return info;
 }
 

@@ -5,6 +5,7 @@
 // per-pixel-column trace, a spline, polynomial or rational curve, two step styles or a digital
 // two-level trace) it draws area fills, bars and high-low price bars.
 #include "core/iPlotChannelCustom.h"
+#include "core/iPlotChannelOPCSettings.h"
 #include "core/iPlotMinMaxPoint.h"
 
 #include <functional>
@@ -35,7 +36,7 @@ struct TiPlotPixelPoint {
     double YValue = 0;
 };
 
-class TiPlotChannel : public TiPlotChannelCustom {
+class TiPlotChannel : public TiPlotChannelCustom, public TiPlotChannelOPCSettings {
 public:
     TiPlotChannel(TObject* owner, TiNotifyEvent onChange, TiNotifyEvent onInsert, TiNotifyEvent onRemove,
                   TiNotifyEvent onRename);
@@ -197,18 +198,6 @@ public:
     void SetOPCXValueSource(TiOPCXValueSourceStyle v) { FOPCXValueSource = v; }
     const QString& OPCGroupName() const { return FOPCGroupName; }
     void SetOPCGroupName(const QString& v) { FOPCGroupName = v; }
-    const QString& OPCComputerName() const { return FOPCComputerName; }
-    void SetOPCComputerName(const QString& v) { FOPCComputerName = v; }
-    const QString& OPCServerName() const { return FOPCServerName; }
-    void SetOPCServerName(const QString& v) { FOPCServerName = v; }
-    const QString& OPCItemName() const { return FOPCItemName; }
-    void SetOPCItemName(const QString& v) { FOPCItemName = v; }
-    const QString& OPCItem2Name() const { return FOPCItem2Name; }
-    void SetOPCItem2Name(const QString& v) { FOPCItem2Name = v; }
-    int OPCUpdateRate() const { return FOPCUpdateRate; }
-    void SetOPCUpdateRate(int v) { FOPCUpdateRate = v; }
-    bool OPCAutoConnect() const { return FOPCAutoConnect; }
-    void SetOPCAutoConnect(bool v) { FOPCAutoConnect = v; }
 
 private:
     template <class T> void SetStored(T& field, T value) {
@@ -277,7 +266,5 @@ private:
     bool FBarEnabled = false;
     bool FBarPenUseChannelColor = true;
     bool FBarBrushUseChannelColor = true;
-    QString FOPCGroupName, FOPCComputerName, FOPCServerName, FOPCItemName, FOPCItem2Name;
-    int FOPCUpdateRate = 500;
-    bool FOPCAutoConnect = true;
+    QString FOPCGroupName;
 };

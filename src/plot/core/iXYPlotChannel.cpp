@@ -9,17 +9,9 @@
 #include <limits>
 
 const TiPublishedClass& TiXYPlotChannel::Published() {
-    using namespace published;
     using C = TiXYPlotChannel;
     static const TiPublishedClass info(QStringLiteral("TiXYPlotChannel"), &TiPlotChannelCustom::Published(),
-                                       {
-                                           Prop<C>("OPCComputerName", &C::OPCComputerName, &C::SetOPCComputerName),
-                                           Prop<C>("OPCServerName", &C::OPCServerName, &C::SetOPCServerName),
-                                           Prop<C>("OPCItemName", &C::OPCItemName, &C::SetOPCItemName),
-                                           Prop<C>("OPCItem2Name", &C::OPCItem2Name, &C::SetOPCItem2Name),
-                                           Prop<C>("OPCUpdateRate", &C::OPCUpdateRate, &C::SetOPCUpdateRate, 500),
-                                           Prop<C>("OPCAutoConnect", &C::OPCAutoConnect, &C::SetOPCAutoConnect, 1),
-                                       });
+                                       TiPlotChannelOPCSettings::WithProperties<C>({}));
     return info;
 }
 

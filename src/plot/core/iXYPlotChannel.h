@@ -4,8 +4,9 @@
 // values at the cursor's pointers. Its OPC settings feed two data items (X and Y) when the
 // optional OPC support is present; the program sets none, so it takes points from AddXY.
 #include "core/iPlotChannelCustom.h"
+#include "core/iPlotChannelOPCSettings.h"
 
-class TiXYPlotChannel : public TiPlotChannelCustom {
+class TiXYPlotChannel : public TiPlotChannelCustom, public TiPlotChannelOPCSettings {
 public:
     TiXYPlotChannel(TObject* owner, TiNotifyEvent onChange, TiNotifyEvent onInsert, TiNotifyEvent onRemove,
                     TiNotifyEvent onRename);
@@ -37,27 +38,9 @@ public:
     virtual void OPCDeactivate() {}
     bool OPCActive() const { return false; }
 
-    const QString& OPCComputerName() const { return FOPCComputerName; }
-    void SetOPCComputerName(const QString& v) { FOPCComputerName = v; }
-    const QString& OPCServerName() const { return FOPCServerName; }
-    void SetOPCServerName(const QString& v) { FOPCServerName = v; }
-    const QString& OPCItemName() const { return FOPCItemName; }
-    void SetOPCItemName(const QString& v) { FOPCItemName = v; }
-    const QString& OPCItem2Name() const { return FOPCItem2Name; }
-    void SetOPCItem2Name(const QString& v) { FOPCItem2Name = v; }
-    int OPCUpdateRate() const { return FOPCUpdateRate; }
-    void SetOPCUpdateRate(int v) { FOPCUpdateRate = v; }
-    bool OPCAutoConnect() const { return FOPCAutoConnect; }
-    void SetOPCAutoConnect(bool v) { FOPCAutoConnect = v; }
 
 private:
     // The extreme of an extent over the valid points; `none` when nothing is drawn.
     double FitExtreme(double (TiPlotChannelCustom::*extent)(int) const, bool largest, double none);
 
-    QString FOPCComputerName;
-    QString FOPCServerName;
-    QString FOPCItemName;
-    QString FOPCItem2Name;
-    int FOPCUpdateRate = 500;
-    bool FOPCAutoConnect = true;
 };
