@@ -8,6 +8,7 @@
 
 #include "core/TransferCurvePlotLayout.h"
 #include "core/iPlot.h"
+#include "core/iPlotAxis.h"
 #include "core/iXYPlot.h"
 
 #include <QApplication>

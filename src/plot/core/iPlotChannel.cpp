@@ -9,6 +9,7 @@
 #include "rtl/TVariantArray.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <limits>
 
@@ -87,7 +88,18 @@ TiPlotChannelCustom* TiPlotChannel::Create(TObject* owner, TiNotifyEvent onChang
 
 // ---- adding -------------------------------------------------------------------------------
 
-double TiPlotChannel::Now() const { return FClock ? FClock() : ::Now(); }
+double TiPlotChannel::Now() const {
+    if (FClock) return FClock();
+    // Reading the local date-time is costly; between readings at most a second apart the
+    // steady clock carries it on, so a live feed of many points a second stays cheap.
+    const auto t = std::chrono::steady_clock::now();
+    if (!FNowAnchorSet || t - FNowAnchorSteady > std::chrono::seconds(1)) {
+        FNowAnchor = ::Now();
+        FNowAnchorSteady = t;
+        FNowAnchorSet = true;
+    }
+    return FNowAnchor + std::chrono::duration<double>(t - FNowAnchorSteady).count() / 86400;
+}
 
 void TiPlotChannel::ResetElapsedStartTime() { FElapsedStartTime = Now(); }
 

@@ -8,6 +8,7 @@
 #include "core/iPlotChannelOPCSettings.h"
 #include "core/iPlotMinMaxPoint.h"
 
+#include <chrono>
 #include <functional>
 #include <vector>
 
@@ -241,6 +242,9 @@ private:
     TiPlotInterpolationStyle FInterpolationStyle = ipistStraightLine;
     double FElapsedStartTime = 0;
     std::function<double()> FClock;
+    mutable bool FNowAnchorSet = false;
+    mutable double FNowAnchor = 0;
+    mutable std::chrono::steady_clock::time_point FNowAnchorSteady;
     bool FFillEnabled = false;
     double FFillReference = 0;
     bool FFillUseChannelColor = true;
