@@ -116,7 +116,7 @@ public:
     TiPlotDataPointStatus DataCursorStatus() const { return FDataCursorStatus; }
 
     // ---- drawing ------------------------------------------------------------------------
-    // The index of the last point at or before X in a channel kept in X order; -1 for a
+    // The index of the first point at or beyond X in a channel kept in X order; -1 for a
     // channel without X order (time-series channels give it).
     virtual int CalcIndex(double x) const { return -1; }
     virtual void CalcStartIndex() = 0;
@@ -251,6 +251,8 @@ protected:
     void StoredChanged() { TriggerChange(); }
     // The rectangle spanned by the two axes' pixel ranges.
     TRect AxesPixelRect() const;
+    // With ClipToAxes, narrows the canvas's clip to the axes' pixel rectangle.
+    void ClipToAxesRect(TCanvas& canvas) const;
 
     mutable TiPlotXAxis* FXAxis = nullptr;
     mutable TiPlotYAxis* FYAxis = nullptr;

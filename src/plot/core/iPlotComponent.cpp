@@ -654,3 +654,23 @@ bool TiPlotComponent::GetSelectActive() const { return ToolBarCount() > 0 && Too
 void TiPlotComponent::SetSelectActive(bool value) {
     if (ToolBarCount() > 0 && ToolBar(0)->SelectActive() != value) ToolBar(0)->ClickButton(TiPlotToolBar::tbSelect);
 }
+
+void TiPlotComponent::AddDefaultObjects() {
+    DisableLayoutManager();
+    struct Enable {
+        TiPlotComponent& plot;
+        ~Enable() { plot.EnableLayoutManager(); }
+    } enable{*this};
+    ToolBar(AddToolBar())->SetZOrder(3);
+    Legend(AddLegend())->SetZOrder(2);
+    AddXAxis();
+    AddYAxis();
+    AddChannel();
+    AddDataView();
+    AddDataCursor();
+    TiPlotLabel* title = Label(AddLabel());
+    title->SetZOrder(2);
+    title->SetName(QStringLiteral("Title"));
+    title->SetCaption(QStringLiteral("Untitled"));
+    title->SetMarginBottom(0);
+}

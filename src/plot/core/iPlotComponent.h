@@ -451,6 +451,10 @@ public:
     void SetDblClickActive(bool value) { FDBLClickActive = value; }
 
 protected:
+    // The objects a plot control starts with, in this order: toolbar, legend, X axis, Y axis,
+    // channel (of the channel class), data view, data cursor and the title label; the layout
+    // manager is off meanwhile and on again afterwards, also when an addition fails.
+    void AddDefaultObjects();
     // Input hooks of the control (iPlotComponentInput.cpp).
     void iMouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void iMouseMove(TShiftState shift, int x, int y) override;

@@ -102,7 +102,9 @@ public:
     void SetCapacity(int newCapacity);
     // Removes the Size oldest points: "Delete size out of Range" when Size < 0 or Size >= Count.
     virtual void DeletePoints(int size);
-    void GetXYEmptyNull(int index, double& x, double& y, bool& empty, bool& null) const;
+    // One point's values at once (a store overrides it to read its record once, for long
+    // traces).
+    virtual void GetXYEmptyNull(int index, double& x, double& y, bool& empty, bool& null) const;
 
     // The channel's settings kept in the store.
     TColor StoredTraceLineColor = 0;
@@ -179,6 +181,10 @@ public:
     double GetY(int index) const override { return At(index).Y; }
     bool GetEmpty(int index) const override { return At(index).Extra & 2; }
     bool GetNull(int index) const override { return At(index).Extra & 1; }
+    void GetXYEmptyNull(int index, double& x, double& y, bool& empty, bool& null) const override {
+        const TiPlotDataNull& r = At(index);
+        x = r.X, y = r.Y, empty = r.Extra & 2, null = r.Extra & 1;
+    }
     bool GetMarkerVisible(int index) const override { return At(index).Extra & 4; }
     TiPlotMarkerStyle GetMarkerStyle(int index) const override;
     void SetX(int index, double value) override { At(index).X = value; }

@@ -1,8 +1,5 @@
 #include "core/iXYPlot.h"
 
-#include "objects/iPlotLabel.h"
-#include "objects/iPlotLegend.h"
-#include "objects/iPlotToolBar.h"
 #include "rtl/Exception.h"
 
 const TiPublishedClass& TiXYPlot::PublishedClass() const {
@@ -12,23 +9,7 @@ const TiPublishedClass& TiXYPlot::PublishedClass() const {
 
 TiXYPlot::TiXYPlot(TComponent* owner) : TiPlotComponent(owner) {
     Master().SetChannelClass(&TiXYPlotChannel::Create);
-    DisableLayoutManager();
-    struct Enable {
-        TiXYPlot& plot;
-        ~Enable() { plot.EnableLayoutManager(); }
-    } enable{*this};
-    ToolBar(AddToolBar())->SetZOrder(3);
-    Legend(AddLegend())->SetZOrder(2);
-    AddXAxis();
-    AddYAxis();
-    AddChannel();
-    AddDataView();
-    AddDataCursor();
-    TiPlotLabel* title = Label(AddLabel());
-    title->SetZOrder(2);
-    title->SetName(QStringLiteral("Title"));
-    title->SetCaption(QStringLiteral("Untitled"));
-    title->SetMarginBottom(0);
+    AddDefaultObjects();
 }
 
 TiXYPlotChannel* TiXYPlot::Channel(int index) const {

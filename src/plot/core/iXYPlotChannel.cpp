@@ -54,16 +54,7 @@ void TiXYPlotChannel::SetCanDraw(TCanvas&) {
 }
 
 void TiXYPlotChannel::Draw(TCanvas& canvas, TColor backGroundColor) {
-    if (FClipToAxes) {
-        TRect r = AxesPixelRect();
-        if (const std::optional<TRect> clip = canvas.ClipRect()) {
-            r.Left = std::max(r.Left, clip->Left), r.Top = std::max(r.Top, clip->Top);
-            r.Right = std::min(r.Right, clip->Right), r.Bottom = std::min(r.Bottom, clip->Bottom);
-            if (r.Right < r.Left) r.Right = r.Left;
-            if (r.Bottom < r.Top) r.Bottom = r.Top;
-        }
-        canvas.SetClipRect(r);
-    }
+    ClipToAxesRect(canvas);
     DrawTrace(canvas, FXYAxesReversed, backGroundColor);
     DrawMarkers(canvas, FXYAxesReversed, backGroundColor);
 }
