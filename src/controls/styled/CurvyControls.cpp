@@ -2,6 +2,7 @@
 
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QToolTip>
 
@@ -274,12 +275,18 @@ void TEmptyEdit::paintEvent(QPaintEvent* event) {
 
 void TEmptyEdit::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
+    FOwner->ApplySelectionLook();
     if (!FEmptyText.isEmpty() && text().isEmpty()) update();
     if (FOwner->OnEnter) FOwner->OnEnter(FOwner);
 }
 
 void TEmptyEdit::focusOutEvent(QFocusEvent* event) {
+    // The line edit drops its selection when it loses the focus; the selection stays, shown
+    // or not as HideSelection says.
+    const int start = selectionStart(), length = selectionLength();
     QLineEdit::focusOutEvent(event);
+    if (start >= 0 && length > 0 && !hasSelectedText()) setSelection(start, length);
+    FOwner->ApplySelectionLook();
     if (!FEmptyText.isEmpty() && text().isEmpty()) update();
     if (FOwner->OnExit) FOwner->OnExit(FOwner);
 }
@@ -294,13 +301,15 @@ void TEmptyEdit::keyPressEvent(QKeyEvent* event) {
             return;
         }
     }
-    if (!event->text().isEmpty() && FOwner->OnKeyPress) {
+    if (!event->text().isEmpty() && (FOwner->OnKeyPress || event->text().at(0).isPrint())) {
         QChar c = event->text().at(0);
-        FOwner->OnKeyPress(FOwner, c);
-        if (c.isNull()) {
+        if (FOwner->OnKeyPress) FOwner->OnKeyPress(FOwner, c);
+        // Typed characters: digits only with NumbersOnly, then turned to the CharCase.
+        if (c.isNull() || (FOwner->NumbersOnly() && c.isPrint() && !c.isDigit())) {
             event->accept();
             return;
         }
+        if (c.isPrint()) c = FOwner->Cased(QString(c)).at(0);
         if (c != event->text().at(0)) {
             QKeyEvent changed(event->type(), event->key(), event->modifiers(), QString(c));
             QLineEdit::keyPressEvent(&changed);
@@ -391,7 +400,8 @@ void TCurvyEdit::SetBounds(int left, int top, int width, int) { TCurvyControlPan
 
 QString TCurvyEdit::Text() const { return FEdit->text(); }
 
-void TCurvyEdit::SetText(const QString& text) {
+void TCurvyEdit::SetText(const QString& value) {
+    const QString text = Cased(value);
     if (text == FEdit->text()) return;
     FEdit->setText(text);
     if (OnChange) OnChange(this);
@@ -417,7 +427,19 @@ void TCurvyEdit::SetAlignment(TAlignment value) {
 
 void TCurvyEdit::SetPasswordChar(QChar value) {
     FPasswordChar = value;
-    FEdit->setEchoMode(value.isNull() ? QLineEdit::Normal : QLineEdit::Password);
+    ShowPasswordChar(FEdit, value);
+}
+
+QString TCurvyEdit::Cased(const QString& text) const { return CasedText(FCharCase, text); }
+
+void TCurvyEdit::SetCharCase(TEditCharCase value) {
+    FCharCase = value;
+    if (value != ecNormal) FEdit->setText(Cased(FEdit->text()));
+}
+
+void TCurvyEdit::SetHideSelection(bool value) {
+    FHideSelection = value;
+    ApplySelectionLook();
 }
 
 void TCurvyEdit::SetFont(const TFont& font) {
@@ -439,5 +461,18 @@ void TCurvyEdit::ColorChanged() {
     const QColor c = ToQColor(ColorToRGB(Color()));
     pal.setColor(QPalette::Base, c);
     pal.setColor(QPalette::Window, c);
+    FEdit->setPalette(pal);
+    ApplySelectionLook();
+}
+
+void TCurvyEdit::ApplySelectionLook() {
+    // Without the focus a hidden selection looks like the rest of the text.
+    const bool hidden = FHideSelection && !FEdit->hasFocus();
+    const QPalette standard = QGuiApplication::palette();
+    QPalette pal = FEdit->palette();
+    pal.setColor(QPalette::Highlight, hidden ? pal.color(QPalette::Active, QPalette::Base)
+                                             : standard.color(QPalette::Active, QPalette::Highlight));
+    pal.setColor(QPalette::HighlightedText, hidden ? pal.color(QPalette::Active, QPalette::Text)
+                                                   : standard.color(QPalette::Active, QPalette::HighlightedText));
     FEdit->setPalette(pal);
 }

@@ -197,14 +197,18 @@ public:
     void SetAlignment(TAlignment value);
     bool AutoSelect() const { return FAutoSelect; }
     void SetAutoSelect(bool value) { FAutoSelect = value; }
+    // Typed and set text turns to this case; setting it turns the present text too.
     TEditCharCase CharCase() const { return FCharCase; }
-    void SetCharCase(TEditCharCase value) { FCharCase = value; }
+    void SetCharCase(TEditCharCase value);
+    // True: a selection shows only while the edit has the focus; it is kept either way.
     bool HideSelection() const { return FHideSelection; }
-    void SetHideSelection(bool value) { FHideSelection = value; }
+    void SetHideSelection(bool value);
     int MaxLength() const;
     void SetMaxLength(int value);
+    // Typed characters other than digits are refused (text set by code is not checked).
     bool NumbersOnly() const { return FNumbersOnly; }
     void SetNumbersOnly(bool value) { FNumbersOnly = value; }
+    // Not null: every character shows as this one.
     QChar PasswordChar() const { return FPasswordChar; }
     void SetPasswordChar(QChar value);
     QString EmptyText() const { return FEdit->EmptyText(); }
@@ -231,6 +235,8 @@ protected:
 private:
     friend class TEmptyEdit;
     void ApplyFont();
+    QString Cased(const QString& text) const;
+    void ApplySelectionLook();
     TEmptyEdit* FEdit;
     TAlignment FAlignment = taLeftJustify;
     bool FAutoSelect = true;

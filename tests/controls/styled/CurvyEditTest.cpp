@@ -96,6 +96,64 @@ TEST_F(ValueEdit, KeyExitAndMouseRelays) {
     EXPECT_EQ(exits, 1);
 }
 
+// Typed text through CharCase and NumbersOnly; text set by code takes the case only.
+TEST_F(ValueEdit, CharCaseAndNumbersOnlyActOnTypedText) {
+    struct Case {
+        TEditCharCase charCase;
+        bool numbersOnly;
+        const char* typed;
+        const char* shown;
+    };
+    for (const Case& c : {Case{ecNormal, false, "aB1", "aB1"}, Case{ecUpperCase, false, "aB1", "AB1"},
+                          Case{ecLowerCase, false, "aB1", "ab1"}, Case{ecNormal, true, "a7.B-2", "72"},
+                          Case{ecUpperCase, true, "x9y", "9"}}) {
+        edit->SetCharCase(ecNormal);
+        edit->SetText(QString());
+        edit->SetCharCase(c.charCase);
+        edit->SetNumbersOnly(c.numbersOnly);
+        edit->SetFocus();
+        QTest::keyClicks(edit->Edit(), QString::fromLatin1(c.typed));
+        EXPECT_EQ(edit->Text().toStdString(), c.shown) << c.typed;
+    }
+    edit->SetNumbersOnly(true);
+    edit->SetText(QStringLiteral("MixEd"));
+    EXPECT_EQ(edit->Text(), QStringLiteral("MIXED"));  // code's text is cased, not filtered
+    edit->SetCharCase(ecLowerCase);
+    EXPECT_EQ(edit->Text(), QStringLiteral("mixed"));  // the present text follows the case
+}
+
+// A selection outlives the loss of the focus; it shows without the focus only when
+// HideSelection is off.
+TEST_F(ValueEdit, SelectionKeptAndShownAsHideSelectionSays) {
+    edit->SetAlignment(taLeftJustify);
+    edit->SetText(QStringLiteral("WWWWWW"));
+    const QColor highlight = edit->Edit()->palette().color(QPalette::Active, QPalette::Highlight);
+    for (bool hide : {true, false}) {
+        edit->SetHideSelection(hide);
+        edit->SetFocus();
+        edit->Edit()->selectAll();
+        other->SetFocus();
+        ASSERT_FALSE(edit->Edit()->hasFocus());
+        EXPECT_EQ(edit->Edit()->selectedText(), QStringLiteral("WWWWWW")) << hide;
+        const QImage image = edit->Edit()->grab().toImage();
+        bool shown = false;
+        for (int x = 0; x < image.width(); ++x)
+            shown = shown || QColor(image.pixel(x, image.height() / 2)) == highlight;
+        EXPECT_EQ(shown, !hide) << hide;
+    }
+}
+
+// A password character hides every character behind itself.
+TEST_F(ValueEdit, PasswordCharShowsInPlaceOfTheText) {
+    edit->SetText(QStringLiteral("1234"));
+    edit->SetPasswordChar(QChar(u'*'));
+    EXPECT_EQ(edit->Edit()->displayText(), QStringLiteral("****"));
+    edit->SetPasswordChar(QChar(u'#'));
+    EXPECT_EQ(edit->Edit()->displayText(), QStringLiteral("####"));
+    edit->SetPasswordChar(QChar());
+    EXPECT_EQ(edit->Edit()->displayText(), QStringLiteral("1234"));
+}
+
 TEST_F(ValueEdit, DisabledEditKeepsTheFrameAndGreysTheText) {
     edit->SetReadOnly(true);
     EXPECT_TRUE(edit->Edit()->isReadOnly());
