@@ -279,6 +279,77 @@ TEST(Splash, ItemsAndHeadingTexts) {
     EXPECT_EQ(changes, 1);
 }
 
+// Steps of a given size, and no animation while the bar is designed or loading.
+TEST(SplashProgress, StepsAndWhenItAnimates) {
+    TForm form(nullptr);
+    TAdvSplashProgressBar bar(&form);
+    bar.SetPosition(50);
+    bar.Next(7.5);
+    EXPECT_EQ(bar.Position(), 57.5);
+    bar.Previous(20);
+    EXPECT_EQ(bar.Position(), 37.5);
+    bar.Next();  // the bar's Step, 10
+    EXPECT_EQ(bar.Position(), 47.5);
+    struct Case {
+        bool designing, loading, animates;
+    };
+    for (const Case& c : {Case{false, false, true}, Case{true, false, false}, Case{false, true, false}}) {
+        TAdvSplashProgressBar b(&form);
+        b.SetDesigning(c.designing);
+        if (c.loading) b.BeginLoading();
+        b.SetProgressAnimation(true);
+        b.SetPosition(90);
+        EXPECT_EQ(b.ShownPosition(), c.animates ? 0 : 90) << c.designing << c.loading;
+        EXPECT_EQ(b.AnimationInProgress(), c.animates);
+    }
+}
+
+// Assign copies a bar's range, position, step, animations and appearance (whose range and
+// position the bar then takes); a style recolours
+// the two fills (tsCustom leaves them).
+TEST(SplashProgress, AssignAndComponentStyle) {
+    TForm form(nullptr);
+    TAdvSplashProgressBar source(&form), target(&form);
+    TGDIPSplashProgress& look = source.Appearance();
+    look.SetMinimum(10);
+    look.SetMaximum(40);
+    look.SetPosition(25);
+    look.SetStep(3);
+    look.SetValueFormat(QStringLiteral("%.1f"));
+    target.Assign(source);
+    EXPECT_EQ(target.Minimum(), 10);
+    EXPECT_EQ(target.Maximum(), 40);
+    EXPECT_EQ(target.Position(), 25);
+    EXPECT_EQ(target.Step(), 3);
+    EXPECT_EQ(target.Appearance().ValueFormat(), QStringLiteral("%.1f"));
+
+    struct Case {
+        TTrackBarStyle style;
+        TColor back, backTo, backBorder, color, colorTo, mirror, mirrorTo, border;
+        TAdvGradientType mirrorType;
+    };
+    for (const Case& c :
+         {Case{tsOffice2003Blue, 16765615, 16765615, 12632256, 16572875, 14722429, clNone, clNone, 9841920, gtVertical},
+          Case{tsOffice2007Luna, 16765615, 16765615, 12632256, 16773091, 16768452, 16765357, 16767936, 16765357,
+               gtVertical},
+          Case{tsTerminal, clBtnFace, clBtnFace, 8421504, clWhite, clWhite, clNone, clNone, 8421504, gtForwardDiagonal}}) {
+        TAdvSplashProgressBar bar(&form);
+        bar.Appearance().ProgressFill().SetGradientMirrorType(gtForwardDiagonal);
+        bar.SetComponentStyle(c.style);
+        TGDIPFill& b = bar.Appearance().BackGroundFill();
+        TGDIPFill& p = bar.Appearance().ProgressFill();
+        EXPECT_EQ((std::vector<TColor>{b.Color(), b.ColorTo(), b.BorderColor(), p.Color(), p.ColorTo(), p.ColorMirror(),
+                                       p.ColorMirrorTo(), p.BorderColor()}),
+                  (std::vector<TColor>{c.back, c.backTo, c.backBorder, c.color, c.colorTo, c.mirror, c.mirrorTo,
+                                       c.border}))
+            << c.style;
+        EXPECT_EQ(p.GradientMirrorType(), c.mirrorType) << c.style;
+        const TColor before = p.Color();
+        bar.SetComponentStyle(tsCustom);
+        EXPECT_EQ(p.Color(), before);
+    }
+}
+
 TEST(SplashProgress, RangeAnimationAndValueText) {
     TForm form(nullptr);
     TAdvSplashProgressBar bar(&form);
