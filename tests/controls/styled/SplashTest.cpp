@@ -124,6 +124,48 @@ TEST(Splash, DestroyingTheComponentHidesItsWindow) {
     main.Show();  // the hook went with it
 }
 
+// The application's main form, once there is one, is the form whose first showing closes
+// the splash; without one the owning form is.
+TEST(Splash, ClosesWithTheApplicationsMainForm) {
+    for (bool applicationForm : {false, true}) {
+        TForm owner(nullptr), application(nullptr);
+        if (applicationForm) TForm::SetMainForm(&application);
+        TAdvSmoothSplashScreen splash(&owner);
+        SetUpProgramSplash(splash);
+        splash.Show();
+        EXPECT_EQ(splash.MainForm(), applicationForm ? &application : &owner);
+        (applicationForm ? application : owner).Show();
+        EXPECT_FALSE(splash.Showing()) << applicationForm;
+        TForm::SetMainForm(nullptr);
+    }
+}
+
+// The picture container is not owned: one that is destroyed leaves the property empty.
+TEST(Splash, ForgetsADestroyedPictureContainer) {
+    TForm main(nullptr);
+    TAdvSmoothSplashScreen splash(&main);
+    auto* container = new TGDIPPictureContainer(&main);
+    splash.SetPictureContainer(container);
+    EXPECT_EQ(splash.PictureContainer(), container);
+    delete container;
+    EXPECT_EQ(splash.PictureContainer(), nullptr);
+}
+
+// While designed, progress-bar changes do not reach the showing bar.
+TEST(Splash, DesignedSplashLeavesItsProgressBarAlone) {
+    for (bool designing : {false, true}) {
+        TForm main(nullptr);
+        TAdvSmoothSplashScreen splash(&main);
+        SetUpProgramSplash(splash);
+        splash.Show();
+        ASSERT_NE(splash.SplashWindow()->ProgressBar(), nullptr);
+        splash.SetDesigning(designing);
+        splash.ProgressBar().SetPosition(40);
+        EXPECT_EQ(splash.SplashWindow()->ProgressBar()->Position(), designing ? 0 : 40) << designing;
+        splash.Hide();
+    }
+}
+
 // A splash hidden from its own OnClick goes once the click has returned: the window's
 // release handler still runs on it (under AddressSanitizer a freed window is caught here).
 TEST(Splash, HiddenFromItsOwnClickGoesAfterTheClick) {

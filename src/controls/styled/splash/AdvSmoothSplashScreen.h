@@ -65,8 +65,13 @@ public:
     bool FocusParentForm = false;
     TAdvSmoothSplashScreenTextRenderingHint TextRendering() const { return FTextRendering; }
     void SetTextRendering(TAdvSmoothSplashScreenTextRenderingHint value);
+    // Not owned; a container that is destroyed leaves the property empty.
     TGDIPPictureContainer* PictureContainer() const { return FPictureContainer; }
     void SetPictureContainer(TGDIPPictureContainer* container) { FPictureContainer = container; }
+    // Set while the component is being designed: program texts, program-info and progress-bar
+    // changes then leave the splash alone.
+    bool Designing() const { return FDesigning; }
+    void SetDesigning(bool value) { FDesigning = value; }
 
     TBasicProgramInfo& BasicProgramInfo() { return *FBasicProgramInfo; }
     TGDIPFill& Fill() { return *FFill; }
@@ -93,6 +98,7 @@ private:
     void MainFormShow(TComponent* sender);
     void CloseTimerTick();
     void ProgressBarChanged();
+    void ProgramInfoChanged();
     void HookMainForm();
     void UnhookMainForm();
     static void ClickFormOrigin(TForm* form);
@@ -109,7 +115,8 @@ private:
     QPointer<TForm> FFocusForm;
     bool FStayOnTop = true;
     TAdvSmoothSplashScreenTextRenderingHint FTextRendering = tClearType;
-    TGDIPPictureContainer* FPictureContainer = nullptr;
+    QPointer<TGDIPPictureContainer> FPictureContainer;
+    bool FDesigning = false;
     std::unique_ptr<TGDIPFill> FFill;
     std::unique_ptr<TGDIPSplashProgress> FProgressBar;
     std::unique_ptr<TSplashItems> FItems;
