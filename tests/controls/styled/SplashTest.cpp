@@ -140,6 +140,41 @@ TEST(Splash, ClosesWithTheApplicationsMainForm) {
     }
 }
 
+// Items with an ImageIndex draw that image of the splash's list, their text after it and the
+// picture gap; list lines show "IDX:" pictures; a list that goes away is forgotten.
+TEST(Splash, ImageListItemsAndPictures) {
+    TForm main(nullptr);
+    TAdvSmoothSplashScreen splash(&main);
+    SetUpProgramSplash(splash);
+    auto images = std::make_unique<TImageList>(12, 12);
+    images->Add(Solid(12, 12, QColor(255, 0, 255)));
+    images->Add(Solid(12, 12, QColor(0, 255, 0)));
+    splash.SetImages(images.get());
+    TSplashItem* item = splash.Items().Add();
+    item->ImageIndex = 1;
+    item->PosX = 20;
+    item->PosY = 20;
+    item->Text = QStringLiteral("IIII");
+    item->Font.SetColor(clYellow);
+    item->Font.SetHeight(-20);
+    TSplashItem* beyond = splash.Items().Add();
+    beyond->ImageIndex = 7;
+    beyond->PosX = 20;
+    beyond->PosY = 60;
+    splash.ListItems().Items(0)->HTMLText = QStringLiteral("<IMG src=\"IDX:0\">");
+    splash.Show();
+    const QImage& buffer = *splash.SplashWindow()->Buffer();
+    EXPECT_EQ(Count(buffer, QRect(20, 20, 12, 12), qRgb(0, 255, 0)), 144);
+    EXPECT_GT(Count(buffer, QRect(20 + 12 + 5, 18, 60, 30), qRgb(255, 255, 0)), 20);  // after width + gap
+    EXPECT_EQ(Count(buffer, QRect(20 + 12, 18, 5, 30), qRgb(255, 255, 0)), 0);
+    EXPECT_EQ(Count(buffer, QRect(0, 0, 622, 352), qRgb(255, 0, 255)), 144);  // the list line's picture
+    splash.Hide();
+    images.reset();
+    EXPECT_EQ(splash.Images(), nullptr);
+    splash.Show();  // drawn without the list
+    EXPECT_EQ(Count(*splash.SplashWindow()->Buffer(), QRect(20, 20, 12, 12), qRgb(0, 255, 0)), 0);
+}
+
 // The picture container is not owned: one that is destroyed leaves the property empty.
 TEST(Splash, ForgetsADestroyedPictureContainer) {
     TForm main(nullptr);

@@ -31,6 +31,7 @@ TAdvSmoothSplashScreen::TAdvSmoothSplashScreen(TComponent* owner)
 }
 
 TAdvSmoothSplashScreen::~TAdvSmoothSplashScreen() {
+    if (FImages) FImages->RemoveFreeNotification(this);
     // A window that still shows is hidden first, so that it never outlives its component.
     OnClose = nullptr;
     Hide();
@@ -185,6 +186,17 @@ void TAdvSmoothSplashScreen::SetMainForm(TForm* form) {
     if (CloseOnMainFormShow) UnhookMainForm();
     FMainForm = form;
     if (CloseOnMainFormShow && form) HookMainForm();
+}
+
+void TAdvSmoothSplashScreen::SetImages(TImageList* list) {
+    if (list == FImages) return;
+    if (FImages) FImages->RemoveFreeNotification(this);
+    FImages = list;
+    if (FImages) FImages->FreeNotification(this);
+}
+
+void TAdvSmoothSplashScreen::ImageListRemoved(const TImageList* list) {
+    if (list == FImages) FImages = nullptr;
 }
 
 void TAdvSmoothSplashScreen::ProgramInfoChanged() {

@@ -22,7 +22,7 @@
 enum TDisplayStyle { dsNormal, dsFadeInOut };
 enum TDisplayLocation { dlFixedPos, dlCenter };
 
-class TAdvSmoothSplashScreen : public QObject, public TComponent, public ITMSStyle {
+class TAdvSmoothSplashScreen : public QObject, public TComponent, public ITMSStyle, public TImageListClient {
 public:
     explicit TAdvSmoothSplashScreen(TComponent* owner);
     ~TAdvSmoothSplashScreen() override;
@@ -68,6 +68,10 @@ public:
     // Not owned; a container that is destroyed leaves the property empty.
     TGDIPPictureContainer* PictureContainer() const { return FPictureContainer; }
     void SetPictureContainer(TGDIPPictureContainer* container) { FPictureContainer = container; }
+    // Not owned: the images of items with an ImageIndex and of "IDX:" pictures in the texts;
+    // a list that is destroyed leaves the property empty.
+    TImageList* Images() const { return FImages; }
+    void SetImages(TImageList* list);
     // Set while the component is being designed: program texts, program-info and progress-bar
     // changes then leave the splash alone.
     bool Designing() const { return FDesigning; }
@@ -99,6 +103,7 @@ private:
     void CloseTimerTick();
     void ProgressBarChanged();
     void ProgramInfoChanged();
+    void ImageListRemoved(const TImageList* list) override;
     void HookMainForm();
     void UnhookMainForm();
     static void ClickFormOrigin(TForm* form);
@@ -117,6 +122,7 @@ private:
     TAdvSmoothSplashScreenTextRenderingHint FTextRendering = tClearType;
     QPointer<TGDIPPictureContainer> FPictureContainer;
     bool FDesigning = false;
+    TImageList* FImages = nullptr;
     std::unique_ptr<TGDIPFill> FFill;
     std::unique_ptr<TGDIPSplashProgress> FProgressBar;
     std::unique_ptr<TSplashItems> FItems;
