@@ -39,15 +39,11 @@ TCustomTrackBar::TCustomTrackBar(TComponent* owner)
     SetBounds(0, 0, 150, 26);
 }
 
-TCustomTrackBar::~TCustomTrackBar() {
-    if (FTickImages) FTickImages->RemoveFreeNotification(this);
-}
+TCustomTrackBar::~TCustomTrackBar() { ReferTo(FTickImages, nullptr); }
 
 void TCustomTrackBar::SetTickImages(TImageList* value) {
     if (value == FTickImages) return;
-    if (FTickImages) FTickImages->RemoveFreeNotification(this);
-    FTickImages = value;
-    if (FTickImages) FTickImages->FreeNotification(this);
+    ReferTo(FTickImages, value);
     update();
 }
 

@@ -115,6 +115,20 @@ TCurvyControlPanel::TCurvyControlPanel(TComponent* owner) : TCurvyPanel(owner) {
     FCurvyControls.OnChange = [this] { UpdateControls(); };
 }
 
+TCurvyControlPanel::~TCurvyControlPanel() { ReferTo(FImages, nullptr); }
+
+void TCurvyControlPanel::SetImages(TImageList* list) {
+    if (list == FImages) return;
+    ReferTo(FImages, list);
+    FCurvyControls.FImageListImageWidth = FImages ? FImages->Width() : 0;
+    FCurvyControls.FImageListImageHeight = FImages ? FImages->Height() : 0;
+    UpdateControls();
+}
+
+void TCurvyControlPanel::ImageListRemoved(const TImageList* list) {
+    if (list == FImages) SetImages(nullptr);
+}
+
 QSize TCurvyControlPanel::GetControlSize(int index) const {
     TCurvyControl* c = FCurvyControls.Items(index);
     QSize size = c->Picture().Empty() ? QSize(FCurvyControls.FImageListImageWidth + 2, FCurvyControls.FImageListImageHeight)
@@ -172,16 +186,26 @@ int TCurvyControlPanel::ControlAtPos(int x, int) const { return WalkControls(x, 
 
 void TCurvyControlPanel::DrawControl(TCanvas& canvas, int index, int x, int y) const {
     TCurvyControl* c = FCurvyControls.Items(index);
-    if (c->Picture().Empty()) return;
-    TAdvGDIPPicture* picture = &c->Picture();
-    if (c->State() == csHover && !c->PictureHover().Empty()) picture = &c->PictureHover();
-    if (c->State() == csDown && !c->PictureDown().Empty()) picture = &c->PictureDown();
-    TGPGraphics g(canvas);
-    picture->GDIPDraw(&g, TRect{x, y, x + picture->Width(), y + picture->Height()});
+    int drawnWidth = 0;
+    if (!c->Picture().Empty()) {
+        TAdvGDIPPicture* picture = &c->Picture();
+        if (c->State() == csHover && !c->PictureHover().Empty()) picture = &c->PictureHover();
+        if (c->State() == csDown && !c->PictureDown().Empty()) picture = &c->PictureDown();
+        TGPGraphics g(canvas);
+        picture->GDIPDraw(&g, TRect{x, y, x + picture->Width(), y + picture->Height()});
+        drawnWidth = picture->Width();
+    } else {
+        int image = c->ImageIndex();
+        if (c->State() == csHover && c->ImageIndexHover() >= 0) image = c->ImageIndexHover();
+        if (c->State() == csDown && c->ImageIndexDown() >= 0) image = c->ImageIndexDown();
+        if (FImages && image >= 0) FImages->Draw(canvas, x, y, image, true);
+        drawnWidth = FCurvyControls.FImageListImageWidth;
+    }
     if (c->DropDown()) {
+        TGPGraphics g(canvas);
         g.SetSmoothingMode(SmoothingModeHighQuality);
         TGPSolidBrush black(0xFF000000);
-        const float w = float(picture->Width());
+        const float w = float(drawnWidth);
         const TGPPointF triangle[3] = {{x + w, y + 5.0f}, {x + w + 6, y + 5.0f}, {x + w + 3, y + 9.0f}};
         g.FillPolygon(&black, triangle, 3);
     }
@@ -199,10 +223,16 @@ void TCurvyControlPanel::DoControlClick(int index) {
 
 void TCurvyControlPanel::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     PanelMouseDown(button, shift, x, y);
-    const int i = ControlAtPos(x, y);
+    int start = 0;
+    const int i = WalkControls(x, nullptr, &start);
     if (i < 0) return;
-    FCurvyControls.Items(i)->SetState(csDown);
+    TCurvyControl* c = FCurvyControls.Items(i);
+    c->SetState(csDown);
     update();
+    if (c->DropDown() && c->PopupMenu()) {
+        const QPoint at = mapToGlobal(QPoint(start, Height() - 3));
+        c->PopupMenu()->Popup(at.x(), at.y());
+    }
 }
 
 void TCurvyControlPanel::MouseMove(TShiftState shift, int x, int y) {

@@ -6,7 +6,9 @@
 #include "GDIPFill.h"
 #include "GDIPicture.h"
 #include "StyledControl.h"
+#include "graphics/TImageList.h"
 #include "ui/TEdit.h"
+#include "ui/TMenu.h"
 
 #include <QLineEdit>
 
@@ -71,6 +73,9 @@ public:
     void SetPosition(TControlPosition value);
     TCurvyControlState State() const { return FState; }
     void SetState(TCurvyControlState value) { FState = value; }
+    // Not owned: with DropDown, pops up under the button when it is pressed.
+    TPopupMenu* PopupMenu() const { return FPopupMenu; }
+    void SetPopupMenu(TPopupMenu* menu) { FPopupMenu = menu; }
 
 private:
     void Changed();
@@ -81,6 +86,7 @@ private:
     bool FDropDown = false;
     TControlPosition FPosition = cpRightInControl;
     TCurvyControlState FState = csNormal;
+    TPopupMenu* FPopupMenu = nullptr;
 };
 
 // The side buttons of one panel, with the summed widths per position.
@@ -106,12 +112,17 @@ private:
 
 using TControlClickEvent = std::function<void(TComponent* sender, int index)>;
 
-class TCurvyControlPanel : public TCurvyPanel {
+class TCurvyControlPanel : public TCurvyPanel, public TImageListClient {
     Q_OBJECT
 public:
     explicit TCurvyControlPanel(TComponent* owner);
+    ~TCurvyControlPanel() override;
 
     TCurvyControls& Controls() { return FCurvyControls; }
+    // Not owned: the images of buttons without a picture; its image size sizes them. A list
+    // that is destroyed leaves the property empty.
+    TImageList* Images() const { return FImages; }
+    void SetImages(TImageList* list);
     QString Version() const { return QStringLiteral("1.0.3.1"); }
     void SetVersion(const QString&) {}
     // The button's size: its picture + 2 pixels wide (5 more with DropDown).
@@ -144,7 +155,9 @@ protected:
 
 private:
     void DrawControl(TCanvas& canvas, int index, int x, int y) const;
+    void ImageListRemoved(const TImageList* list) override;
     TCurvyControls FCurvyControls;
+    TImageList* FImages = nullptr;
 };
 
 class TCurvyEdit;

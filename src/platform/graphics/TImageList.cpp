@@ -17,6 +17,12 @@ TImageList::~TImageList() {
     for (TImageListClient* client : clients) client->ImageListRemoved(this);
 }
 
+void TImageListClient::ReferTo(TImageList*& field, TImageList* list) {
+    if (field) field->RemoveFreeNotification(this);
+    field = list;
+    if (field) field->FreeNotification(this);
+}
+
 void TImageList::FreeNotification(TImageListClient* client) {
     if (client && std::find(FClients.begin(), FClients.end(), client) == FClients.end()) FClients.push_back(client);
 }

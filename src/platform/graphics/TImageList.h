@@ -18,6 +18,8 @@ public:
 
 protected:
     ~TImageListClient() = default;
+    // Points `field` at `list`, moving this client's registration from the old list to it.
+    void ReferTo(TImageList*& field, TImageList* list);
 };
 
 class TImageList {

@@ -213,3 +213,44 @@ TEST(CurvyPanel, SideButtonHits) {
     QTest::mouseClick(&edit, Qt::LeftButton, {}, QPoint(20, 12));
     EXPECT_EQ(clicked, 1);
 }
+
+// Buttons without a picture draw from the panel's image list (sized by it), the drop-down
+// triangle beside the image, and a press on a drop-down button pops up its menu; a list that
+// goes away is forgotten.
+TEST(CurvyPanel, ImageListButtonsAndDropDownMenu) {
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 200, 60);
+    TCurvyEdit edit(&form);
+    edit.SetParent(&form);
+    edit.SetBounds(10, 10, 150, 24);
+    auto images = std::make_unique<TImageList>(10, 10);
+    images->Add(Solid(10, 10, Qt::green));
+    images->Add(Solid(10, 10, Qt::blue));
+    edit.SetImages(images.get());
+    TCurvyControl* button = edit.Controls().Add();
+    button->SetPosition(cpLeftInControl);
+    button->SetImageIndex(0);
+    button->SetImageIndexDown(1);
+    button->SetDropDown(true);
+    TPopupMenu menu;
+    menu.Items().Add(QStringLiteral("One"));
+    button->SetPopupMenu(&menu);
+    EXPECT_EQ(edit.GetControlSize(0), QSize(10 + 2 + 5, 10));
+    form.Show();
+    const int x = 8 / 2, y = (24 - 10) / 2;  // Rounding div 2; centred
+    QImage image = edit.grab().toImage();
+    EXPECT_EQ(image.pixel(x + 5, y + 5), qRgb(0, 255, 0));
+    EXPECT_EQ(image.pixel(x + 10 + 3, y + 6), qRgb(0, 0, 0));  // the triangle
+    QTest::mousePress(&edit, Qt::LeftButton, {}, QPoint(x + 5, 12));
+    EXPECT_EQ(menu.PopupCount(), 1);
+    image = edit.grab().toImage();
+    EXPECT_EQ(image.pixel(x + 5, y + 5), qRgb(0, 0, 255));  // the down image
+    QTest::mouseRelease(&edit, Qt::LeftButton, {}, QPoint(x + 5, 12));
+    button->SetDropDown(false);
+    QTest::mouseClick(&edit, Qt::LeftButton, {}, QPoint(x + 5, 12));
+    EXPECT_EQ(menu.PopupCount(), 1);  // a plain button has no menu
+
+    images.reset();
+    EXPECT_EQ(edit.Images(), nullptr);
+    EXPECT_EQ(edit.GetControlSize(0), QSize(2, 0));
+}

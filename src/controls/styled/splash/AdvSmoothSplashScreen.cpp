@@ -31,7 +31,7 @@ TAdvSmoothSplashScreen::TAdvSmoothSplashScreen(TComponent* owner)
 }
 
 TAdvSmoothSplashScreen::~TAdvSmoothSplashScreen() {
-    if (FImages) FImages->RemoveFreeNotification(this);
+    ReferTo(FImages, nullptr);
     // A window that still shows is hidden first, so that it never outlives its component.
     OnClose = nullptr;
     Hide();
@@ -190,9 +190,7 @@ void TAdvSmoothSplashScreen::SetMainForm(TForm* form) {
 
 void TAdvSmoothSplashScreen::SetImages(TImageList* list) {
     if (list == FImages) return;
-    if (FImages) FImages->RemoveFreeNotification(this);
-    FImages = list;
-    if (FImages) FImages->FreeNotification(this);
+    ReferTo(FImages, list);
 }
 
 void TAdvSmoothSplashScreen::ImageListRemoved(const TImageList* list) {
