@@ -91,23 +91,19 @@ void TCurvyControl::SetPosition(TControlPosition value) {
 }
 
 TCurvyControl* TCurvyControls::Add() {
-    FItems.push_back(std::make_unique<TCurvyControl>(this));
+    TCurvyControl* item = Collection::Add();
     Changed();
-    return FItems.back().get();
+    return item;
 }
 
 void TCurvyControls::Delete(int index) {
     if (index < 0 || index >= Count()) return;
-    FItems.erase(FItems.begin() + index);
+    Collection::Delete(index);
     Changed();
 }
 
 void TCurvyControls::Assign(const TCurvyControls& source) {
-    FItems.clear();
-    for (const auto& item : source.FItems) {
-        FItems.push_back(std::make_unique<TCurvyControl>(this));
-        FItems.back()->Assign(*item);
-    }
+    Collection::Assign(source);
     Changed();
 }
 

@@ -6,6 +6,7 @@
 #include "GDIPFill.h"
 #include "GDIPicture.h"
 #include "StyledControl.h"
+#include "splash/SplashCollection.h"
 #include "graphics/TImageList.h"
 #include "ui/TEdit.h"
 #include "ui/TMenu.h"
@@ -90,12 +91,13 @@ private:
 };
 
 // The side buttons of one panel, with the summed widths per position.
-class TCurvyControls {
+class TCurvyControls : public TSplashCollection<TCurvyControls, TCurvyControl> {
+    using Collection = TSplashCollection<TCurvyControls, TCurvyControl>;
+
 public:
+    // Adding, deleting and assigning report the change (the panel lays out again).
     TCurvyControl* Add();
     void Delete(int index);
-    int Count() const { return int(FItems.size()); }
-    TCurvyControl* Items(int index) const { return FItems.at(std::size_t(index)).get(); }
     void Assign(const TCurvyControls& source);
 
     int FLeftSize = 0, FLeftControlSize = 0, FRightSize = 0, FRightControlSize = 0;
@@ -107,7 +109,6 @@ private:
     void Changed() {
         if (OnChange) OnChange();
     }
-    std::vector<std::unique_ptr<TCurvyControl>> FItems;
 };
 
 using TControlClickEvent = std::function<void(TComponent* sender, int index)>;
