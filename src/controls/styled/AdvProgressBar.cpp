@@ -62,6 +62,11 @@ void DrawStepGradient(TCanvas& canvas, TColor a, TColor b, bool vertical, const 
     }
 }
 
+QString GaugeText(const TGaugeSettings& s) {
+    if (!s.Format.isEmpty()) return SafeFormat(s.Format, {double(s.Value), double(s.Max)});
+    return s.ShowPercentage ? QString::number(s.Position) + QLatin1Char('%') : QString::number(s.Value);
+}
+
 void DrawGauge(TCanvas& c, const TRect& R, TGaugeSettings s) {
     const bool horizontal = s.Orientation == goHorizontal;
     int L = horizontal ? R.Width() : R.Height();
@@ -192,8 +197,7 @@ void DrawGauge(TCanvas& c, const TRect& R, TGaugeSettings s) {
     }
     // The text.
     if (s.ShowPosition) {
-        QString text = s.ShowPercentage ? QString::number(s.Position) + QLatin1Char('%') : QString::number(s.Value);
-        if (!s.Format.isEmpty()) text = SafeFormat(s.Format, {double(s.Value), double(s.Max)});
+        const QString text = GaugeText(s);
         c.Font = s.Font;
         c.Brush.Style = bsClear;
         const int tw = c.TextWidth(text), th = c.TextHeight(text);
@@ -355,11 +359,7 @@ TGaugeSettings TAdvProgressBar::Settings() const {
     return s;
 }
 
-QString TAdvProgressBar::PositionText() const {
-    const TGaugeSettings s = Settings();
-    if (!s.Format.isEmpty()) return SafeFormat(s.Format, {double(s.Value), double(s.Max)});
-    return s.ShowPercentage ? QString::number(s.Position) + QLatin1Char('%') : QString::number(s.Value);
-}
+QString TAdvProgressBar::PositionText() const { return GaugeText(Settings()); }
 
 void TAdvProgressBar::Paint() {
     if (!Parent() || width() <= 0 || height() <= 0) return;

@@ -34,6 +34,9 @@ struct TGaugeSettings {
 
 // Paints the gauge into r of a canvas.
 void DrawGauge(TCanvas& canvas, const TRect& r, TGaugeSettings s);
+// The text a gauge shows: the format with the value and the maximum, else the percentage or
+// the value.
+QString GaugeText(const TGaugeSettings& s);
 // Fills r with `steps` strips from colour a to b across the thickness (rows when !vertical).
 void DrawStepGradient(TCanvas& canvas, TColor a, TColor b, bool vertical, const TRect& r, int steps);
 

@@ -10,13 +10,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-int Right(const QRect& r) { return r.x() + r.width(); }
-int Bottom(const QRect& r) { return r.y() + r.height(); }
-QRect LTRB(int l, int t, int r, int b) { return QRect(l, t, r - l, b - t); }
-
-}  // namespace
+using namespace trackbar_rects;
 
 TCustomTrackBar::TCustomTrackBar(TComponent* owner)
     : TStyledControl(owner),
@@ -45,7 +39,19 @@ TCustomTrackBar::TCustomTrackBar(TComponent* owner)
     SetBounds(0, 0, 150, 26);
 }
 
-TCustomTrackBar::~TCustomTrackBar() = default;
+TCustomTrackBar::~TCustomTrackBar() { ReferTo(FTickImages, nullptr); }
+
+void TCustomTrackBar::SetTickImages(TImageList* value) {
+    if (value == FTickImages) return;
+    ReferTo(FTickImages, value);
+    update();
+}
+
+void TCustomTrackBar::ImageListRemoved(const TImageList* list) {
+    if (list != FTickImages) return;
+    FTickImages = nullptr;
+    update();
+}
 
 void TCustomTrackBar::Loaded() {
     RecalcTickTextHeight();
@@ -63,8 +69,6 @@ QRect TCustomTrackBar::InnerRect() const {
 QRect TCustomTrackBar::LabelRect() const {
     if (!FTrackLabel->Visible()) return {};
     const QFontMetrics fm(FTrackLabel->Font().ToQFont());
-    QString text = GetLabelText();
-    if (text.isEmpty() && HasLabelTextEvent()) text = QStringLiteral("Pos");
     const int depth = fm.height() + FTrackLabel->Spacing();
     const QRect in = InnerRect();
     const bool top = FTrackLabel->Position() <= lpTopRight;
@@ -77,6 +81,24 @@ QRect TCustomTrackBar::LabelRect() const {
     GetBottomRightTickRect(row);
     return Vertical() ? LTRB(Right(row) + 1, in.y(), Right(row) + 1 + depth, Bottom(in))
                       : LTRB(in.x(), Bottom(row) + 1, Right(in), Bottom(row) + 1 + depth);
+}
+
+QRect TCustomTrackBar::LabelTextRect() const {
+    const QRect strip = LabelRect();
+    if (strip.isEmpty()) return strip;
+    QString text = GetLabelText();
+    if (text.isEmpty() && HasLabelTextEvent()) text = QStringLiteral("Pos");
+    const int span = QFontMetrics(FTrackLabel->Font().ToQFont()).horizontalAdvance(text) + 5;
+    const TLabelPosition pos = FTrackLabel->Position();
+    const bool left = pos == lpTopLeft || pos == lpBottomLeft, right = pos == lpTopRight || pos == lpBottomRight;
+    // Along a vertical bar the left end is the bottom and the right end the top.
+    const int from = Vertical() ? strip.y() : strip.x();
+    const int to = Vertical() ? Bottom(strip) : Right(strip);
+    int start = (from + to - span) / 2;
+    if (left) start = Vertical() ? to - span : from;
+    else if (right) start = Vertical() ? from : to - span;
+    return Vertical() ? LTRB(strip.x(), start, Right(strip), start + span)
+                      : LTRB(start, strip.y(), start + span, Bottom(strip));
 }
 
 QRect TCustomTrackBar::TrackRect() const {
@@ -299,7 +321,8 @@ void TCustomTrackBar::SetMin(int value) {
 void TCustomTrackBar::SetOrientation(TTrackBarOrientation value) {
     if (value == FOrientation) return;
     FOrientation = value;
-    SetBounds(Left(), Top(), Height(), Width());
+    // A layout being read (or an update in progress) sets the bounds itself.
+    if (!Loading() && !IsUpdating()) SetBounds(Left(), Top(), Height(), Width());
     update();
 }
 
@@ -637,13 +660,35 @@ QRect TTrackHintWindow::CalcHintRect() const {
     return QRect(0, 0, fm.horizontalAdvance(FText), fm.height());
 }
 
+namespace {
+
+// The screen that holds the point, or else the one nearest to it.
+const QScreen* NearestScreen(const QPoint& point) {
+    if (const QScreen* screen = QGuiApplication::screenAt(point)) return screen;
+    const QScreen* nearest = nullptr;
+    qint64 best = 0;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect g = screen->geometry();
+        const qint64 dx = std::max({g.left() - point.x(), 0, point.x() - g.right()});
+        const qint64 dy = std::max({g.top() - point.y(), 0, point.y() - g.bottom()});
+        const qint64 distance = dx * dx + dy * dy;
+        if (!nearest || distance < best) {
+            nearest = screen;
+            best = distance;
+        }
+    }
+    return nearest;
+}
+
+}  // namespace
+
 void TTrackHintWindow::ActivateHint(const QRect& rect, const QString& text) {
     FText = text;
     const QRect m = CalcHintRect();
     FTextWidth = m.width();
     FTextHeight = m.height();
     QRect r(rect.topLeft(), QSize(FTextWidth + 16, FTextHeight + 4));
-    if (const QScreen* screen = QGuiApplication::screenAt(rect.topLeft())) {
+    if (const QScreen* screen = NearestScreen(rect.topLeft())) {
         const QRect area = screen->geometry();
         if (r.right() > area.right()) r.moveRight(area.right() - 2);
         if (r.bottom() > area.bottom()) r.moveBottom(area.bottom() - 2);

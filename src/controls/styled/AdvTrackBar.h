@@ -11,6 +11,7 @@
 #include "graphics/GradientDirection.h"
 #include "graphics/TFont.h"
 #include "graphics/Types.h"
+#include "graphics/TImageList.h"
 #include "timer/TRepeatTimer.h"
 
 #include <QWidget>
@@ -319,7 +320,7 @@ using TGetTrackHintEvent = std::function<void(TComponent* sender, int position, 
 using TGetTrackLabelEvent = std::function<void(TComponent* sender, int position, QString& text)>;
 using TGetTickMarkTextEvent = std::function<void(TComponent* sender, int position, QString& text)>;
 
-class TCustomTrackBar : public TStyledControl, public ITMSStyle {
+class TCustomTrackBar : public TStyledControl, public ITMSStyle, public TImageListClient {
     Q_OBJECT
 public:
     explicit TCustomTrackBar(TComponent* owner);
@@ -367,6 +368,9 @@ public:
     TTrackBarTick& TickMark() { return *FTickMark; }
     TTrackBarButtons& Buttons() { return *FButtons; }
     TTrackBarLabel& TrackLabel() { return *FTrackLabel; }
+    // Images drawn as ticks; the list is not owned, and its destruction clears the property.
+    TImageList* TickImages() const { return FTickImages; }
+    void SetTickImages(TImageList* value);
     QString Version() const { return QStringLiteral("1.6.3.0"); }
     void SetVersion(const QString&) {}
 
@@ -380,6 +384,8 @@ public:
     QRect MinButtonRect() const;
     QRect MaxButtonRect() const;
     QRect LabelRect() const;
+    // The part of the label strip that the text spans (its width + 5 along the track).
+    QRect LabelTextRect() const;
     virtual QRect GetThumbRect(bool flag = false) const;
     virtual void GetTopLeftTickRect(QRect& rect) const;
     virtual void GetBottomRightTickRect(QRect& rect) const;
@@ -431,6 +437,7 @@ protected:
     void DoEnter() override;
     void DoExit() override;
     void EnabledChanged() override { update(); }
+    void ImageListRemoved(const TImageList* list) override;
 
 private:
     bool Vertical() const { return FOrientation == trVertical; }
@@ -485,6 +492,7 @@ private:
     bool FShowFocus = false;
     TMoveOnClick FMoveOnClick = mcStep;
     std::unique_ptr<TTrackBarLabel> FTrackLabel;
+    TImageList* FTickImages = nullptr;
 };
 
 class TAdvTrackBar : public TCustomTrackBar {
@@ -492,6 +500,14 @@ class TAdvTrackBar : public TCustomTrackBar {
 public:
     explicit TAdvTrackBar(TComponent* owner) : TCustomTrackBar(owner) {}
 };
+
+// Rectangle helpers of the track bar's geometry and painting (QRect's right and bottom are
+// inclusive; these are the exclusive edges).
+namespace trackbar_rects {
+inline int Right(const QRect& r) { return r.x() + r.width(); }
+inline int Bottom(const QRect& r) { return r.y() + r.height(); }
+inline QRect LTRB(int l, int t, int r, int b) { return QRect(l, t, r - l, b - t); }
+}  // namespace trackbar_rects
 
 // Colour helpers of the track bar's painting.
 TColor BlendColor(TColor a, TColor b, int percent);

@@ -7,11 +7,10 @@
 #include <algorithm>
 #include <cmath>
 
+using namespace trackbar_rects;
+
 namespace {
 
-int Right(const QRect& r) { return r.x() + r.width(); }
-int Bottom(const QRect& r) { return r.y() + r.height(); }
-QRect LTRB(int l, int t, int r, int b) { return QRect(l, t, r - l, b - t); }
 
 void Line(TCanvas& c, TColor color, int x1, int y1, int x2, int y2) {
     c.Pen.Color = color;
@@ -294,7 +293,14 @@ void TCustomTrackBar::PaintTicks(TCanvas& canvas) {
                 a1 = (Vertical() ? Right(row) : Bottom(row)) - H;
                 a0 = a1 - length;
             }
-            if (Vertical()) {
+            if (FTickImages && FTickImages->Count() > 0) {
+                // The tick's image, centred where its line would be.
+                const int index = i < FTickImages->Count() ? i : 0;
+                const int mid = (a0 + a1) / 2;
+                const int x = Vertical() ? mid : along, y = Vertical() ? along : mid;
+                FTickImages->Draw(canvas, x - FTickImages->Width() / 2, y - FTickImages->Height() / 2, index,
+                                  isEnabled());
+            } else if (Vertical()) {
                 Line(canvas, color, a0, along, a1, along);
                 if (t.Line3D()) Line(canvas, BlendColor(color, clWhite, 10), a0, along - 1, a1, along - 1);
             } else {
@@ -306,7 +312,24 @@ void TCustomTrackBar::PaintTicks(TCanvas& canvas) {
                 canvas.Font.SetColor(textColor);
                 canvas.Brush.Style = bsClear;
                 const int w = fm.horizontalAdvance(text);
-                if (Vertical())
+                if (Vertical() && t.RotateFontVert()) {
+                    // Turned text: reading upward in the top/left row, downward in the other.
+                    const bool up = which == tmTopLeft;
+                    const QPoint start = up ? QPoint(row.x() + 2, along + w / 2) : QPoint(Right(row), along - w / 2);
+                    QPainter* p = canvas.Painter();
+                    if (p) {
+                        p->save();
+                        p->setFont(t.Font().ToQFont());
+                        p->setPen(ToQColor(ColorToRGB(textColor)));
+                        p->translate(start);
+                        p->rotate(up ? -90 : 90);
+                        p->drawText(QRect(0, 0, w, fm.height()), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                                    text);
+                        p->restore();
+                        canvas.Changed(up ? QRect(start.x(), start.y() - w, fm.height(), w)
+                                          : QRect(start.x() - fm.height(), start.y(), fm.height(), w));
+                    }
+                } else if (Vertical())
                     canvas.TextOut(which == tmTopLeft ? row.x() + H - w - 2 : row.x() + t.Size() + 2, along - H / 2,
                                    text);
                 else
@@ -454,11 +477,25 @@ void TCustomTrackBar::DrawThumb(TCanvas& canvas) {
     p->setPen(QPen(ToQColor(ColorToRGB(look.border)), 1));
     p->drawPath(inner);
     p->setRenderHint(QPainter::Antialiasing, false);
-    const int grip = std::max(2, t.Size() / 2 - 2);
-    if (Vertical())
-        p->drawLine(QPointF(mx - grip / 2.0 + 0.5, my + 0.5), QPointF(mx + grip / 2.0 + 0.5, my + 0.5));
-    else
-        p->drawLine(QPointF(mx + 0.5, my - grip / 2.0 + 0.5), QPointF(mx + 0.5, my + grip / 2.0 + 0.5));
+    if (t.Shape() == tsRectangle) {
+        // A white rectangle one more pixel inside the border.
+        p->setPen(QPen(Qt::white, 1));
+        p->drawRect(QRectF(x0 + 2.5, y0 + 2.5, x1 - x0 - 4, y1 - y0 - 4));
+    }
+    if (t.Shape() == tsRound) {
+        // The round thumb has a 4 x 4 dot at its centre in place of a grip line.
+        p->setRenderHint(QPainter::Antialiasing, true);
+        p->setPen(Qt::NoPen);
+        p->setBrush(ToQColor(ColorToRGB(look.border)));
+        p->drawRoundedRect(QRectF(std::floor(mx) - 1, std::floor(my) - 1, 4, 4), 2.5, 2.5);
+    } else {
+        p->setPen(QPen(ToQColor(ColorToRGB(look.border)), 1));
+        const int grip = std::max(2, t.Size() / 2 - 2);
+        if (Vertical())
+            p->drawLine(QPointF(mx - grip / 2.0 + 0.5, my + 0.5), QPointF(mx + grip / 2.0 + 0.5, my + 0.5));
+        else
+            p->drawLine(QPointF(mx + 0.5, my - grip / 2.0 + 0.5), QPointF(mx + 0.5, my + grip / 2.0 + 0.5));
+    }
     p->restore();
     canvas.Changed(r.adjusted(-1, -1, 1, 1));
 }
@@ -544,7 +581,7 @@ void TCustomTrackBar::PaintButtons(TCanvas& canvas) {
 
 void TCustomTrackBar::PaintLabel(TCanvas& canvas) {
     if (!FTrackLabel->Visible()) return;
-    const QRect area = LabelRect();
+    const QRect area = LabelTextRect();
     const QString text = GetLabelText();
     QPainter* p = canvas.Painter();
     if (!p || area.isEmpty()) return;
@@ -575,7 +612,7 @@ void TCustomTrackBar::PaintRating(TCanvas& canvas) {
     for (int v = FMin + 1; v <= FMax; ++v) {
         const QRect cell = RateCell(v);
         if (cell.isEmpty()) break;
-        if (cell.x() <= 0 && Bottom(cell) <= 0) continue;
+        if (cell.x() <= 0 || Bottom(cell) <= 0) continue;
         TGDIPPicture& pic = v <= FPosition ? FRateActive : FRateInActive;
         pic.Draw(canvas, TRect{cell.x(), cell.y(), cell.x() + pic.Width(), cell.y() + pic.Height()});
     }

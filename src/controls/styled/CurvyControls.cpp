@@ -2,6 +2,7 @@
 
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QToolTip>
 
@@ -90,28 +91,38 @@ void TCurvyControl::SetPosition(TControlPosition value) {
 }
 
 TCurvyControl* TCurvyControls::Add() {
-    FItems.push_back(std::make_unique<TCurvyControl>(this));
+    TCurvyControl* item = Collection::Add();
     Changed();
-    return FItems.back().get();
+    return item;
 }
 
 void TCurvyControls::Delete(int index) {
     if (index < 0 || index >= Count()) return;
-    FItems.erase(FItems.begin() + index);
+    Collection::Delete(index);
     Changed();
 }
 
 void TCurvyControls::Assign(const TCurvyControls& source) {
-    FItems.clear();
-    for (const auto& item : source.FItems) {
-        FItems.push_back(std::make_unique<TCurvyControl>(this));
-        FItems.back()->Assign(*item);
-    }
+    Collection::Assign(source);
     Changed();
 }
 
 TCurvyControlPanel::TCurvyControlPanel(TComponent* owner) : TCurvyPanel(owner) {
     FCurvyControls.OnChange = [this] { UpdateControls(); };
+}
+
+TCurvyControlPanel::~TCurvyControlPanel() { ReferTo(FImages, nullptr); }
+
+void TCurvyControlPanel::SetImages(TImageList* list) {
+    if (list == FImages) return;
+    ReferTo(FImages, list);
+    FCurvyControls.FImageListImageWidth = FImages ? FImages->Width() : 0;
+    FCurvyControls.FImageListImageHeight = FImages ? FImages->Height() : 0;
+    UpdateControls();
+}
+
+void TCurvyControlPanel::ImageListRemoved(const TImageList* list) {
+    if (list == FImages) SetImages(nullptr);
 }
 
 QSize TCurvyControlPanel::GetControlSize(int index) const {
@@ -171,16 +182,26 @@ int TCurvyControlPanel::ControlAtPos(int x, int) const { return WalkControls(x, 
 
 void TCurvyControlPanel::DrawControl(TCanvas& canvas, int index, int x, int y) const {
     TCurvyControl* c = FCurvyControls.Items(index);
-    if (c->Picture().Empty()) return;
-    TAdvGDIPPicture* picture = &c->Picture();
-    if (c->State() == csHover && !c->PictureHover().Empty()) picture = &c->PictureHover();
-    if (c->State() == csDown && !c->PictureDown().Empty()) picture = &c->PictureDown();
-    TGPGraphics g(canvas);
-    picture->GDIPDraw(&g, TRect{x, y, x + picture->Width(), y + picture->Height()});
+    int drawnWidth = 0;
+    if (!c->Picture().Empty()) {
+        TAdvGDIPPicture* picture = &c->Picture();
+        if (c->State() == csHover && !c->PictureHover().Empty()) picture = &c->PictureHover();
+        if (c->State() == csDown && !c->PictureDown().Empty()) picture = &c->PictureDown();
+        TGPGraphics g(canvas);
+        picture->GDIPDraw(&g, TRect{x, y, x + picture->Width(), y + picture->Height()});
+        drawnWidth = picture->Width();
+    } else {
+        int image = c->ImageIndex();
+        if (c->State() == csHover && c->ImageIndexHover() >= 0) image = c->ImageIndexHover();
+        if (c->State() == csDown && c->ImageIndexDown() >= 0) image = c->ImageIndexDown();
+        if (FImages && image >= 0) FImages->Draw(canvas, x, y, image, true);
+        drawnWidth = FCurvyControls.FImageListImageWidth;
+    }
     if (c->DropDown()) {
+        TGPGraphics g(canvas);
         g.SetSmoothingMode(SmoothingModeHighQuality);
         TGPSolidBrush black(0xFF000000);
-        const float w = float(picture->Width());
+        const float w = float(drawnWidth);
         const TGPPointF triangle[3] = {{x + w, y + 5.0f}, {x + w + 6, y + 5.0f}, {x + w + 3, y + 9.0f}};
         g.FillPolygon(&black, triangle, 3);
     }
@@ -198,10 +219,16 @@ void TCurvyControlPanel::DoControlClick(int index) {
 
 void TCurvyControlPanel::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     PanelMouseDown(button, shift, x, y);
-    const int i = ControlAtPos(x, y);
+    int start = 0;
+    const int i = WalkControls(x, nullptr, &start);
     if (i < 0) return;
-    FCurvyControls.Items(i)->SetState(csDown);
+    TCurvyControl* c = FCurvyControls.Items(i);
+    c->SetState(csDown);
     update();
+    if (c->DropDown() && c->PopupMenu()) {
+        const QPoint at = mapToGlobal(QPoint(start, Height() - 3));
+        c->PopupMenu()->Popup(at.x(), at.y());
+    }
 }
 
 void TCurvyControlPanel::MouseMove(TShiftState shift, int x, int y) {
@@ -274,12 +301,18 @@ void TEmptyEdit::paintEvent(QPaintEvent* event) {
 
 void TEmptyEdit::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
+    FOwner->ApplySelectionLook();
     if (!FEmptyText.isEmpty() && text().isEmpty()) update();
     if (FOwner->OnEnter) FOwner->OnEnter(FOwner);
 }
 
 void TEmptyEdit::focusOutEvent(QFocusEvent* event) {
+    // The line edit drops its selection when it loses the focus; the selection stays, shown
+    // or not as HideSelection says.
+    const int start = selectionStart(), length = selectionLength();
     QLineEdit::focusOutEvent(event);
+    if (start >= 0 && length > 0 && !hasSelectedText()) setSelection(start, length);
+    FOwner->ApplySelectionLook();
     if (!FEmptyText.isEmpty() && text().isEmpty()) update();
     if (FOwner->OnExit) FOwner->OnExit(FOwner);
 }
@@ -294,13 +327,15 @@ void TEmptyEdit::keyPressEvent(QKeyEvent* event) {
             return;
         }
     }
-    if (!event->text().isEmpty() && FOwner->OnKeyPress) {
+    if (!event->text().isEmpty() && (FOwner->OnKeyPress || event->text().at(0).isPrint())) {
         QChar c = event->text().at(0);
-        FOwner->OnKeyPress(FOwner, c);
-        if (c.isNull()) {
+        if (FOwner->OnKeyPress) FOwner->OnKeyPress(FOwner, c);
+        // Typed characters: digits only with NumbersOnly, then turned to the CharCase.
+        if (c.isNull() || (FOwner->NumbersOnly() && c.isPrint() && !c.isDigit())) {
             event->accept();
             return;
         }
+        if (c.isPrint()) c = FOwner->Cased(QString(c)).at(0);
         if (c != event->text().at(0)) {
             QKeyEvent changed(event->type(), event->key(), event->modifiers(), QString(c));
             QLineEdit::keyPressEvent(&changed);
@@ -397,7 +432,8 @@ void TCurvyEdit::SetBounds(int left, int top, int width, int) { TCurvyControlPan
 
 QString TCurvyEdit::Text() const { return FEdit->text(); }
 
-void TCurvyEdit::SetText(const QString& text) {
+void TCurvyEdit::SetText(const QString& value) {
+    const QString text = Cased(value);
     if (text == FEdit->text()) return;
     FEdit->setText(text);
     if (OnChange) OnChange(this);
@@ -423,7 +459,19 @@ void TCurvyEdit::SetAlignment(TAlignment value) {
 
 void TCurvyEdit::SetPasswordChar(QChar value) {
     FPasswordChar = value;
-    FEdit->setEchoMode(value.isNull() ? QLineEdit::Normal : QLineEdit::Password);
+    ShowPasswordChar(FEdit, value);
+}
+
+QString TCurvyEdit::Cased(const QString& text) const { return CasedText(FCharCase, text); }
+
+void TCurvyEdit::SetCharCase(TEditCharCase value) {
+    FCharCase = value;
+    if (value != ecNormal) FEdit->setText(Cased(FEdit->text()));
+}
+
+void TCurvyEdit::SetHideSelection(bool value) {
+    FHideSelection = value;
+    ApplySelectionLook();
 }
 
 void TCurvyEdit::SetFont(const TFont& font) {
@@ -445,5 +493,18 @@ void TCurvyEdit::ColorChanged() {
     const QColor c = ToQColor(ColorToRGB(Color()));
     pal.setColor(QPalette::Base, c);
     pal.setColor(QPalette::Window, c);
+    FEdit->setPalette(pal);
+    ApplySelectionLook();
+}
+
+void TCurvyEdit::ApplySelectionLook() {
+    // Without the focus a hidden selection looks like the rest of the text.
+    const bool hidden = FHideSelection && !FEdit->hasFocus();
+    const QPalette standard = QGuiApplication::palette();
+    QPalette pal = FEdit->palette();
+    pal.setColor(QPalette::Highlight, hidden ? pal.color(QPalette::Active, QPalette::Base)
+                                             : standard.color(QPalette::Active, QPalette::Highlight));
+    pal.setColor(QPalette::HighlightedText, hidden ? pal.color(QPalette::Active, QPalette::Text)
+                                                   : standard.color(QPalette::Active, QPalette::HighlightedText));
     FEdit->setPalette(pal);
 }

@@ -6,7 +6,10 @@
 #include "GDIPFill.h"
 #include "GDIPicture.h"
 #include "StyledControl.h"
+#include "splash/SplashCollection.h"
+#include "graphics/TImageList.h"
 #include "ui/TEdit.h"
+#include "ui/TMenu.h"
 
 #include <QLineEdit>
 
@@ -71,6 +74,9 @@ public:
     void SetPosition(TControlPosition value);
     TCurvyControlState State() const { return FState; }
     void SetState(TCurvyControlState value) { FState = value; }
+    // Not owned: with DropDown, pops up under the button when it is pressed.
+    TPopupMenu* PopupMenu() const { return FPopupMenu; }
+    void SetPopupMenu(TPopupMenu* menu) { FPopupMenu = menu; }
 
 private:
     void Changed();
@@ -81,15 +87,17 @@ private:
     bool FDropDown = false;
     TControlPosition FPosition = cpRightInControl;
     TCurvyControlState FState = csNormal;
+    TPopupMenu* FPopupMenu = nullptr;
 };
 
 // The side buttons of one panel, with the summed widths per position.
-class TCurvyControls {
+class TCurvyControls : public TSplashCollection<TCurvyControls, TCurvyControl> {
+    using Collection = TSplashCollection<TCurvyControls, TCurvyControl>;
+
 public:
+    // Adding, deleting and assigning report the change (the panel lays out again).
     TCurvyControl* Add();
     void Delete(int index);
-    int Count() const { return int(FItems.size()); }
-    TCurvyControl* Items(int index) const { return FItems.at(std::size_t(index)).get(); }
     void Assign(const TCurvyControls& source);
 
     int FLeftSize = 0, FLeftControlSize = 0, FRightSize = 0, FRightControlSize = 0;
@@ -101,17 +109,21 @@ private:
     void Changed() {
         if (OnChange) OnChange();
     }
-    std::vector<std::unique_ptr<TCurvyControl>> FItems;
 };
 
 using TControlClickEvent = std::function<void(TComponent* sender, int index)>;
 
-class TCurvyControlPanel : public TCurvyPanel {
+class TCurvyControlPanel : public TCurvyPanel, public TImageListClient {
     Q_OBJECT
 public:
     explicit TCurvyControlPanel(TComponent* owner);
+    ~TCurvyControlPanel() override;
 
     TCurvyControls& Controls() { return FCurvyControls; }
+    // Not owned: the images of buttons without a picture; its image size sizes them. A list
+    // that is destroyed leaves the property empty.
+    TImageList* Images() const { return FImages; }
+    void SetImages(TImageList* list);
     QString Version() const { return QStringLiteral("1.0.3.1"); }
     void SetVersion(const QString&) {}
     // The button's size: its picture + 2 pixels wide (5 more with DropDown).
@@ -144,7 +156,9 @@ protected:
 
 private:
     void DrawControl(TCanvas& canvas, int index, int x, int y) const;
+    void ImageListRemoved(const TImageList* list) override;
     TCurvyControls FCurvyControls;
+    TImageList* FImages = nullptr;
 };
 
 class TCurvyEdit;
@@ -197,14 +211,18 @@ public:
     void SetAlignment(TAlignment value);
     bool AutoSelect() const { return FAutoSelect; }
     void SetAutoSelect(bool value) { FAutoSelect = value; }
+    // Typed and set text turns to this case; setting it turns the present text too.
     TEditCharCase CharCase() const { return FCharCase; }
-    void SetCharCase(TEditCharCase value) { FCharCase = value; }
+    void SetCharCase(TEditCharCase value);
+    // True: a selection shows only while the edit has the focus; it is kept either way.
     bool HideSelection() const { return FHideSelection; }
-    void SetHideSelection(bool value) { FHideSelection = value; }
+    void SetHideSelection(bool value);
     int MaxLength() const;
     void SetMaxLength(int value);
+    // Typed characters other than digits are refused (text set by code is not checked).
     bool NumbersOnly() const { return FNumbersOnly; }
     void SetNumbersOnly(bool value) { FNumbersOnly = value; }
+    // Not null: every character shows as this one.
     QChar PasswordChar() const { return FPasswordChar; }
     void SetPasswordChar(QChar value);
     QString EmptyText() const { return FEdit->EmptyText(); }
@@ -231,6 +249,8 @@ protected:
 private:
     friend class TEmptyEdit;
     void ApplyFont();
+    QString Cased(const QString& text) const;
+    void ApplySelectionLook();
     TEmptyEdit* FEdit;
     TAlignment FAlignment = taLeftJustify;
     bool FAutoSelect = true;

@@ -19,21 +19,6 @@ void TPictureItem::Assign(const TPictureItem& source) {
     FPicture.Assign(&source.FPicture);
 }
 
-TPictureItem* TPictureCollection::Add() {
-    FItems.push_back(std::make_unique<TPictureItem>());
-    return FItems.back().get();
-}
-
-TPictureItem* TPictureCollection::Insert(int index) {
-    index = std::clamp(index, 0, Count());
-    return FItems.insert(FItems.begin() + index, std::make_unique<TPictureItem>())->get();
-}
-
-void TPictureCollection::Assign(const TPictureCollection& source) {
-    if (&source == this) return;
-    FItems.clear();
-    for (const auto& item : source.FItems) Add()->Assign(*item);
-}
 
 TAdvGDIPPicture* TGDIPPictureContainer::FindPicture(const QString& name) const {
     const QString wanted = AsciiUpper(name);

@@ -2,6 +2,7 @@
 // A non-visual component holding named pictures, so that other styled components can refer
 // to a picture by name.
 #include "GDIPicture.h"
+#include "splash/SplashCollection.h"
 
 #include "ui/TComponent.h"
 
@@ -31,20 +32,15 @@ private:
     QString FName;
 };
 
-class TPictureCollection {
+class TPictureCollection : public TSplashCollection<TPictureCollection, TPictureItem> {
 public:
     explicit TPictureCollection(TComponent* owner) : FOwner(owner) {}
     TComponent* Owner() const { return FOwner; }
-    TPictureItem* Add();
-    TPictureItem* Insert(int index);
-    int Count() const { return int(FItems.size()); }
-    TPictureItem* Items(int index) const { return FItems.at(std::size_t(index)).get(); }
-    void Clear() { FItems.clear(); }
-    void Assign(const TPictureCollection& source);
 
 private:
+    friend class TSplashCollection<TPictureCollection, TPictureItem>;
+    std::unique_ptr<TPictureItem> NewItem() { return std::make_unique<TPictureItem>(); }
     TComponent* FOwner;
-    std::vector<std::unique_ptr<TPictureItem>> FItems;
 };
 
 class TGDIPPictureContainer : public QObject, public TComponent {

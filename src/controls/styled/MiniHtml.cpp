@@ -152,7 +152,15 @@ bool Renderer::Picture(const Tag& tag, Pass pass, Line& line, int& width, int ro
     QPixmap icon;
     const QString upper = src.toUpper();
     if (upper.startsWith(QLatin1String("IDX:"))) {
-        return false;  // no image list on this platform
+        // Entry n of the image list; not printed.
+        bool number = false;
+        const int index = src.mid(4).trimmed().toInt(&number);
+        if (H.Print || !H.Images || !number || index < 0 || index >= H.Images->Count()) return false;
+        icon = QPixmap::fromImage(H.Images->Image(index));
+        if (w <= 0 || h <= 0) {
+            w = icon.width();
+            h = icon.height();
+        }
     } else if (upper.startsWith(QLatin1String("SSYS:")) || upper.startsWith(QLatin1String("LSYS:"))) {
         const int size = upper.startsWith(QLatin1Char('S')) ? 16 : 32;
         const QString what = src.mid(5);

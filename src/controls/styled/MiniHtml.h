@@ -7,6 +7,7 @@
 #include "GDIPPictureContainer.h"
 
 #include "graphics/TFont.h"
+#include "graphics/TImageList.h"
 #include "graphics/Types.h"
 
 #include <QPoint>
@@ -18,6 +19,7 @@ struct THtmlRender {
     QString Text;
     int LineSpacing = 0;        // added below a line when more text follows
     TGDIPPictureContainer* Pictures = nullptr;
+    const TImageList* Images = nullptr;  // source of the "IDX:n" pictures
     TColor ShadowColor = clGray;
     TColor HoverFontColor = clNone;
     TColor HoverColor = clNone;

@@ -19,6 +19,10 @@ public:
     // Set while the control is being designed: setters repaint but raise no events.
     bool Designing() const { return FDesigning; }
     void SetDesigning(bool value) { FDesigning = value; }
+    // Set between Updating and Updated while code changes several properties at once.
+    bool IsUpdating() const { return FUpdating; }
+    void Updating() { FUpdating = true; }
+    void Updated() { FUpdating = false; }
     // Runs once after the layout has set the properties.
     using TCustomControl::Loaded;
     void InvalidateRect(const QRect& r) { update(r); }
@@ -30,4 +34,5 @@ protected:
 
 private:
     bool FDesigning = false;
+    bool FUpdating = false;
 };

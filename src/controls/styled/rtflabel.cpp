@@ -6,6 +6,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QPainter>
+#include <QPrinter>
 #include <QTextOption>
 
 #include <cmath>
@@ -19,6 +20,13 @@ void TRichEdit::LoadFromStream(const QByteArray& bytes) {
 
 QByteArray TRichEdit::SaveToStream() const { return WriteRtf(FDocument); }
 
+void TRichEdit::Print(const QString& title, QPrinter* printer) {
+    QPrinter standard;
+    QPrinter& target = printer ? *printer : standard;
+    target.setDocName(title);
+    FDocument.print(&target);
+}
+
 TRTFLabel::TRTFLabel(TComponent* owner) : TGraphicControl(owner), FRichedit(std::make_unique<TRichEdit>()) {
     SetColor(clWindow);
 }
@@ -26,7 +34,6 @@ TRTFLabel::TRTFLabel(TComponent* owner) : TGraphicControl(owner), FRichedit(std:
 TRTFLabel::~TRTFLabel() = default;
 
 void TRTFLabel::Loaded() {
-    Loading = false;
     FRichedit->WordWrap = false;
     SetCaption(QString());
 }
@@ -43,7 +50,7 @@ void TRTFLabel::SetTransparent(bool value) {
 
 void TRTFLabel::SetWordWrap(bool value) {
     FWordWrap = value;
-    if (Parent() && FRichedit && !Loading) FRichedit->WordWrap = value;
+    if (Parent() && FRichedit && !Loading()) FRichedit->WordWrap = value;
     Invalidate();
 }
 
@@ -83,6 +90,12 @@ void TRTFLabel::CopyFromRichEdit(TRichEdit& richedit) {
 void TRTFLabel::CopyToRichEdit(TRichEdit& richedit) const {
     richedit.PlainText = false;
     richedit.LoadFromStream(RtfBytes());
+}
+
+void TRTFLabel::Print(const QString& caption, QPrinter* printer) {
+    if (!Parent() || !FRichedit) return;
+    CopyToRichEdit(*FRichedit);
+    FRichedit->Print(caption, printer);
 }
 
 void TRTFLabel::PaintTo(TCanvas& canvas) { RenderRichText(canvas, TRect{0, 0, Width(), Height()}); }

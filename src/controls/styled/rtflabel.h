@@ -8,6 +8,8 @@
 
 #include <memory>
 
+class QPrinter;
+
 // The hidden rich edit: a document loaded from and saved to RTF.
 class TRichEdit {
 public:
@@ -15,6 +17,8 @@ public:
     // Loads the lines from an RTF stream (PlainText false) or as plain text.
     void LoadFromStream(const QByteArray& bytes);
     QByteArray SaveToStream() const;
+    // Prints the document as a job of that title, on the given printer or the default one.
+    void Print(const QString& title, QPrinter* printer = nullptr);
     void Clear() { FDocument.clear(); }
     bool PlainText = false;
     bool WordWrap = true;
@@ -38,8 +42,7 @@ public:
     void SetWordWrap(bool value);
     QString Version() const { return QStringLiteral("1.3.1.0"); }
     void SetVersion(const QString&) {}
-    // Set while the layout loads: WordWrap does not reach the rich edit then.
-    bool Loading = false;
+    // WordWrap does not reach the rich edit while the layout loads (Loading()).
 
     // The rich edit, cleared for filling; null without a parent.
     TRichEdit* RTF();
@@ -49,6 +52,9 @@ public:
     void ShowRTF();
     void CopyFromRichEdit(TRichEdit& richedit);
     void CopyToRichEdit(TRichEdit& richedit) const;
+    // Prints the document with the caption as the job's title (the default printer when none
+    // is given); nothing without a parent.
+    void Print(const QString& caption, QPrinter* printer = nullptr);
     void PaintTo(TCanvas& canvas);
     // The document's bytes: the low byte of each character of RichText.
     QByteArray RtfBytes() const;

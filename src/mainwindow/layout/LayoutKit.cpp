@@ -185,9 +185,9 @@ TAdvTrackBar* AddFader(TfmMain& form, TWinControl* parent, const QString& name, 
                        int width, int height, int min, int max, int position, int pageSize, Thumbs thumbs,
                        bool disabledPicture) {
   auto* bar = Make<TAdvTrackBar>(form, parent, name, tag, left, top, width, height);
-  // Turning the bar upright swaps its sides, so the bounds come after.
+  // Read as a layout: the bar keeps its bounds when it turns upright.
+  bar->BeginLoading();
   bar->SetOrientation(trVertical);
-  bar->SetBounds(left, top, width, height);
   bar->SetMin(min);
   bar->SetMax(max);
   bar->SetPosition(position);
@@ -205,7 +205,7 @@ TAdvTrackBar* AddFader(TfmMain& form, TWinControl* parent, const QString& name, 
   LoadThumb(bar->Thumb().PictureHot(), a ? "ThumbAHot.bmp" : "ThumbBHot.bmp");
   LoadThumb(bar->Thumb().PictureDown(), a ? "ThumbAHot.bmp" : "ThumbBHot.bmp");
   if (disabledPicture) LoadThumb(bar->Thumb().PictureDisabled(), "ThumbDisabled.bmp");
-  bar->Loaded();
+  bar->EndLoading();
   return bar;
 }
 

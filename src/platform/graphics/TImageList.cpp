@@ -2,6 +2,35 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
+TImageList& TImageList::operator=(const TImageList& other) {
+    FWidth = other.FWidth;
+    FHeight = other.FHeight;
+    FImages = other.FImages;
+    return *this;
+}
+
+TImageList::~TImageList() {
+    // A client may unregister from inside its notification: work on a copy.
+    const std::vector<TImageListClient*> clients = FClients;
+    for (TImageListClient* client : clients) client->ImageListRemoved(this);
+}
+
+void TImageListClient::ReferTo(TImageList*& field, TImageList* list) {
+    if (field) field->RemoveFreeNotification(this);
+    field = list;
+    if (field) field->FreeNotification(this);
+}
+
+void TImageList::FreeNotification(TImageListClient* client) {
+    if (client && std::find(FClients.begin(), FClients.end(), client) == FClients.end()) FClients.push_back(client);
+}
+
+void TImageList::RemoveFreeNotification(TImageListClient* client) {
+    FClients.erase(std::remove(FClients.begin(), FClients.end(), client), FClients.end());
+}
+
 void TImageList::SetSize(int width, int height) {
     FWidth = width;
     FHeight = height;

@@ -9,9 +9,27 @@
 
 #include <vector>
 
+class TImageList;
+
+// A control that shows a list it does not own asks the list to tell it when the list goes.
+class TImageListClient {
+public:
+    virtual void ImageListRemoved(const TImageList* list) = 0;
+
+protected:
+    ~TImageListClient() = default;
+    // Points `field` at `list`, moving this client's registration from the old list to it.
+    void ReferTo(TImageList*& field, TImageList* list);
+};
+
 class TImageList {
 public:
     explicit TImageList(int width = 16, int height = 16) : FWidth(width), FHeight(height) {}
+    // A copy holds the images, not the clients of the original.
+    TImageList(const TImageList& other) : FWidth(other.FWidth), FHeight(other.FHeight), FImages(other.FImages) {}
+    TImageList& operator=(const TImageList& other);
+    // Tells every registered client that the list goes.
+    ~TImageList();
 
     int Width() const { return FWidth; }
     int Height() const { return FHeight; }
@@ -27,8 +45,13 @@ public:
     // the list.
     void Draw(TCanvas& canvas, int x, int y, int index, bool enabled = true) const;
 
+    // Registers a client to be told when the list is destroyed (once per client).
+    void FreeNotification(TImageListClient* client);
+    void RemoveFreeNotification(TImageListClient* client);
+
 private:
     int FWidth;
     int FHeight;
     std::vector<QImage> FImages;
+    std::vector<TImageListClient*> FClients;
 };

@@ -21,9 +21,17 @@ QString TCustomEdit::Text() const { return FField->text(); }
 
 void TCustomEdit::SetText(const QString& text) { FField->setText(Cased(text)); }
 
-QString TCustomEdit::Cased(const QString& text) const {
-    return FCharCase == ecUpperCase ? text.toUpper() : FCharCase == ecLowerCase ? text.toLower() : text;
+QString CasedText(TEditCharCase charCase, const QString& text) {
+    return charCase == ecUpperCase ? text.toUpper() : charCase == ecLowerCase ? text.toLower() : text;
 }
+
+void ShowPasswordChar(QLineEdit* field, QChar ch) {
+    field->setEchoMode(ch.isNull() ? QLineEdit::Normal : QLineEdit::Password);
+    field->setStyleSheet(ch.isNull() ? QString()
+                                     : QStringLiteral("QLineEdit { lineedit-password-character: %1; }").arg(ch.unicode()));
+}
+
+QString TCustomEdit::Cased(const QString& text) const { return CasedText(FCharCase, text); }
 
 void TCustomEdit::SetCharCase(TEditCharCase charCase) {
     FCharCase = charCase;
@@ -32,9 +40,7 @@ void TCustomEdit::SetCharCase(TEditCharCase charCase) {
 
 void TCustomEdit::SetPasswordChar(QChar ch) {
     FPasswordChar = ch;
-    FField->setEchoMode(ch.isNull() ? QLineEdit::Normal : QLineEdit::Password);
-    FField->setStyleSheet(ch.isNull() ? QString()
-                                      : QStringLiteral("QLineEdit { lineedit-password-character: %1; }").arg(ch.unicode()));
+    ShowPasswordChar(FField, ch);
 }
 
 void TCustomEdit::SelectAll() { FField->selectAll(); }

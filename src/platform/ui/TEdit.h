@@ -13,6 +13,11 @@ class QLineEdit;
 
 enum TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
 
+// The text turned to a character case; shared by every edit that has a CharCase.
+QString CasedText(TEditCharCase charCase, const QString& text);
+// Shows every character of the field as ch (a null character: the text itself).
+void ShowPasswordChar(QLineEdit* field, QChar ch);
+
 class TCustomEdit : public TWinControl {
     Q_OBJECT
     Q_PROPERTY(QString Text READ Text WRITE SetText)

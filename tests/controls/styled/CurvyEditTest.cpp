@@ -96,6 +96,64 @@ TEST_F(ValueEdit, KeyExitAndMouseRelays) {
     EXPECT_EQ(exits, 1);
 }
 
+// Typed text through CharCase and NumbersOnly; text set by code takes the case only.
+TEST_F(ValueEdit, CharCaseAndNumbersOnlyActOnTypedText) {
+    struct Case {
+        TEditCharCase charCase;
+        bool numbersOnly;
+        const char* typed;
+        const char* shown;
+    };
+    for (const Case& c : {Case{ecNormal, false, "aB1", "aB1"}, Case{ecUpperCase, false, "aB1", "AB1"},
+                          Case{ecLowerCase, false, "aB1", "ab1"}, Case{ecNormal, true, "a7.B-2", "72"},
+                          Case{ecUpperCase, true, "x9y", "9"}}) {
+        edit->SetCharCase(ecNormal);
+        edit->SetText(QString());
+        edit->SetCharCase(c.charCase);
+        edit->SetNumbersOnly(c.numbersOnly);
+        edit->SetFocus();
+        QTest::keyClicks(edit->Edit(), QString::fromLatin1(c.typed));
+        EXPECT_EQ(edit->Text().toStdString(), c.shown) << c.typed;
+    }
+    edit->SetNumbersOnly(true);
+    edit->SetText(QStringLiteral("MixEd"));
+    EXPECT_EQ(edit->Text(), QStringLiteral("MIXED"));  // code's text is cased, not filtered
+    edit->SetCharCase(ecLowerCase);
+    EXPECT_EQ(edit->Text(), QStringLiteral("mixed"));  // the present text follows the case
+}
+
+// A selection outlives the loss of the focus; it shows without the focus only when
+// HideSelection is off.
+TEST_F(ValueEdit, SelectionKeptAndShownAsHideSelectionSays) {
+    edit->SetAlignment(taLeftJustify);
+    edit->SetText(QStringLiteral("WWWWWW"));
+    const QColor highlight = edit->Edit()->palette().color(QPalette::Active, QPalette::Highlight);
+    for (bool hide : {true, false}) {
+        edit->SetHideSelection(hide);
+        edit->SetFocus();
+        edit->Edit()->selectAll();
+        other->SetFocus();
+        ASSERT_FALSE(edit->Edit()->hasFocus());
+        EXPECT_EQ(edit->Edit()->selectedText(), QStringLiteral("WWWWWW")) << hide;
+        const QImage image = edit->Edit()->grab().toImage();
+        bool shown = false;
+        for (int x = 0; x < image.width(); ++x)
+            shown = shown || QColor(image.pixel(x, image.height() / 2)) == highlight;
+        EXPECT_EQ(shown, !hide) << hide;
+    }
+}
+
+// A password character hides every character behind itself.
+TEST_F(ValueEdit, PasswordCharShowsInPlaceOfTheText) {
+    edit->SetText(QStringLiteral("1234"));
+    edit->SetPasswordChar(QChar(u'*'));
+    EXPECT_EQ(edit->Edit()->displayText(), QStringLiteral("****"));
+    edit->SetPasswordChar(QChar(u'#'));
+    EXPECT_EQ(edit->Edit()->displayText(), QStringLiteral("####"));
+    edit->SetPasswordChar(QChar());
+    EXPECT_EQ(edit->Edit()->displayText(), QStringLiteral("1234"));
+}
+
 TEST_F(ValueEdit, DisabledEditKeepsTheFrameAndGreysTheText) {
     edit->SetReadOnly(true);
     EXPECT_TRUE(edit->Edit()->isReadOnly());
@@ -176,4 +234,45 @@ TEST_F(ValueEdit, ReadOnlyEditOffersEachKeyOnce) {
     EXPECT_EQ(keys, (std::vector<Word>{VK_UP, VK_OEM_PLUS, VK_OEM_PLUS, VK_OEM_MINUS, VK_ADD, VK_SUBTRACT, VK_RETURN}));
     EXPECT_EQ(defaults, 1);
     EXPECT_EQ(edit->Text(), QStringLiteral("0.00ms"));
+}
+
+// Buttons without a picture draw from the panel's image list (sized by it), the drop-down
+// triangle beside the image, and a press on a drop-down button pops up its menu; a list that
+// goes away is forgotten.
+TEST(CurvyPanel, ImageListButtonsAndDropDownMenu) {
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 200, 60);
+    TCurvyEdit edit(&form);
+    edit.SetParent(&form);
+    edit.SetBounds(10, 10, 150, 24);
+    auto images = std::make_unique<TImageList>(10, 10);
+    images->Add(Solid(10, 10, Qt::green));
+    images->Add(Solid(10, 10, Qt::blue));
+    edit.SetImages(images.get());
+    TCurvyControl* button = edit.Controls().Add();
+    button->SetPosition(cpLeftInControl);
+    button->SetImageIndex(0);
+    button->SetImageIndexDown(1);
+    button->SetDropDown(true);
+    TPopupMenu menu;
+    menu.Items().Add(QStringLiteral("One"));
+    button->SetPopupMenu(&menu);
+    EXPECT_EQ(edit.GetControlSize(0), QSize(10 + 2 + 5, 10));
+    form.Show();
+    const int x = 8 / 2, y = (24 - 10) / 2;  // Rounding div 2; centred
+    QImage image = edit.grab().toImage();
+    EXPECT_EQ(image.pixel(x + 5, y + 5), qRgb(0, 255, 0));
+    EXPECT_EQ(image.pixel(x + 10 + 3, y + 6), qRgb(0, 0, 0));  // the triangle
+    QTest::mousePress(&edit, Qt::LeftButton, {}, QPoint(x + 5, 12));
+    EXPECT_EQ(menu.PopupCount(), 1);
+    image = edit.grab().toImage();
+    EXPECT_EQ(image.pixel(x + 5, y + 5), qRgb(0, 0, 255));  // the down image
+    QTest::mouseRelease(&edit, Qt::LeftButton, {}, QPoint(x + 5, 12));
+    button->SetDropDown(false);
+    QTest::mouseClick(&edit, Qt::LeftButton, {}, QPoint(x + 5, 12));
+    EXPECT_EQ(menu.PopupCount(), 1);  // a plain button has no menu
+
+    images.reset();
+    EXPECT_EQ(edit.Images(), nullptr);
+    EXPECT_EQ(edit.GetControlSize(0), QSize(2, 0));
 }

@@ -199,3 +199,124 @@ TEST(Gallery, RichTextLabel) {
         for (int x = 0; x < 300; ++x) blue += qBlue(image.pixel(x, y)) > 100 && qRed(image.pixel(x, y)) < 60;
     EXPECT_GT(blue, 50);  // the heading in its dark blue
 }
+
+namespace {
+
+// A small round icon drawn by code: a filled disc with a darker rim and a light spot.
+QImage Icon(int size, QColor color) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(color.darker(160), 1));
+    p.setBrush(color);
+    p.drawEllipse(QRectF(0.5, 0.5, size - 1, size - 1));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255, 150));
+    p.drawEllipse(QRectF(size * 0.25, size * 0.2, size * 0.3, size * 0.25));
+    return image;
+}
+
+}  // namespace
+
+// Faders with tick images, turned tick texts and drawn thumb shapes, value edits with
+// image-list side buttons, and a splash whose items come from an image list.
+TEST(Gallery, ImageListsTicksAndThumbShapes) {
+    Panel panel;
+    panel.resize(520, 250);
+    panel.captions = {{{14, 20}, QStringLiteral("Tick images, round thumb")},
+                      {{14, 110}, QStringLiteral("Value edits with side buttons")},
+                      {{300, 20}, QStringLiteral("Turned tick texts")}};
+    TImageList ticks(10, 10);
+    ticks.Add(Icon(10, QColor(0x2E, 0xCC, 0x71)));
+    ticks.Add(Icon(10, QColor(0xF1, 0xC4, 0x0F)));
+    ticks.Add(Icon(10, QColor(0xE6, 0x7E, 0x22)));
+    ticks.Add(Icon(10, QColor(0xE7, 0x4C, 0x3C)));
+    auto* rated = new TAdvTrackBar(&panel);
+    rated->SetParent(&panel);
+    rated->SetBounds(14, 30, 260, 50);
+    rated->SetMax(3);
+    rated->SetPosition(2);
+    rated->TickMark().SetStyle(tsAuto);
+    rated->TickMark().SetSize(10);
+    rated->TickMark().SetPosition(tmBottomRight);
+    rated->SetTickImages(&ticks);
+    rated->Thumb().SetShape(tsRound);
+    rated->Thumb().SetSize(18);
+    rated->Thumb().SetWidth(18);
+    rated->Loaded();
+
+    auto* turned = new TAdvTrackBar(&panel);
+    turned->SetParent(&panel);
+    turned->SetOrientation(trVertical);
+    turned->SetBounds(300, 30, 90, 200);
+    turned->SetMax(4);
+    turned->SetPosition(1);
+    turned->TickMark().SetStyle(tsAuto);
+    turned->TickMark().SetPosition(tmBoth);
+    turned->TickMark().SetShowText(true);
+    turned->TickMark().SetColor(clSilver);
+    TFont tickFont = turned->TickMark().Font();
+    tickFont.SetColor(clWhite);
+    turned->TickMark().SetFont(tickFont);
+    turned->OnGetTickMarkText = [](TComponent*, int position, QString& text) {
+        text = QStringLiteral("%1 dB").arg(position * 10 - 20);
+    };
+    turned->Thumb().SetShape(tsRectangle);
+    turned->Thumb().SetSize(22);
+    turned->Thumb().SetWidth(14);
+    turned->Loaded();
+
+    TImageList buttons(12, 12);
+    buttons.Add(Icon(12, QColor(0x34, 0x98, 0xDB)));
+    buttons.Add(Icon(12, QColor(0x1A, 0x5D, 0x8C)));
+    TCurvyEdit* search = Edit(panel, 14, 120, 150, QStringLiteral("1.00KHz"), clWhite, false);
+    search->SetImages(&buttons);
+    TCurvyControl* left = search->Controls().Add();
+    left->SetPosition(cpLeftInControl);
+    left->SetImageIndex(0);
+    TCurvyControl* right = search->Controls().Add();
+    right->SetImageIndex(1);
+    right->SetDropDown(true);
+    TCurvyEdit* secret = Edit(panel, 14, 156, 150, QStringLiteral("1234"), 16777183, false);
+    secret->SetPasswordChar(QChar(u'*'));
+    secret->SetImages(&buttons);
+    secret->Controls().Add()->SetImageIndex(0);
+
+    panel.show();
+    const QImage image = panel.grab().toImage();
+    ASSERT_TRUE(image.save(QStringLiteral(Q7K_TEST_OUTPUT_DIR "/gallery_styled_image_lists.png")));
+    QRect row;
+    rated->GetBottomRightTickRect(row);
+    // The last tick carries the red icon; the side button its blue one.
+    int reds = 0;
+    for (int x = row.center().x(); x < row.right() + 6; ++x) {
+        const QColor c(image.pixel(rated->pos() + QPoint(x, row.center().y())));
+        reds += c.red() > 180 && c.green() < 110 && c.blue() < 110;
+    }
+    EXPECT_GT(reds, 3);
+    const QColor side(image.pixel(search->pos() + QPoint(4 + 6, 12)));
+    EXPECT_GT(side.blue(), 150);
+    EXPECT_LT(side.red(), 120);
+
+    // The splash with an item drawn from its image list beside its text.
+    TForm main(nullptr);
+    TAdvSmoothSplashScreen splash(&main);
+    SetUpProgramSplash(splash);
+    TImageList badges(24, 24);
+    badges.Add(Icon(24, QColor(0x2E, 0xCC, 0x71)));
+    splash.SetImages(&badges);
+    TSplashItem* item = splash.Items().Add();
+    item->ImageIndex = 0;
+    item->PosX = 180;
+    item->PosY = 260;
+    item->Text = QStringLiteral("Connected");
+    item->Font.SetColor(clWhite);
+    item->Font.SetHeight(-18);
+    splash.Show();
+    const QImage& buffer = *splash.SplashWindow()->Buffer();
+    ASSERT_TRUE(buffer.save(QStringLiteral(Q7K_TEST_OUTPUT_DIR "/gallery_splash_image_item.png")));
+    const QColor badge(buffer.pixel(180 + 12, 260 + 18));
+    EXPECT_GT(badge.green(), 150);
+    EXPECT_LT(badge.red(), 100);
+}

@@ -187,6 +187,39 @@ TEST(MiniHtml, PicturesFromTheContainer) {
     EXPECT_EQ(green, 300);
 }
 
+// "IDX:n" draws entry n of the image list (in WIDTH x HEIGHT when both are given); an index
+// beyond the list, no list, or printing draws nothing and leaves the pen where it was.
+TEST(MiniHtml, ImageListPictures) {
+    TImageList list(8, 12);
+    list.Add(Solid(8, 12, Qt::green));
+    list.Add(Solid(8, 12, Qt::blue));
+    struct Case {
+        const char* text;
+        bool withList, print;
+        int green, blue, width;
+    };
+    for (const Case& c : {Case{"<IMG src=\"IDX:1\">", true, false, 0, 96, 8 + 2},
+                          Case{"<IMG src=\"idx:0\" width=\"4\" height=\"5\">", true, false, 20, 0, 4 + 2},
+                          Case{"<IMG src=\"IDX:2\">", true, false, 0, 0, 0 + 2},
+                          Case{"<IMG src=\"IDX:-1\">", true, false, 0, 0, 0 + 2},
+                          Case{"<IMG src=\"IDX:0\">", false, false, 0, 0, 0 + 2},
+                          Case{"<IMG src=\"IDX:0\">", true, true, 0, 0, 0 + 2}}) {
+        THtmlRender h = Html(QString::fromLatin1(c.text));
+        if (c.withList) h.Images = &list;
+        h.Print = c.print;
+        const QImage image = Render(h);
+        int green = 0, blue = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                green += image.pixel(x, y) == qRgb(0, 255, 0);
+                blue += image.pixel(x, y) == qRgb(0, 0, 255);
+            }
+        EXPECT_EQ(green, c.green) << c.text << c.print;
+        EXPECT_EQ(blue, c.blue) << c.text << c.print;
+        EXPECT_EQ(h.Width, c.width) << c.text << c.print;
+    }
+}
+
 TEST(PictureContainer, FindsByNameIgnoringCase) {
     TGDIPPictureContainer container(nullptr);
     EXPECT_EQ(container.FindPicture(QStringLiteral("logo")), nullptr);

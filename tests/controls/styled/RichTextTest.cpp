@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QPrinter>
+#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextCursor>
 
@@ -125,4 +128,31 @@ TEST(RichTextLabel, UpdatesCaptureTheRichEdit) {
 
     TRTFLabel orphan(nullptr);
     EXPECT_EQ(orphan.RTF(), nullptr);
+}
+
+// Print sends the label's document to the printer as a job titled with the caption; a label
+// without a parent prints nothing.
+TEST(RichTextLabel, PrintsTheDocumentUnderTheCaption) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const auto printTo = [&](TRTFLabel& label, const QString& name) {
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath(name));
+        label.Print(QStringLiteral("Codes"), &printer);
+        QFile file(dir.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    TForm form(nullptr);
+    TRTFLabel label(&form);
+    label.SetParent(&form);
+    label.SetRichText(QStringLiteral(R"({\rtf1 printed})"));
+    const QByteArray pdf = printTo(label, QStringLiteral("a.pdf"));
+    ASSERT_TRUE(pdf.startsWith("%PDF"));
+    const QByteArray title("\xfe\xff\0C\0o\0d\0e\0s", 12);
+    EXPECT_TRUE(pdf.contains(title) || pdf.contains("(Codes)"));
+
+    TRTFLabel orphan(nullptr);
+    orphan.SetRichText(QStringLiteral(R"({\rtf1 printed})"));
+    EXPECT_TRUE(printTo(orphan, QStringLiteral("b.pdf")).isEmpty());
 }

@@ -124,6 +124,83 @@ TEST(Splash, DestroyingTheComponentHidesItsWindow) {
     main.Show();  // the hook went with it
 }
 
+// The application's main form, once there is one, is the form whose first showing closes
+// the splash; without one the owning form is.
+TEST(Splash, ClosesWithTheApplicationsMainForm) {
+    for (bool applicationForm : {false, true}) {
+        TForm owner(nullptr), application(nullptr);
+        if (applicationForm) TForm::SetMainForm(&application);
+        TAdvSmoothSplashScreen splash(&owner);
+        SetUpProgramSplash(splash);
+        splash.Show();
+        EXPECT_EQ(splash.MainForm(), applicationForm ? &application : &owner);
+        (applicationForm ? application : owner).Show();
+        EXPECT_FALSE(splash.Showing()) << applicationForm;
+        TForm::SetMainForm(nullptr);
+    }
+}
+
+// Items with an ImageIndex draw that image of the splash's list, their text after it and the
+// picture gap; list lines show "IDX:" pictures; a list that goes away is forgotten.
+TEST(Splash, ImageListItemsAndPictures) {
+    TForm main(nullptr);
+    TAdvSmoothSplashScreen splash(&main);
+    SetUpProgramSplash(splash);
+    auto images = std::make_unique<TImageList>(12, 12);
+    images->Add(Solid(12, 12, QColor(255, 0, 255)));
+    images->Add(Solid(12, 12, QColor(0, 255, 0)));
+    splash.SetImages(images.get());
+    TSplashItem* item = splash.Items().Add();
+    item->ImageIndex = 1;
+    item->PosX = 20;
+    item->PosY = 20;
+    item->Text = QStringLiteral("IIII");
+    item->Font.SetColor(clYellow);
+    item->Font.SetHeight(-20);
+    TSplashItem* beyond = splash.Items().Add();
+    beyond->ImageIndex = 7;
+    beyond->PosX = 20;
+    beyond->PosY = 60;
+    splash.ListItems().Items(0)->HTMLText = QStringLiteral("<IMG src=\"IDX:0\">");
+    splash.Show();
+    const QImage& buffer = *splash.SplashWindow()->Buffer();
+    EXPECT_EQ(Count(buffer, QRect(20, 20, 12, 12), qRgb(0, 255, 0)), 144);
+    EXPECT_GT(Count(buffer, QRect(20 + 12 + 5, 18, 60, 30), qRgb(255, 255, 0)), 20);  // after width + gap
+    EXPECT_EQ(Count(buffer, QRect(20 + 12, 18, 5, 30), qRgb(255, 255, 0)), 0);
+    EXPECT_EQ(Count(buffer, QRect(0, 0, 622, 352), qRgb(255, 0, 255)), 144);  // the list line's picture
+    splash.Hide();
+    images.reset();
+    EXPECT_EQ(splash.Images(), nullptr);
+    splash.Show();  // drawn without the list
+    EXPECT_EQ(Count(*splash.SplashWindow()->Buffer(), QRect(20, 20, 12, 12), qRgb(0, 255, 0)), 0);
+}
+
+// The picture container is not owned: one that is destroyed leaves the property empty.
+TEST(Splash, ForgetsADestroyedPictureContainer) {
+    TForm main(nullptr);
+    TAdvSmoothSplashScreen splash(&main);
+    auto* container = new TGDIPPictureContainer(&main);
+    splash.SetPictureContainer(container);
+    EXPECT_EQ(splash.PictureContainer(), container);
+    delete container;
+    EXPECT_EQ(splash.PictureContainer(), nullptr);
+}
+
+// While designed, progress-bar changes do not reach the showing bar.
+TEST(Splash, DesignedSplashLeavesItsProgressBarAlone) {
+    for (bool designing : {false, true}) {
+        TForm main(nullptr);
+        TAdvSmoothSplashScreen splash(&main);
+        SetUpProgramSplash(splash);
+        splash.Show();
+        ASSERT_NE(splash.SplashWindow()->ProgressBar(), nullptr);
+        splash.SetDesigning(designing);
+        splash.ProgressBar().SetPosition(40);
+        EXPECT_EQ(splash.SplashWindow()->ProgressBar()->Position(), designing ? 0 : 40) << designing;
+        splash.Hide();
+    }
+}
+
 // A splash hidden from its own OnClick goes once the click has returned: the window's
 // release handler still runs on it (under AddressSanitizer a freed window is caught here).
 TEST(Splash, HiddenFromItsOwnClickGoesAfterTheClick) {
@@ -277,6 +354,77 @@ TEST(Splash, ItemsAndHeadingTexts) {
     heading.SetText(QStringLiteral("x"));
     heading.SetText(QStringLiteral("x"));
     EXPECT_EQ(changes, 1);
+}
+
+// Steps of a given size, and no animation while the bar is designed or loading.
+TEST(SplashProgress, StepsAndWhenItAnimates) {
+    TForm form(nullptr);
+    TAdvSplashProgressBar bar(&form);
+    bar.SetPosition(50);
+    bar.Next(7.5);
+    EXPECT_EQ(bar.Position(), 57.5);
+    bar.Previous(20);
+    EXPECT_EQ(bar.Position(), 37.5);
+    bar.Next();  // the bar's Step, 10
+    EXPECT_EQ(bar.Position(), 47.5);
+    struct Case {
+        bool designing, loading, animates;
+    };
+    for (const Case& c : {Case{false, false, true}, Case{true, false, false}, Case{false, true, false}}) {
+        TAdvSplashProgressBar b(&form);
+        b.SetDesigning(c.designing);
+        if (c.loading) b.BeginLoading();
+        b.SetProgressAnimation(true);
+        b.SetPosition(90);
+        EXPECT_EQ(b.ShownPosition(), c.animates ? 0 : 90) << c.designing << c.loading;
+        EXPECT_EQ(b.AnimationInProgress(), c.animates);
+    }
+}
+
+// Assign copies a bar's range, position, step, animations and appearance (whose range and
+// position the bar then takes); a style recolours
+// the two fills (tsCustom leaves them).
+TEST(SplashProgress, AssignAndComponentStyle) {
+    TForm form(nullptr);
+    TAdvSplashProgressBar source(&form), target(&form);
+    TGDIPSplashProgress& look = source.Appearance();
+    look.SetMinimum(10);
+    look.SetMaximum(40);
+    look.SetPosition(25);
+    look.SetStep(3);
+    look.SetValueFormat(QStringLiteral("%.1f"));
+    target.Assign(source);
+    EXPECT_EQ(target.Minimum(), 10);
+    EXPECT_EQ(target.Maximum(), 40);
+    EXPECT_EQ(target.Position(), 25);
+    EXPECT_EQ(target.Step(), 3);
+    EXPECT_EQ(target.Appearance().ValueFormat(), QStringLiteral("%.1f"));
+
+    struct Case {
+        TTrackBarStyle style;
+        TColor back, backTo, backBorder, color, colorTo, mirror, mirrorTo, border;
+        TAdvGradientType mirrorType;
+    };
+    for (const Case& c :
+         {Case{tsOffice2003Blue, 16765615, 16765615, 12632256, 16572875, 14722429, clNone, clNone, 9841920, gtVertical},
+          Case{tsOffice2007Luna, 16765615, 16765615, 12632256, 16773091, 16768452, 16765357, 16767936, 16765357,
+               gtVertical},
+          Case{tsTerminal, clBtnFace, clBtnFace, 8421504, clWhite, clWhite, clNone, clNone, 8421504, gtForwardDiagonal}}) {
+        TAdvSplashProgressBar bar(&form);
+        bar.Appearance().ProgressFill().SetGradientMirrorType(gtForwardDiagonal);
+        bar.SetComponentStyle(c.style);
+        TGDIPFill& b = bar.Appearance().BackGroundFill();
+        TGDIPFill& p = bar.Appearance().ProgressFill();
+        EXPECT_EQ((std::vector<TColor>{b.Color(), b.ColorTo(), b.BorderColor(), p.Color(), p.ColorTo(), p.ColorMirror(),
+                                       p.ColorMirrorTo(), p.BorderColor()}),
+                  (std::vector<TColor>{c.back, c.backTo, c.backBorder, c.color, c.colorTo, c.mirror, c.mirrorTo,
+                                       c.border}))
+            << c.style;
+        EXPECT_EQ(p.GradientMirrorType(), c.mirrorType) << c.style;
+        const TColor before = p.Color();
+        bar.SetComponentStyle(tsCustom);
+        EXPECT_EQ(p.Color(), before);
+    }
 }
 
 TEST(SplashProgress, RangeAnimationAndValueText) {

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QScreen>
 #include <QTest>
 
 #include <cmath>
@@ -312,4 +313,191 @@ TEST(TrackBar, LabelFormatIsNeverAPrintfFormat) {
         EXPECT_EQ(bar.GetLabelText().toStdString(), c.text) << c.format;
         EXPECT_FALSE(bar.grab().isNull()) << c.format;  // drawn with that label
     }
+}
+
+namespace {
+
+// The bounding box of the pixels of `image` inside `area` for which `match` holds.
+template <typename Match>
+QRect PixelsWhere(const QImage& image, const QRect& area, Match match) {
+    QRect box;
+    for (int y = std::max(0, area.top()); y <= std::min(image.height() - 1, area.bottom()); ++y)
+        for (int x = std::max(0, area.left()); x <= std::min(image.width() - 1, area.right()); ++x)
+            if (match(QColor(image.pixel(x, y)))) box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+// A bare horizontal bar on a shown form: no thumb pictures, drawn ticks.
+struct PlainBar {
+    PlainBar(int w, int h) {
+        form.SetBounds(0, 0, w + 20, h + 20);
+        bar.SetParent(&form);
+        bar.SetBounds(0, 0, w, h);
+        form.Show();
+    }
+    TForm form{nullptr};
+    TAdvTrackBar bar{&form};
+};
+
+}  // namespace
+
+// Tick images: image i at tick i (image 0 past the list's end), centred on the tick; a list
+// that goes away leaves the bar with none.
+TEST(TrackBar, TickImagesDrawnAndForgottenWhenTheListGoes) {
+    PlainBar p(200, 50);
+    TAdvTrackBar& bar = p.bar;
+    bar.SetMax(3);
+    bar.TickMark().SetStyle(tsAuto);
+    bar.TickMark().SetSize(8);
+    bar.TickMark().SetPosition(tmBottomRight);
+    bar.Thumb().SetSize(0);  // no thumb over a tick
+    auto list = std::make_unique<TImageList>(6, 6);
+    list->Add(Solid(6, 6, Qt::red));
+    list->Add(Solid(6, 6, Qt::green));
+    bar.SetTickImages(list.get());
+    QRect row;
+    bar.GetBottomRightTickRect(row);
+    const QImage image = bar.grab().toImage();
+    // The colours met along the row's middle line, one entry per run.
+    std::vector<QRgb> runs;
+    QRgb previous = 0;
+    for (int x = 0; x < image.width(); ++x) {
+        const QRgb c = image.pixel(x, row.center().y()) & 0xFFFFFF;
+        if ((c == 0xFF0000 || c == 0x00FF00) && c != previous) runs.push_back(c);
+        previous = c;
+    }
+    EXPECT_EQ(runs, (std::vector<QRgb>{0xFF0000, 0x00FF00, 0xFF0000, 0xFF0000}));
+    const QRect red = PixelsWhere(image, row.adjusted(-8, -8, 8, 8), [](QColor c) { return c.rgb() == qRgb(255, 0, 0); });
+    EXPECT_EQ(red.height(), 6);
+    EXPECT_NEAR(red.center().y(), row.center().y(), 1);  // centred across the row
+
+    bar.setEnabled(false);
+    const QImage greyed = bar.grab().toImage();
+    EXPECT_TRUE(PixelsWhere(greyed, row, [](QColor c) { return c.rgb() == qRgb(255, 0, 0); }).isEmpty());
+
+    list.reset();
+    EXPECT_EQ(bar.TickImages(), nullptr);
+    bar.setEnabled(true);
+    EXPECT_TRUE(PixelsWhere(bar.grab().toImage(), row, [](QColor c) { return c.red() > 200 && c.green() < 50; }).isEmpty());
+}
+
+// Turning a bar swaps its sides, except while a layout is read or an update is in progress.
+TEST(TrackBar, OrientationSwapsSidesOnlyOutsideLoadingAndUpdating) {
+    struct Case {
+        bool loading, updating;
+        QSize size;
+    };
+    for (const Case& c : {Case{false, false, {30, 150}}, Case{true, false, {150, 30}}, Case{false, true, {150, 30}}}) {
+        TAdvTrackBar bar(nullptr);
+        bar.SetBounds(5, 6, 150, 30);
+        if (c.loading) bar.BeginLoading();
+        if (c.updating) bar.Updating();
+        bar.SetOrientation(trVertical);
+        EXPECT_EQ(QSize(bar.Width(), bar.Height()), c.size) << c.loading << c.updating;
+        EXPECT_EQ(QPoint(bar.Left(), bar.Top()), QPoint(5, 6));
+    }
+}
+
+// Tick texts on a vertical bar: turned (taller than wide) with RotateFontVert, level without.
+TEST(TrackBar, VerticalTickTextTurnsWithRotateFontVert) {
+    struct Case {
+        TTickMarkPosition row;
+        bool rotate, taller;
+    };
+    for (const Case& c : {Case{tmBottomRight, true, true}, Case{tmTopLeft, true, true}, Case{tmBottomRight, false, false}}) {
+        PlainBar p(120, 200);
+        TAdvTrackBar& bar = p.bar;
+        bar.SetOrientation(trVertical);
+        bar.SetBounds(0, 0, 120, 200);
+        bar.SetMax(2);
+        bar.Thumb().SetSize(0);  // no thumb over the text
+        bar.TickMark().SetStyle(tsAuto);
+        bar.TickMark().SetPosition(c.row);
+        bar.TickMark().SetShowText(true);
+        bar.TickMark().SetColor(clBlue);
+        bar.TickMark().SetRotateFontVert(c.rotate);
+        bar.OnGetTickMarkText = [](TComponent*, int position, QString& text) {
+            text = position == 1 ? QStringLiteral("8888888") : QString();
+        };
+        bar.Loaded();
+        QRect row;
+        if (c.row == tmTopLeft) bar.GetTopLeftTickRect(row);
+        else bar.GetBottomRightTickRect(row);
+        const QRect text = PixelsWhere(bar.grab().toImage(), row.adjusted(-40, 0, 40, 0), [](QColor k) {
+            return k.alpha() > 0 && k.red() < 100 && k.green() < 100 && k.blue() < 100;
+        });
+        ASSERT_FALSE(text.isEmpty()) << c.row << c.rotate;
+        EXPECT_EQ(text.height() > text.width(), c.taller) << c.row << c.rotate << " " << text.width() << "x" << text.height();
+        EXPECT_NEAR(text.center().y(), row.center().y(), 3) << c.row << c.rotate;  // centred on the middle tick
+    }
+}
+
+// Thumb shapes without pictures: the round thumb has a 4 x 4 dot and no grip line, the
+// rectangle a white rectangle inside its border, the rounded rectangle a grip line.
+TEST(TrackBar, ThumbShapeDetails) {
+    struct Case {
+        TThumbShape shape;
+        bool dot, gripAboveCentre, innerWhite;
+    };
+    for (const Case& c : {Case{tsRound, true, false, false}, Case{tsRoundRect, false, true, false},
+                          Case{tsRectangle, false, true, true}}) {
+        PlainBar p(200, 40);
+        TAdvTrackBar& bar = p.bar;
+        bar.SetMax(10);
+        bar.SetPosition(5);
+        bar.Thumb().SetShape(c.shape);
+        bar.Thumb().SetSize(20);
+        bar.Thumb().SetWidth(14);
+        bar.Thumb().SetColor(clRed);
+        bar.Thumb().SetColorTo(clNone);
+        bar.Thumb().SetBorderColor(clBlue);
+        const QRect r = bar.GetThumbRect();
+        const QImage image = bar.grab().toImage();
+        const double mx = (r.x() + r.x() + r.width() - 1) / 2.0, my = (r.y() + r.y() + r.height() - 1) / 2.0;
+        const int cx = int(std::floor(mx)), cy = int(std::floor(my));
+        const auto blue = [&](int x, int y) { return image.pixel(x, y) == qRgb(0, 0, 255); };
+        // The dot's corners are rounded: its middle pixels only.
+        EXPECT_EQ(blue(cx, cy) && blue(cx + 1, cy) && blue(cx, cy + 1) && blue(cx + 1, cy + 1), c.dot) << c.shape;
+        EXPECT_EQ(blue(int(std::floor(mx + 0.5)), cy - 3), c.gripAboveCentre) << c.shape;
+        const QColor inside(image.pixel(r.x() + 2, cy + 3));
+        EXPECT_EQ(inside.green() > 200, c.innerWhite) << c.shape;
+        EXPECT_GT(inside.red(), 200) << c.shape;  // white or the red fill, never the border
+    }
+}
+
+// The label's text spans its width + 5 from the end the position names (the left end of a
+// vertical bar is its bottom).
+TEST(TrackBar, LabelTextSpan) {
+    struct Case {
+        TTrackBarOrientation orientation;
+        TLabelPosition position;
+    };
+    for (const Case& c : {Case{trHorizontal, lpTopLeft}, Case{trHorizontal, lpBottomRight},
+                          Case{trHorizontal, lpTopCenter}, Case{trVertical, lpTopLeft}, Case{trVertical, lpBottomRight}}) {
+        TAdvTrackBar bar(nullptr);
+        bar.SetOrientation(c.orientation);
+        bar.SetBounds(0, 0, c.orientation == trVertical ? 40 : 200, c.orientation == trVertical ? 200 : 40);
+        bar.TrackLabel().SetVisible(true);
+        bar.TrackLabel().SetPosition(c.position);
+        const int span = QFontMetrics(bar.TrackLabel().Font().ToQFont()).horizontalAdvance(bar.GetLabelText()) + 5;
+        const QRect strip = bar.LabelRect(), text = bar.LabelTextRect();
+        const bool vertical = c.orientation == trVertical;
+        EXPECT_EQ(vertical ? text.height() : text.width(), span) << c.orientation << c.position;
+        EXPECT_EQ(vertical ? text.width() : text.height(), vertical ? strip.width() : strip.height());
+        const bool atStart = (c.position == lpTopLeft) != vertical;  // left or top end of the strip
+        if (c.position == lpTopCenter) EXPECT_NEAR(text.center().x(), strip.center().x(), 1);
+        else if (atStart) EXPECT_EQ(vertical ? text.top() : text.left(), vertical ? strip.top() : strip.left());
+        else EXPECT_EQ(vertical ? text.bottom() : text.right(), vertical ? strip.bottom() : strip.right());
+    }
+}
+
+// A hint asked for beyond every screen goes to the nearest one, 2 pixels inside its edge.
+TEST(TrackBar, HintKeptOnTheNearestScreen) {
+    TAdvTrackBar bar(nullptr);
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    bar.HintWindow()->ActivateHint(QRect(screen.right() + 5000, screen.bottom() + 5000, 1, 1), QStringLiteral("42"));
+    const QRect hint = bar.HintWindow()->geometry();
+    EXPECT_EQ(hint.right(), screen.right() - 2);
+    EXPECT_EQ(hint.bottom(), screen.bottom() - 2);
+    bar.HintWindow()->hide();
 }

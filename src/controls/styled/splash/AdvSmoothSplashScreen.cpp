@@ -15,7 +15,7 @@ TAdvSmoothSplashScreen::TAdvSmoothSplashScreen(TComponent* owner)
       FTopLayerItems(std::make_unique<TAdvSplashTopLayerItems>(this)) {
     FItems->OnChange = [this](TSplashItems*) { Refresh(); };
     FListItems->OnChange = [this](TSplashListItems*) { Refresh(); };
-    FBasicProgramInfo->OnChange = [this](TBasicProgramInfo*) { Refresh(); };
+    FBasicProgramInfo->OnChange = [this](TBasicProgramInfo*) { ProgramInfoChanged(); };
     FProgressBar->OnChange = [this](TGDIPSplashProgress*) { ProgressBarChanged(); };
     FCloseTimer = MakeRepeatTimer();
     FCloseTimer->SetEnabled(false);
@@ -31,6 +31,7 @@ TAdvSmoothSplashScreen::TAdvSmoothSplashScreen(TComponent* owner)
 }
 
 TAdvSmoothSplashScreen::~TAdvSmoothSplashScreen() {
+    ReferTo(FImages, nullptr);
     // A window that still shows is hidden first, so that it never outlives its component.
     OnClose = nullptr;
     Hide();
@@ -47,7 +48,12 @@ void TAdvSmoothSplashScreen::Show() { Show(DisplayPosX, DisplayPosY); }
 void TAdvSmoothSplashScreen::Show(int, int) {
     if (FShowing) return;
     if (OnBeforeShow) OnBeforeShow(this);
-    if (!FMainForm) FMainForm = dynamic_cast<TForm*>(Owner());
+    // The owning form, or the application's main form once there is one.
+    TForm* form = TForm::MainForm() ? TForm::MainForm() : dynamic_cast<TForm*>(Owner());
+    if (form && form != FMainForm) {
+        UnhookMainForm();
+        FMainForm = form;
+    }
     if (CloseOnMainFormShow && FMainForm) HookMainForm();
     TSplashScreenWindow::CreateSplashWindow(this);
 }
@@ -182,8 +188,22 @@ void TAdvSmoothSplashScreen::SetMainForm(TForm* form) {
     if (CloseOnMainFormShow && form) HookMainForm();
 }
 
+void TAdvSmoothSplashScreen::SetImages(TImageList* list) {
+    if (list == FImages) return;
+    ReferTo(FImages, list);
+}
+
+void TAdvSmoothSplashScreen::ImageListRemoved(const TImageList* list) {
+    if (list == FImages) FImages = nullptr;
+}
+
+void TAdvSmoothSplashScreen::ProgramInfoChanged() {
+    if (Designing() || Loading()) return;
+    Refresh();
+}
+
 void TAdvSmoothSplashScreen::ProgressBarChanged() {
-    if (!FShowing || !FSplashWindow || !FSplashWindow->ProgressBar()) return;
+    if (Designing() || !FShowing || !FSplashWindow || !FSplashWindow->ProgressBar()) return;
     TAdvSplashProgressBar* bar = FSplashWindow->ProgressBar();
     const TGDIPSplashProgress& p = *FProgressBar;
     bar->SetPosition(p.Position());

@@ -22,7 +22,7 @@
 enum TDisplayStyle { dsNormal, dsFadeInOut };
 enum TDisplayLocation { dlFixedPos, dlCenter };
 
-class TAdvSmoothSplashScreen : public QObject, public TComponent, public ITMSStyle {
+class TAdvSmoothSplashScreen : public QObject, public TComponent, public ITMSStyle, public TImageListClient {
 public:
     explicit TAdvSmoothSplashScreen(TComponent* owner);
     ~TAdvSmoothSplashScreen() override;
@@ -65,8 +65,17 @@ public:
     bool FocusParentForm = false;
     TAdvSmoothSplashScreenTextRenderingHint TextRendering() const { return FTextRendering; }
     void SetTextRendering(TAdvSmoothSplashScreenTextRenderingHint value);
+    // Not owned; a container that is destroyed leaves the property empty.
     TGDIPPictureContainer* PictureContainer() const { return FPictureContainer; }
     void SetPictureContainer(TGDIPPictureContainer* container) { FPictureContainer = container; }
+    // Not owned: the images of items with an ImageIndex and of "IDX:" pictures in the texts;
+    // a list that is destroyed leaves the property empty.
+    TImageList* Images() const { return FImages; }
+    void SetImages(TImageList* list);
+    // Set while the component is being designed: program texts, program-info and progress-bar
+    // changes then leave the splash alone.
+    bool Designing() const { return FDesigning; }
+    void SetDesigning(bool value) { FDesigning = value; }
 
     TBasicProgramInfo& BasicProgramInfo() { return *FBasicProgramInfo; }
     TGDIPFill& Fill() { return *FFill; }
@@ -93,6 +102,8 @@ private:
     void MainFormShow(TComponent* sender);
     void CloseTimerTick();
     void ProgressBarChanged();
+    void ProgramInfoChanged();
+    void ImageListRemoved(const TImageList* list) override;
     void HookMainForm();
     void UnhookMainForm();
     static void ClickFormOrigin(TForm* form);
@@ -109,7 +120,9 @@ private:
     QPointer<TForm> FFocusForm;
     bool FStayOnTop = true;
     TAdvSmoothSplashScreenTextRenderingHint FTextRendering = tClearType;
-    TGDIPPictureContainer* FPictureContainer = nullptr;
+    QPointer<TGDIPPictureContainer> FPictureContainer;
+    bool FDesigning = false;
+    TImageList* FImages = nullptr;
     std::unique_ptr<TGDIPFill> FFill;
     std::unique_ptr<TGDIPSplashProgress> FProgressBar;
     std::unique_ptr<TSplashItems> FItems;

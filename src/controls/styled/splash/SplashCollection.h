@@ -1,7 +1,7 @@
 #pragma once
-// The collections of the splash screen's items: owned items made with a back reference to
-// their collection, OnChange when the collection becomes empty, OnDeleteItem while an item
-// is being deleted (with its index).
+// The owned-item collections of the styled controls: items made by the collection's NewItem
+// (by default with a back reference to the collection), OnChange when the collection becomes
+// empty, OnDeleteItem while an item is being deleted (with its index).
 #include <algorithm>
 #include <functional>
 #include <memory>
@@ -11,12 +11,12 @@ template <typename Collection, typename Item>
 class TSplashCollection {
 public:
     Item* Add() {
-        FItems.push_back(std::make_unique<Item>(Self()));
+        FItems.push_back(Self()->NewItem());
         return FItems.back().get();
     }
     Item* Insert(int index) {
         index = std::clamp(index, 0, Count());
-        return FItems.insert(FItems.begin() + index, std::make_unique<Item>(Self()))->get();
+        return FItems.insert(FItems.begin() + index, Self()->NewItem())->get();
     }
     void Delete(int index) {
         if (index < 0 || index >= Count()) return;
@@ -48,6 +48,8 @@ public:
     std::function<void(Collection* sender, int index)> OnDeleteItem;
 
 protected:
+    // A new item; a collection whose items are made otherwise declares its own.
+    std::unique_ptr<Item> NewItem() { return std::make_unique<Item>(Self()); }
     TSplashCollection() = default;
     ~TSplashCollection() {
         OnDeleteItem = nullptr;

@@ -70,25 +70,6 @@ void TAdvSplashTopLayerItem::Assign(const TAdvSplashTopLayerItem& s) {
     Changed();
 }
 
-TAdvSplashTopLayerItem* TAdvSplashTopLayerItems::Add() {
-    FItems.push_back(std::make_unique<TAdvSplashTopLayerItem>(FOwner));
-    return FItems.back().get();
-}
-
-TAdvSplashTopLayerItem* TAdvSplashTopLayerItems::Insert(int index) {
-    index = std::clamp(index, 0, Count());
-    return FItems.insert(FItems.begin() + index, std::make_unique<TAdvSplashTopLayerItem>(FOwner))->get();
-}
-
-void TAdvSplashTopLayerItems::Delete(int index) {
-    if (index >= 0 && index < Count()) FItems.erase(FItems.begin() + index);
-}
-
-void TAdvSplashTopLayerItems::Assign(const TAdvSplashTopLayerItems& source) {
-    if (&source == this) return;
-    FItems.clear();
-    for (const auto& item : source.FItems) Add()->Assign(*item);
-}
 
 QPoint LocationOffset(TAdvSmoothSplashScreenLocation location, const TGPRectF& r, int tw, int th) {
     const int W = RoundEven(r.Width), H = RoundEven(r.Height);

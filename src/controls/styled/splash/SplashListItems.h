@@ -148,19 +148,15 @@ private:
     TGDIPFill FFill;
 };
 
-class TAdvSplashTopLayerItems {
+class TAdvSplashTopLayerItems : public TSplashCollection<TAdvSplashTopLayerItems, TAdvSplashTopLayerItem> {
 public:
     explicit TAdvSplashTopLayerItems(TAdvSmoothSplashScreen* owner) : FOwner(owner) {}
-    TAdvSplashTopLayerItem* Add();
-    TAdvSplashTopLayerItem* Insert(int index);
-    void Delete(int index);
-    int Count() const { return int(FItems.size()); }
-    TAdvSplashTopLayerItem* Items(int index) const { return FItems.at(std::size_t(index)).get(); }
-    void Assign(const TAdvSplashTopLayerItems& source);
 
 private:
+    friend class TSplashCollection<TAdvSplashTopLayerItems, TAdvSplashTopLayerItem>;
+    // Top-layer items refer to the splash component, not to their collection.
+    std::unique_ptr<TAdvSplashTopLayerItem> NewItem() { return std::make_unique<TAdvSplashTopLayerItem>(FOwner); }
     TAdvSmoothSplashScreen* FOwner;
-    std::vector<std::unique_ptr<TAdvSplashTopLayerItem>> FItems;
 };
 
 // Where a text of tw x th goes in r for a location (not cpCustom).

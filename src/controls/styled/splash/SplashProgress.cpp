@@ -174,6 +174,57 @@ TAdvSplashProgressBar::TAdvSplashProgressBar(TComponent* owner)
 
 TAdvSplashProgressBar::~TAdvSplashProgressBar() = default;
 
+void TAdvSplashProgressBar::Assign(const TAdvSplashProgressBar& source) {
+    if (&source == this) return;
+    SetStep(source.FStep);
+    SetMinimum(source.FMinimum);
+    SetMaximum(source.FMaximum);
+    SetPosition(source.FPosition);
+    SetGlowAnimation(source.FGlowAnimation);
+    SetProgressAnimation(source.FProgressAnimation);
+    // The appearance comes last and carries its own range and position into the bar.
+    SetAppearance(*source.FAppearance);
+    Invalidate();
+}
+
+void TAdvSplashProgressBar::SetComponentStyle(TTrackBarStyle style) {
+    struct Look {
+        TColor back, backTo, backBorder, color, colorTo, mirror, mirrorTo, border;
+    };
+    Look l{};
+    switch (style) {
+    case tsCustom: return;
+    case tsOffice2003Blue: l = {16765615, 16765615, 12632256, 16572875, 14722429, clNone, clNone, 9841920}; break;
+    case tsOffice2003Silver: l = {15590880, 15590880, 12632256, 15590880, 13152947, clNone, clNone, 9598070}; break;
+    case tsOffice2003Olive: l = {13627626, 13627626, 12632256, 13627626, 9224369, clNone, clNone, 9224369}; break;
+    case tsOffice2003Classic: l = {clWhite, clWhite, 12632256, 13226453, 11316396, clNone, clNone, 9598070}; break;
+    case tsOffice2007Luna: l = {16765615, 16765615, 12632256, 16773091, 16768452, 16765357, 16767936, 16765357}; break;
+    case tsOffice2007Obsidian:
+        l = {14671574, 14671574, 12632256, 14671574, 15000283, 14144974, 15197664, 12631218};
+        break;
+    case tsWindowsXP: l = {clBtnFace, clBtnFace, 8421504, 15653832, 11829830, clNone, clNone, 11829830}; break;
+    case tsWhidbey: l = {16777215, 16777215, 10070188, 15000804, 14675440, clNone, clNone, 10070188}; break;
+    case tsOffice2007Silver: l = {15987697, 15987697, 12632256, 15987697, 16119283, 15657703, 16316406, 13421257}; break;
+    case tsWindowsVista: l = {16776697, 16776697, 12632256, 16776697, 16642263, clNone, clNone, 16703386}; break;
+    case tsWindows7: l = {16575452, 16575452, 12632256, 16575452, 16571329, clNone, clNone, 13542013}; break;
+    case tsTerminal: l = {clBtnFace, clBtnFace, 8421504, clWhite, clWhite, clNone, clNone, 8421504}; break;
+    case tsOffice2010Blue: l = {16710905, 16710905, 12632256, 16710905, 15391181, clNone, clNone, 10060659}; break;
+    case tsOffice2010Silver: l = {16645370, 16645370, 12632256, 16645370, 15790320, clNone, clNone, 9734527}; break;
+    case tsOffice2010Black: l = {12566463, 12566463, 7171437, 12566463, 9539985, clNone, clNone, 7171437}; break;
+    }
+    TGDIPFill& back = FAppearance->BackGroundFill();
+    back.SetColor(l.back);
+    back.SetColorTo(l.backTo);
+    back.SetBorderColor(l.backBorder);
+    TGDIPFill& bar = FAppearance->ProgressFill();
+    bar.SetColor(l.color);
+    bar.SetColorTo(l.colorTo);
+    bar.SetColorMirror(l.mirror);
+    bar.SetColorMirrorTo(l.mirrorTo);
+    bar.SetBorderColor(l.border);
+    if (style != tsTerminal) bar.SetGradientMirrorType(gtVertical);
+}
+
 bool TAdvSplashProgressBar::AnimationInProgress() const {
     return Animating() && std::abs(FPositionTemp - FPositionTo) >= 0.001;
 }

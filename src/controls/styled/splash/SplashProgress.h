@@ -97,7 +97,7 @@ private:
 // Moves value toward target by step (at least margin); false once it has arrived.
 bool AnimateValue(double& value, double target, double margin, double step);
 
-class TAdvSplashProgressBar : public TGraphicControl {
+class TAdvSplashProgressBar : public TGraphicControl, public ITMSStyle {
     Q_OBJECT
 public:
     explicit TAdvSplashProgressBar(TComponent* owner);
@@ -128,6 +128,15 @@ public:
     void GoToValue(double value) { SetPosition(value); }
     void Next() { SetPosition(FPosition + FStep); }
     void Previous() { SetPosition(FPosition - FStep); }
+    void Next(double step) { SetPosition(FPosition + step); }
+    void Previous(double step) { SetPosition(FPosition - step); }
+    // Copies the steps, range, position, animations and appearance of another bar.
+    void Assign(const TAdvSplashProgressBar& source);
+    // Recolours the appearance's two fills for an appearance style (tsCustom: nothing).
+    void SetComponentStyle(TTrackBarStyle style) override;
+    // Set while the bar is being designed: it does not animate then (nor while loading).
+    bool Designing() const { return FDesigning; }
+    void SetDesigning(bool value) { FDesigning = value; }
 
     // One tick of the 10 ms animation timer.
     void AnimationTick();
@@ -140,9 +149,8 @@ protected:
     void Resize() override;
 
 private:
-    bool Animating() const { return FProgressAnimation && !Designing(); }
-    bool Glowing() const { return FGlowAnimation && !Designing(); }
-    bool Designing() const { return false; }
+    bool Animating() const { return FProgressAnimation && !Designing() && !Loading(); }
+    bool Glowing() const { return FGlowAnimation && !Designing() && !Loading(); }
     void AppearanceChanged();
     void PositionChanged(double value) {
         if (OnPositionChanged) OnPositionChanged(this, value);
@@ -150,6 +158,7 @@ private:
 
     double FPositionTo = 0, FPositionTemp = 0;
     TRect FPaintRect;
+    bool FDesigning = false;
     int FGlowCount = 3000;
     double FGlowPos = -40;
     std::unique_ptr<TRepeatTimer> FAnimationTimer;

@@ -420,6 +420,11 @@ void TSplashScreenWindow::PaintItems(TGPGraphics& g) {
             DrawItemPicture(&g, QPoint(item->PosX, item->PosY), item->Picture());
             item->Picture().GetImageSizes();
             x += item->Picture().Width() + c.PictureGap;
+        } else if (c.Images() && item->ImageIndex >= 0) {
+            // Drawn into the same surface as the rest, so a layered window shows it too.
+            if (item->ImageIndex < c.Images()->Count() && g.Native())
+                g.Native()->drawImage(item->PosX, item->PosY, c.Images()->Image(item->ImageIndex));
+            x += c.Images()->Width() + c.PictureGap;
         }
         if (!item->Text.isEmpty())
             DrawHeadingText(&g, item->Text, QPointF(x, item->PosY), item->Font, gtSolid, nullptr, HatchStyleHorizontal,
@@ -437,6 +442,7 @@ THtmlRender ListRender(TAdvSmoothSplashScreen* c, const QString& html, const TFo
     r.Text = html;
     r.LineSpacing = 2;
     r.Pictures = c->PictureContainer();
+    r.Images = c->Images();
     r.ShadowColor = shadow;
     r.URLColor = url;
     r.ShadowOffset = shadowOffset;
