@@ -363,6 +363,11 @@ void TRzCustomPanel::DefineProperties(TFiler& filer) {
 
 void TRzCustomPanel::ThemeChanged() { XPColorScheme = ReadXPColorScheme(); }
 
+void TRzCustomPanel::changeEvent(QEvent* event) {
+    TCustomPanel::changeEvent(event);
+    if (event->type() == QEvent::ThemeChange) ThemeChanged();
+}
+
 // ---- TRzCustomGroupBox ----
 
 TRzCustomGroupBox::TRzCustomGroupBox(TComponent* owner) : TRzCustomPanel(owner) {
@@ -446,10 +451,12 @@ TRect TRzCustomGroupBox::CaptionRect(TCanvas& canvas) const {
     if (Caption().isEmpty() || FGroupStyle == gsCustom) return TRect{};
     const QString text = StripAccelerators(Caption());
     const int w = canvas.TextWidth(text), h = canvas.TextHeight(text);
+    // Right-to-left reading puts the caption at the right end of the frame.
+    const bool mirrored = isRightToLeft();
     switch (FGroupStyle) {
     case gsStandard:
-    case gsFlat: return Rect(8, 0, w + 8, h);
-    case gsTopLine: return Rect(0, 0, w + 4, h);
+    case gsFlat: return mirrored ? Rect(Width() - w - 8, 0, Width() - 8, h) : Rect(8, 0, w + 8, h);
+    case gsTopLine: return mirrored ? Rect(Width() - w - 4, 0, Width() - 4, h) : Rect(0, 0, w + 4, h);
     case gsBanner: return Rect(0, 0, Width(), FBannerHeight != 0 ? FBannerHeight : h + 6);
     case gsUnderline: return Rect(0, 0, Width(), h + 2);
     case gsCustom: break;

@@ -122,7 +122,7 @@ public:
     virtual void GetFrameColors(TColor& color, int& adjustment) const;
     void UpdateFromFrameController() override;
     void DefineProperties(TFiler& filer) override;
-    // The desktop colour scheme changed: read it again.
+    // The desktop theme changed: the colour scheme is read again.
     void ThemeChanged();
 
     TNotifyEvent OnPaint;
@@ -133,6 +133,7 @@ protected:
     void AdjustClientRect(TRect& rect) override;
     void EnabledChanged() override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     virtual void DrawCaption(const TRect& rect);
     virtual void DrawGrid(const TRect& rect);
     // Re-aligns the children and repaints (border and caption-area changes).

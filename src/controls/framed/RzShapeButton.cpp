@@ -42,6 +42,7 @@ QByteArray BmpFile(const QImage& image) {
 TRzShapeButton::TRzShapeButton(TComponent* owner) : TGraphicControl(owner) {
     SetControlStyle(csCaptureMouse);
     SetBounds(0, 0, 80, 80);
+    setMouseTracking(true);  // hint and cursor follow the shape while the pointer moves
     FBitmap.OnChange = [this] { BitmapChanged(); };
 }
 
@@ -287,8 +288,49 @@ void TRzShapeButton::MouseDown(TMouseButton button, TShiftState shift, int x, in
     FDragging = true;
 }
 
+void TRzShapeButton::SetHint(const QString& value) {
+    FHint = value;
+    UpdateToolTip();
+}
+
+void TRzShapeButton::SetShowHint(bool value) {
+    FShowHint = value;
+    UpdateToolTip();
+}
+
+void TRzShapeButton::UpdateToolTip() { setToolTip(FShowHint ? FHint : QString()); }
+
+void TRzShapeButton::TrackHintAndCursor(bool inside) {
+    if (!inside && FPreciseShowHint) {
+        if (!FPrevShowHintSaved) {
+            FPrevShowHint = FShowHint;
+            FPrevParentShowHint = FParentShowHint;
+            FPrevShowHintSaved = true;
+            SetShowHint(false);
+            FParentShowHint = false;
+        }
+    } else if (!inside && FPreciseClick) {
+        if (!FPrevCursorSaved) {
+            FPrevCursor = Cursor();
+            FPrevCursorSaved = true;
+            SetCursor(crDefault);
+        }
+    } else {
+        if (FPrevShowHintSaved) {
+            SetShowHint(FPrevShowHint);
+            FParentShowHint = FPrevParentShowHint;
+            FPrevShowHintSaved = false;
+        }
+        if (FPrevCursorSaved) {
+            SetCursor(FPrevCursor);
+            FPrevCursorSaved = false;
+        }
+    }
+}
+
 void TRzShapeButton::MouseMove(TShiftState shift, int x, int y) {
     TGraphicControl::MouseMove(shift, x, y);
+    TrackHintAndCursor(PtInMask(x, y));
     if (!FDragging) return;
     const TButtonState state = CountsInside(x, y) ? bsDown : bsUp;
     if (state != FState) {

@@ -1,6 +1,7 @@
 #include "FramedTestSupport.h"
 #include "RzPanel.h"
 
+#include <QCoreApplication>
 #include <QPaintEvent>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -214,6 +215,47 @@ TEST(Panel, GroupBoxFrameLeavesTheCaptionAlone) {
     EXPECT_EQ(PixelAt(shot, 0, 40), Rgb(clBtnShadow));
     EXPECT_EQ(PixelAt(shot, 12, y0), kHost);  // under the caption
     EXPECT_EQ(PixelAt(shot, 50, 30), kHost);
+}
+
+TEST(Panel, RightToLeftReadingMirrorsTheGroupCaption) {
+    // The frame line shows where the caption is not: left of it, or right of it mirrored.
+    struct Case {
+        TRzGroupBoxStyle style;
+        Qt::LayoutDirection direction;
+        int captionX, lineX;  // x under the caption, x on the frame line
+    };
+    const Case cases[] = {
+        {gsStandard, Qt::LeftToRight, 12, 110},
+        {gsStandard, Qt::RightToLeft, 110, 12},
+        {gsTopLine, Qt::LeftToRight, 8, 110},
+        {gsTopLine, Qt::RightToLeft, 110, 8},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "style " << c.style << " rtl " << (c.direction == Qt::RightToLeft));
+        TSolidHost host(nullptr, kHost);
+        TRzGroupBox g(nullptr);
+        g.SetParent(&host);
+        g.SetBounds(0, 0, 120, 60);
+        g.SetGroupStyle(c.style);
+        g.SetTransparent(true);
+        g.setLayoutDirection(c.direction);
+        g.SetCaption("        ");  // a caption area without glyphs
+        const QImage shot = Grab(g);
+        TCanvas measure;
+        measure.Font = g.CaptionFont();
+        const int y0 = measure.TextHeight("Pp") / 2 - 1;
+        EXPECT_EQ(PixelAt(shot, c.captionX, y0), kHost);
+        EXPECT_EQ(PixelAt(shot, c.lineX, y0), Rgb(clBtnShadow));
+    }
+}
+
+TEST(Panel, ThemeChangeReadsTheColorSchemeAgain) {
+    TRzPanel panel(nullptr);
+    const int scheme = ReadXPColorScheme();
+    XPColorScheme = scheme + 7;
+    QEvent change(QEvent::ThemeChange);
+    QCoreApplication::sendEvent(&panel, &change);
+    EXPECT_EQ(XPColorScheme, scheme);
 }
 
 // Records the areas a widget is asked to repaint.
