@@ -2,6 +2,7 @@
 
 #include "RzOldPropReader.h"
 
+#include "graphics/GdiDrawing.h"
 #include "ui/SystemInfo.h"
 
 #include <QApplication>
@@ -124,8 +125,18 @@ void TRzCustomComboBox::SetFramingPreference(TFramingPreference value) {
 }
 
 void TRzCustomComboBox::SetItemHeight(int value) {
-    Q_UNUSED(value);
-    // Only owner-drawn boxes take an item height; the list draws items at the font's height.
+    if (!OwnerDrawStyle() || value == ItemHeight()) return;
+    TCustomComboBox::SetItemHeight(value);
+}
+
+void TRzCustomComboBox::DrawOwnerEntry(TCanvas& canvas, int index, const TRect& rect, TOwnerDrawState state) {
+    const bool selected = state & odSelected;
+    if (index < 0 && selected) {
+        DrawFocusRect(canvas, rect);
+        return;
+    }
+    TCustomComboBox::DrawOwnerEntry(canvas, index, rect, state);
+    if (index >= 0 && selected && FShowFocus) DrawFocusRect(canvas, rect);
 }
 
 void TRzCustomComboBox::SetReadOnly(bool value) {

@@ -9,6 +9,7 @@
 #include "RzShapeButton.h"
 #include "VrButtons.h"
 
+#include <QListWidget>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTest>
@@ -284,6 +285,23 @@ TEST(Gallery, ButtonsInTheirStates) {
     TRzComboBox* off = combo(264, 96, csDropDownList);
     off->SetFlatButtons(true);
     off->SetEnabled(false);
+    // Owner-drawn: each slope with a swatch of its own colour before the text.
+    TRzComboBox* drawn = combo(372, 110, csOwnerDrawFixed);
+    drawn->SetItemHeight(18);
+    drawn->SetItemIndex(3);
+    drawn->OnDrawItem = [](TComponent*, TCanvas& canvas, int index, const TRect& rect, TOwnerDrawState) {
+        static const TColor swatch[] = {RGBColor(64, 170, 255), RGBColor(90, 200, 120), RGBColor(230, 190, 60),
+                                        RGBColor(230, 110, 60), RGBColor(200, 70, 90)};
+        canvas.FillRect(rect);
+        const TBrush keep = canvas.Brush;
+        canvas.Brush.Color = swatch[index % 5];
+        canvas.FillRect(Rect(rect.Left + 3, rect.Top + 4, rect.Left + 13, rect.Bottom - 4));
+        canvas.Brush = keep;
+        canvas.Brush.Style = bsClear;
+        canvas.TextOut(rect.Left + 18, rect.Top + (rect.Height() - canvas.TextHeight("Ay")) / 2,
+                       QString("Slope %1").arg(index + 1));
+        canvas.Brush.Style = bsSolid;
+    };
 
     // Labels in their text styles.
     auto label = [&](int x, int y, const QString& text) {
@@ -352,6 +370,13 @@ TEST(Gallery, ButtonsInTheirStates) {
     Settle();
     QPainter(&shot).drawImage(focused->pos(), Grab(*focused));
     ASSERT_TRUE(SaveGallery(shot, "gallery_buttons.png"));
+    // The owner-drawn list dropped, its selected line highlighted with a focus rectangle.
+    drawn->SetDroppedDown(true);
+    Settle();
+    auto* drawnList = drawn->findChild<QListWidget*>();
+    ASSERT_NE(drawnList, nullptr);
+    ASSERT_TRUE(SaveGallery(drawnList->window()->grab().toImage(), "gallery_combo_owner_drawn.png"));
+    drawn->SetDroppedDown(false);
     QTest::mouseRelease(pressed, Qt::LeftButton, {}, QPoint(200, 200));
     QTest::mouseRelease(down, Qt::LeftButton, {}, QPoint(200, 200));
     QTest::mouseRelease(pressedLed, Qt::LeftButton, {}, QPoint(200, 200));
