@@ -1,6 +1,7 @@
 #include "RzPanel.h"
 
 #include "RzOldPropReader.h"
+#include "RzPanelDockManager.h"
 
 #include "graphics/DrawText.h"
 
@@ -87,6 +88,26 @@ void TRzCustomPanel::SetGradientDirection(TGradientDirection value) {
     FGradientDirection = value;
     Invalidate();
     InvalidateTransparentChildren(*this);
+}
+
+void TRzCustomPanel::SetShowDockClientCaptions(bool value) {
+    if (value == FShowDockClientCaptions) return;
+    FShowDockClientCaptions = value;
+    Invalidate();
+}
+
+void TRzCustomPanel::SetDockSite(bool dockSite) {
+    TCustomPanel::SetDockSite(dockSite);
+    CreateDockManager();
+}
+
+void TRzCustomPanel::SetUseDockManager(bool use) {
+    TCustomPanel::SetUseDockManager(use);
+    CreateDockManager();
+}
+
+void TRzCustomPanel::CreateDockManager() {
+    if (DockSite() && UseDockManager() && !FDockManager) FDockManager = std::make_unique<TRzPanelDockManager>(*this);
 }
 
 void TRzCustomPanel::SetGridSize(int xSize, int ySize) {
@@ -248,6 +269,7 @@ void TRzCustomPanel::Paint() {
     c.Brush.Style = bsClear;
     DrawCaption(face);
     c.Brush.Style = bsSolid;
+    if (FDockManager) FDockManager->PaintSite(c);
     if (OnPaint) OnPaint(this);
 }
 

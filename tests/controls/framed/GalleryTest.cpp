@@ -6,6 +6,7 @@
 #include "RzComboBox.h"
 #include "RzLabel.h"
 #include "RzPanel.h"
+#include "RzPanelDockManager.h"
 #include "RzShapeButton.h"
 #include "VrButtons.h"
 
@@ -387,6 +388,54 @@ TEST(Gallery, ButtonsInTheirStates) {
     EXPECT_EQ(PixelAt(shot, 384 + 43, 24 + 22), RGBColor(64, 170, 255));
     // The lit LED is yellow, the unlit olive.
     EXPECT_EQ(PixelAt(f.host->grab().toImage(), 67 + 10, 128), clYellow);
+}
+
+TEST(Gallery, DockSiteCaptionBars) {
+    // Three sites: caption bars on top (one client focused), bars on the left of a
+    // top-aligned site, and the plain grips without ShowDockClientCaptions.
+    ShownForm f(640, 200);
+    f.host->SetColor(kBack);
+    auto site = [&](int x, bool captions, TAlign align) {
+        // Each site fills a holder of its own, aligned as asked.
+        auto* holder = new TSolidHost(&f.form, kBack);
+        holder->SetParent(f.host);
+        holder->SetBounds(x, 10, 200, 180);
+        holder->Show();
+        auto* p = new TRzPanel(&f.form);
+        p->SetParent(holder);
+        p->SetBounds(0, 0, 200, 180);
+        p->SetAlign(align);
+        p->SetBorderOuter(fsFlat);
+        p->SetColor(kFace);
+        p->SetShowDockClientCaptions(captions);
+        p->SetDockSite(true);
+        p->Show();
+        return p;
+    };
+    auto client = [&](TRzPanel* p, const QString& caption) {
+        auto* c = new TRzPanel(&f.form);
+        c->SetCaption(caption);
+        c->SetBorderOuter(fsNone);
+        c->SetColor(RGBColor(58, 65, 76));
+        c->SetFont(UiFont(-11, 0, kText));
+        p->DockManager()->InsertControl(c);
+        return c;
+    };
+    TRzPanel* top = site(10, true, alNone);
+    client(top, "Input gain");
+    TRzPanel* focused = client(top, "Output delay");
+    focused->SetTabStop(true);
+    focused->SetFocus();
+    TRzPanel* left = site(220, true, alTop);
+    client(left, "EQ");
+    client(left, "Limiter");
+    TRzPanel* grips = site(430, false, alNone);
+    client(grips, "Gain");
+    client(grips, "Delay");
+    Settle();
+    const QImage shot = Grab(*f.host);
+    ASSERT_TRUE(SaveGallery(shot, "gallery_dock_captions.png"));
+    EXPECT_EQ(PixelAt(shot, 10 + 150, 10 + 1 + 89 + 3), Rgb(clActiveCaption));  // the focused client's bar
 }
 
 }  // namespace
