@@ -20,7 +20,7 @@ TRzCustomComboBox::TRzCustomComboBox(TComponent* owner, TComboBoxStyle style) : 
 }
 
 TRzCustomComboBox::~TRzCustomComboBox() {
-    if (FFrameController) FFrameController->RemoveControl(this);
+    SwitchFrameController(FFrameController, nullptr, this);
 }
 
 bool TRzCustomComboBox::UseThemes() const { return FFramingPreference == fpXPThemes && ThemesEnabled(); }
@@ -148,10 +148,7 @@ void TRzCustomComboBox::SetReadOnly(bool value) {
 }
 
 void TRzCustomComboBox::SetFrameController(TRzFrameController* value) {
-    if (value == FFrameController) return;
-    if (FFrameController) FFrameController->RemoveControl(this);
-    FFrameController = value;
-    if (value) value->AddControl(this);
+    SwitchFrameController(FFrameController, value, this);
 }
 
 void TRzCustomComboBox::Loaded() {

@@ -255,3 +255,10 @@ void TRzFrameController::DefineProperties(TFiler& filer) {
     filer.DefineProperty("FrameFocusStyle", [this](const QVariant& v) { SetFrameHotStyle(TFrameStyle(v.toInt())); });
     TRzOldPropReader::Drop(filer, "FrameFlatStyle");
 }
+
+void SwitchFrameController(QPointer<TRzFrameController>& current, TRzFrameController* value, QObject* control) {
+    if (value == current) return;
+    if (current) current->RemoveControl(control);
+    current = value;
+    if (value) value->AddControl(control);
+}

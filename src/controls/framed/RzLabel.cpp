@@ -47,7 +47,7 @@ TRzLabel::TRzLabel(TComponent* owner) : TCustomLabel(owner) {
 }
 
 TRzLabel::~TRzLabel() {
-    if (FFrameController) FFrameController->RemoveControl(this);
+    SwitchFrameController(FFrameController, nullptr, this);
     RemoveBlinkingControl(this);
 }
 
@@ -175,10 +175,7 @@ void TRzLabel::SetFlyByEnabled(bool value) {
 }
 
 void TRzLabel::SetFrameController(TRzFrameController* value) {
-    if (value == FFrameController) return;
-    if (FFrameController) FFrameController->RemoveControl(this);
-    FFrameController = value;
-    if (value) value->AddControl(this);
+    SwitchFrameController(FFrameController, value, this);
 }
 
 void TRzLabel::SetFont(const TFont& font) {
@@ -437,20 +434,7 @@ void TRzLabel::DrawCurvedText(TCanvas& c) {
 void TRzLabel::Paint() {
     ClearSurface();
     TCanvas& c = Canvas();
-    TInnerOuterBorders b;
-    b.Outer = FBorderOuter;
-    b.Inner = FBorderInner;
-    b.BorderWidth = FBorderWidth;
-    b.Sides = FBorderSides;
-    b.BevelWidth = FBevelWidth;
-    b.BorderColor = FBorderColor;
-    b.BorderHighlight = FBorderHighlight;
-    b.BorderShadow = FBorderShadow;
-    b.FlatColor = FFlatColor;
-    b.FlatColorAdjustment = FFlatColorAdjustment;
-    b.FaceColor = Color();
-    b.ParentColor = Parent() ? Parent()->Color() : Color();
-    b.Transparent = Transparent();
+    const TInnerOuterBorders b = BordersOf(*this, FFlatColor, FFlatColorAdjustment, Transparent());
     const TRect face = PaintInnerOuterBorders(c, Rect(0, 0, Width(), Height()), b);
     if (!Transparent()) {
         c.Brush = TBrush{Color(), bsSolid};

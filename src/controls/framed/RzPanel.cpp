@@ -15,7 +15,7 @@ TRzCustomPanel::TRzCustomPanel(TComponent* owner) : TCustomPanel(owner) {
 }
 
 TRzCustomPanel::~TRzCustomPanel() {
-    if (FFrameController) FFrameController->RemoveControl(this);
+    SwitchFrameController(FFrameController, nullptr, this);
 }
 
 void TRzCustomPanel::Rearranged() {
@@ -124,10 +124,7 @@ void TRzCustomPanel::SetTransparent(bool value) {
 }
 
 void TRzCustomPanel::SetFrameController(TRzFrameController* value) {
-    if (value == FFrameController) return;
-    if (FFrameController) FFrameController->RemoveControl(this);
-    FFrameController = value;
-    if (value) value->AddControl(this);
+    SwitchFrameController(FFrameController, value, this);
 }
 
 void TRzCustomPanel::SetCaption(const QString& caption) {
@@ -220,20 +217,7 @@ void TRzCustomPanel::Paint() {
     TColor flat;
     int adjustment;
     GetFrameColors(flat, adjustment);
-    TInnerOuterBorders b;
-    b.Outer = FBorderOuter;
-    b.Inner = FBorderInner;
-    b.BorderWidth = BorderWidth();
-    b.Sides = FBorderSides;
-    b.BevelWidth = BevelWidth();
-    b.BorderColor = FBorderColor;
-    b.BorderHighlight = FBorderHighlight;
-    b.BorderShadow = FBorderShadow;
-    b.FlatColor = flat;
-    b.FlatColorAdjustment = adjustment;
-    b.FaceColor = Color();
-    b.ParentColor = Parent() ? Parent()->Color() : Color();
-    b.Transparent = FTransparent;
+    const TInnerOuterBorders b = BordersOf(*this, flat, adjustment, FTransparent);
     TRect face = PaintInnerOuterBorders(c, area, b);
 
     if (!FTransparent && FPaintClientArea) {
