@@ -1,5 +1,6 @@
 #include "RzButton.h"
 
+#include "ChangedWriter.h"
 #include "graphics/DrawText.h"
 #include "ui/TForm.h"
 #include "ui/SystemInfo.h"
@@ -14,12 +15,7 @@ TRzCustomButton::TRzCustomButton(TComponent* owner) : TCustomControl(owner) {
     SetTabStop(true);
 }
 
-#define Q7K_REPAINT_WRITER(Class, Name, Type, Field) \
-    void Class::Set##Name(Type value) {             \
-        if (value == Field) return;                   \
-        Field = value;                                \
-        Invalidate();                                 \
-    }
+#define Q7K_REPAINT_WRITER(Class, Name, Type, Field) Q7K_CHANGED_WRITER(Class, Name, Type, Field, Invalidate())
 
 Q7K_REPAINT_WRITER(TRzCustomButton, AlignmentVertical, TAlignmentVertical, FAlignmentVertical)
 Q7K_REPAINT_WRITER(TRzCustomButton, HighlightColor, TColor, FHighlightColor)

@@ -1,5 +1,6 @@
 #include "RzComboBox.h"
 
+#include "ChangedWriter.h"
 #include "RzOldPropReader.h"
 
 #include "graphics/GdiDrawing.h"
@@ -75,12 +76,7 @@ void TRzCustomComboBox::UpdateFrame(bool viaMouse, bool inFocus) {
     UpdateColors();
 }
 
-#define Q7K_REPAINT_WRITER(Name, Type, Field) \
-    void TRzCustomComboBox::Set##Name(Type value) { \
-        if (value == Field) return;                  \
-        Field = value;                               \
-        Invalidate();                                \
-    }
+#define Q7K_REPAINT_WRITER(Name, Type, Field) Q7K_CHANGED_WRITER(TRzCustomComboBox, Name, Type, Field, Invalidate())
 
 Q7K_REPAINT_WRITER(FlatButtonColor, TColor, FFlatButtonColor)
 Q7K_REPAINT_WRITER(FlatButtons, bool, FFlatButtons)

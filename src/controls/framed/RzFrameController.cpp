@@ -1,5 +1,6 @@
 #include "RzFrameController.h"
 
+#include "ChangedWriter.h"
 #include "RzOldPropReader.h"
 #include "RzRegIniFile.h"
 
@@ -135,12 +136,7 @@ void TRzFrameController::SetParentColor(bool value) {
     if (!value) NotifyControls(fcpColor);
 }
 
-#define Q7K_SIMPLE_WRITER(Name, Type, Field, Setting) \
-    void TRzFrameController::Set##Name(Type value) {   \
-        if (value == Field) return;                      \
-        Field = value;                                   \
-        NotifyControls(Setting);                         \
-    }
+#define Q7K_SIMPLE_WRITER(Name, Type, Field, Setting) Q7K_CHANGED_WRITER(TRzFrameController, Name, Type, Field, NotifyControls(Setting))
 
 Q7K_SIMPLE_WRITER(FlatButtonColor, TColor, FFlatButtonColor, fcpFlatButtonColor)
 Q7K_SIMPLE_WRITER(FlatButtons, bool, FFlatButtons, fcpFlatButtons)

@@ -1,5 +1,6 @@
 #include "RzLabel.h"
 
+#include "ChangedWriter.h"
 #include "RzBlinkingControlsList.h"
 #include "RzOldPropReader.h"
 
@@ -52,12 +53,7 @@ TRzLabel::~TRzLabel() {
 }
 
 // Writers that store a changed value and repaint.
-#define Q7K_REPAINT_WRITER(Name, Type, Field) \
-    void TRzLabel::Set##Name(Type value) {   \
-        if (value == Field) return;           \
-        Field = value;                        \
-        Invalidate();                         \
-    }
+#define Q7K_REPAINT_WRITER(Name, Type, Field) Q7K_CHANGED_WRITER(TRzLabel, Name, Type, Field, Invalidate())
 
 Q7K_REPAINT_WRITER(BlinkColor, TColor, FBlinkColor)
 Q7K_REPAINT_WRITER(BorderColor, TColor, FBorderColor)
@@ -77,12 +73,7 @@ Q7K_REPAINT_WRITER(TextStyle, TTextStyle, FTextStyle)
 #undef Q7K_REPAINT_WRITER
 
 // Writers that store a changed value and measure the label again.
-#define Q7K_MEASURE_WRITER(Name, Type, Field) \
-    void TRzLabel::Set##Name(Type value) {   \
-        if (value == Field) return;           \
-        Field = value;                        \
-        AdjustBounds();                       \
-    }
+#define Q7K_MEASURE_WRITER(Name, Type, Field) Q7K_CHANGED_WRITER(TRzLabel, Name, Type, Field, AdjustBounds())
 
 Q7K_MEASURE_WRITER(BevelWidth, int, FBevelWidth)
 Q7K_MEASURE_WRITER(BorderInner, TFrameStyleEx, FBorderInner)

@@ -1,5 +1,6 @@
 #include "RzPanel.h"
 
+#include "ChangedWriter.h"
 #include "RzOldPropReader.h"
 #include "RzPanelDockManager.h"
 
@@ -24,12 +25,7 @@ void TRzCustomPanel::Rearranged() {
 }
 
 // Writers that store a changed value and repaint.
-#define Q7K_REPAINT_WRITER(Class, Name, Type, Field) \
-    void Class::Set##Name(Type value) {             \
-        if (value == Field) return;                   \
-        Field = value;                                \
-        Invalidate();                                 \
-    }
+#define Q7K_REPAINT_WRITER(Class, Name, Type, Field) Q7K_CHANGED_WRITER(Class, Name, Type, Field, Invalidate())
 
 Q7K_REPAINT_WRITER(TRzCustomPanel, AlignmentVertical, TAlignmentVertical, FAlignmentVertical)
 Q7K_REPAINT_WRITER(TRzCustomPanel, BorderColor, TColor, FBorderColor)

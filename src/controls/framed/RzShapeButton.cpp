@@ -1,5 +1,6 @@
 #include "RzShapeButton.h"
 
+#include "ChangedWriter.h"
 #include "graphics/DrawText.h"
 
 #include <QBitmap>
@@ -59,12 +60,7 @@ void TRzShapeButton::SetAutoSize(bool value) {
     SetBounds(Left(), Top(), Width(), Height());
 }
 
-#define Q7K_IMAGE_WRITER(Name, Type, Field) \
-    void TRzShapeButton::Set##Name(Type value) { \
-        if (value == Field) return;               \
-        Field = value;                            \
-        BitmapChanged();                          \
-    }
+#define Q7K_IMAGE_WRITER(Name, Type, Field) Q7K_CHANGED_WRITER(TRzShapeButton, Name, Type, Field, BitmapChanged())
 
 Q7K_IMAGE_WRITER(BevelHighlightColor, TColor, FBevelHighlightColor)
 Q7K_IMAGE_WRITER(BevelShadowColor, TColor, FBevelShadowColor)
