@@ -5,6 +5,7 @@
 // recording fake instead.
 #include <QString>
 
+#include <array>
 #include <cstdint>
 
 class LCmd;
@@ -67,6 +68,27 @@ class DialogHost {
   // What clicking the main window's NetworkSetup menu item does: readies the network set-up
   // dialog's controls for the link state and shows it modally.
   virtual void NetworkSetupClick() = 0;
+
+  // --- link groups, channel copy and names (the link, copy and name dialogs)
+  // The channel's 16-bit link mask in the image (bits: side indexes).
+  virtual std::uint16_t GetLinkMask(int ch) const = 0;
+  // Stores the mask and sends it (link command 59, appended).
+  virtual void SetLinkMask(int ch, std::uint16_t mask) = 0;
+  // Copies a channel's settings onto another of the same side: connected, the unit copies
+  // (command 42) and with `refresh` the image is read again; offline, onto the destination's
+  // whole link group in the image, shown again with `refresh`.
+  virtual void CopyChannel(int source, int destination, bool refresh) = 0;
+  // After stored link changes: reads the image again when connected, else shows it again.
+  virtual void ApplyLinks() = 0;
+  // Shows or hides every overlay toggle of the channel's curve.
+  virtual void ShowOverlayToggles(int ch, bool visible) = 0;
+  // The member's page button names its own channel (master = member) or "3=1".
+  virtual void SetPageButtonCaption(int master, int member) = 0;
+  // Clicks the Gain page button and puts it down.
+  virtual void ShowGainPage() = 0;
+  // The channel's 8 name bytes in the image; a name stored and sent (8 bytes, zero-padded).
+  virtual std::array<std::uint8_t, 8> GetChannelName(int ch) const = 0;
+  virtual void SetChannelName(int ch, const std::array<std::uint8_t, 8>& name) = 0;
 
   // --- whole unit and quitting
   // Returns the unit to its factory settings and reads it again.

@@ -1,10 +1,14 @@
 #include "Dialogs.h"
 
 #include "FAbout.h"
+#include "FChNameList.h"
+#include "FChannelName.h"
+#include "FCopy.h"
 #include "FExit.h"
 #include "FFactory.h"
 #include "FHidData.h"
 #include "FInformation.h"
+#include "FLinkSel.h"
 #include "FLockPassWord.h"
 #include "FLockSetup.h"
 #include "FMemo.h"
@@ -39,9 +43,17 @@ void CreateDialogs() {
     Create(fmMemo);
     Create(fmProcess);
     Create(fmHidData);
+    Create(fmLinkSel);
+    Create(fmCopy);
+    Create(fmChannelName);
+    Create(fmChNameList);
 }
 
 void DestroyDialogs() {
+    Destroy(fmChNameList);
+    Destroy(fmChannelName);
+    Destroy(fmCopy);
+    Destroy(fmLinkSel);
     Destroy(fmHidData);
     Destroy(fmProcess);
     Destroy(fmMemo);

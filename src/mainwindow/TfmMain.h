@@ -19,6 +19,7 @@
 #include "UnitHost.h"
 #include "messages/WindowMessage.h"
 #include "ui/TForm.h"
+#include "ui/VirtualKeys.h"
 
 #include <array>
 #include <cstdint>
@@ -101,7 +102,7 @@ class TfmMain : public TForm, public UnitHost, public DialogHost {
 
   // --- pages and layout
   void rzbMenuInAClick(TComponent* Sender);
-  std::uint16_t GetLinkMask(int ch) const;
+  std::uint16_t GetLinkMask(int ch) const override;
   void lbMatrixHpLpInAClick(TComponent* Sender);
   void lbMatrixDelayInAClick(TComponent* Sender);
   void lbMatrixCompOut1Click(TComponent* Sender);
@@ -253,6 +254,7 @@ class TfmMain : public TForm, public UnitHost, public DialogHost {
   void tmComScanTimer(QObject* Sender);
   void tmUnlockTimer(QObject* Sender);
   void tmProcessShowTimer(QObject* Sender);
+  void tmReadTimeoutTimer(QObject* Sender);
   void tmInLevelDetTimer(QObject* Sender);
   bool HasHidDevice() const override;
   void DiscoverUnit() override;
@@ -304,6 +306,11 @@ class TfmMain : public TForm, public UnitHost, public DialogHost {
   TTimer* tmUnlock = nullptr;
   TTimer* tmProcessShow = nullptr;
   TTimer* tmInLevelDet = nullptr;
+  // The read's own watchdog: a read that makes no progress for FReadTimeoutMs breaks the link.
+  TTimer* tmReadTimeout = nullptr;
+  int FReadTimeoutMs = 5000;
+  // The reply time-out of the serial and network links once the unit is online (ms).
+  int FOnlineTimeoutMs = 1000;
 
  private:
   enum class LogKind { Com, Usb, Net };
@@ -315,6 +322,8 @@ class TfmMain : public TForm, public UnitHost, public DialogHost {
   void LinkOpened(int timeoutMs);
   void ShowScanAgain();
   void CloseProgress();
+  // The read made progress (a step was asked for): its watchdog starts again.
+  void ReadProgressed();
   bool SetMeter(const QString& name, int segments);
   // Work that must not run inside a reply's delivery (modal windows, error boxes, deleting
   // a link): run in order once the delivery has returned.
@@ -338,6 +347,49 @@ class TfmMain : public TForm, public UnitHost, public DialogHost {
 
   // --- delay, routing, link groups, channel copy and names (TfmMainDelay.cpp,
   // TfmMainRouting.cpp, TfmMainLinkGroups.cpp, TfmMainNames.cpp)
+  // Delay: the fader, the typed value box, dragging a picture along its line.
+  void isDelayInAChange(TComponent* Sender);
+  void cvdDelayInBKeyDown(TComponent* Sender, TKey& key, TShiftState shift);
+  void cvdDelayInAExit(TComponent* Sender);
+  void lbDelayLineInAMouseDown(TComponent* Sender, TMouseButton button, TShiftState shift, int x, int y);
+  void lbDelayLineInAMouseMove(TComponent* Sender, TShiftState shift, int x, int y);
+  void lbDelayLineInAMouseUp(TComponent* Sender, TMouseButton button, TShiftState shift, int x, int y);
+  // Shows a delay (samples, picture left) on every member of the channel's link group.
+  void MirrorDelay(int ch, int samples, int pictureLeft);
+  // Routing: the two buttons of each output, the lines of the Matrix page.
+  void rzbAMatrixOut1Click(TComponent* Sender);
+  void rzbAMatrixOut2Click(TComponent* Sender);
+  void rzbAMatrixOut3Click(TComponent* Sender);
+  void rzbAMatrixOut4Click(TComponent* Sender);
+  void rzbAMatrixOut5Click(TComponent* Sender);
+  void rzbAMatrixOut6Click(TComponent* Sender);
+  void rzgFftMatrixPaint(TComponent* Sender);
+  // Draws every routing line on pbMatrix's canvas from the image (from its paint).
+  void DrawMatrix();
+  // Link groups and copy, for the link and copy dialogs (DialogHost).
+  void SetLinkMask(int ch, std::uint16_t mask) override;
+  void CopyChannel(int source, int destination, bool refresh) override;
+  void ApplyLinks() override;
+  void ShowOverlayToggles(int ch, bool visible) override;
+  void SetPageButtonCaption(int master, int member) override;
+  void ShowGainPage() override;
+  // Channel names (also the name dialogs' way in).
+  std::array<std::uint8_t, 8> GetChannelName(int ch) const override;
+  void SetChannelName(int ch, const std::array<std::uint8_t, 8>& name) override;
+  void ChNameListClick(TMenuItem* Sender);
+  void LinkClick(TMenuItem* Sender);
+  void CopyClick(TMenuItem* Sender);
+  // Drag state of the delay pictures: 1 from a press on a picture to the next release.
+  int FDelayDrag = 0;
+
+ private:
+  void DelayEntry(TComponent* Sender);
+  bool ShowDelay(int ch, int samples, int pictureLeft, const QString& text, const QString& dashes);
+  // Whether (x, y) on a delay line lies on its picture.
+  bool OnDelayPicture(TComponent* line, int x, int y) const;
+  void RoutingClick(TComponent* Sender, int output);
+
+ public:
   // --- end of delay, routing, link groups, channel copy and names
 
   // --- EQ bands, high and low cut, dragging, EQ reset and bypass (TfmMainEq.cpp,

@@ -2,6 +2,7 @@
 // and knee spinners, their typed entries (also the level and time entries the gate's boxes
 // use), the link-group mirror and the deferred redraw of the plotted output's curve.
 #include "TfmMain.h"
+#include "ForLinkGroup.h"
 
 #include "ControlTexts.h"
 #include "DynamicsEntries.h"
@@ -127,10 +128,7 @@ void TfmMain::MirrorComp(int ch, int kind, int value)
     if (!IsOutput(ch))
         return;
     UpdatingScope updating(FUpdating);
-    const std::uint16_t group = GetLinkGroup(ch);
-    for (int k = 0; k < 6; ++k)
-        if (((group >> k) & 1u) && !ShowCompValue(2 + k, kind, value, ch))
-            return;
+    ForLinkGroup(ch, [&](int member) { return ShowCompValue(member, kind, value, ch); });
 }
 
 bool TfmMain::ShowCompValue(int ch, int kind, int value, int edited)

@@ -2,6 +2,7 @@
 // inputs, their typed entries (the compressor's level and time entries), the link-group
 // mirror and the choice of the plotted input.
 #include "TfmMain.h"
+#include "ForLinkGroup.h"
 
 #include "ControlTexts.h"
 #include "LUnitControl.h"
@@ -72,10 +73,7 @@ void TfmMain::MirrorGate(int ch, int kind, int value)
     if (!IsGateInput(ch) || kind < kThreshold || kind >= kGateKinds)
         return;
     UpdatingScope updating(FUpdating);
-    const std::uint16_t group = GetLinkGroup(ch);
-    for (int k = 0; k < 2; ++k)
-        if (((group >> k) & 1u) && !ShowGateValue(k, kind, value))
-            return;
+    ForLinkGroup(ch, [&](int member) { return ShowGateValue(member, kind, value); });
 }
 
 bool TfmMain::ShowGateValue(int ch, int kind, int value)

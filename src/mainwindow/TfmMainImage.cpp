@@ -4,6 +4,9 @@
 // of the page on show refreshed.
 #include "TfmMain.h"
 
+#include "ChannelNameText.h"
+#include "FLinkSel.h"
+
 #include "ControlTexts.h"
 #include "LMyFFTDrawPhase.h"
 #include "LUnitControl.h"
@@ -35,9 +38,6 @@ constexpr int kMaxSlope = 20;
 constexpr double kFreqStep = 1.023373891996775;
 // The "BYPASS" text over a graph whose whole EQ is bypassed.
 constexpr int kBypassTextSize = 60;
-// Where the picture of delay 0 stands on its line, and the line's margin for the picture.
-constexpr int kDelayLineStart = 40;
-constexpr int kDelayLineMargin = 90;
 
 // 8-bit text of the image up to its first zero byte, at most `size` characters.
 template <std::size_t N>
@@ -131,6 +131,14 @@ bool TfmMain::ShowImageInControls(LUnitControl& unit)
     }
     if (auto* matrix = Find<TControl>(QStringLiteral("pbMatrix")))
         matrix->Invalidate();
+    // The link dialog's grid follows the image; its masters and captions then label the
+    // page buttons and show or hide the overlay toggles.
+    if (fmLinkSel) {
+        for (int ch = 0; ch < kChannels; ++ch)
+            fmLinkSel->ShowLinkMask(ch, unit.GetLinkMask(ch));
+        fmLinkSel->ApplyMasterChannels();
+        fmLinkSel->ApplyPageCaptions();
+    }
     for (int ch = 0; ch < kChannels; ++ch)
         PlaceDelayIndicator(ch);
     return true;
@@ -143,7 +151,7 @@ bool TfmMain::ShowChannelName(LUnitControl& unit, int ch)
     auto* pageButton = Find<TRzBmpButton>("rzbMenu" + s);
     if (!label || !pageButton)
         return false;
-    const QString name = ImageText(unit.GetChannelName(ch));
+    const QString name = ChannelNameText(unit.GetChannelName(ch));
     label->SetCaption(name);
     pageButton->setToolTip(name);
     return true;
@@ -208,8 +216,7 @@ bool TfmMain::ShowChannelStrip(LUnitControl& unit, int ch)
         return false;
 
     delay->SetPosition(unit.GetDelay(ch));
-    if (delay->Max() > 0)
-        picture->SetLeft(delay->Position() * (line->Width() - kDelayLineMargin) / delay->Max() + kDelayLineStart);
+    picture->SetLeft(DelayPictureLeft(delay->Position(), delay->Max(), line->Width()));
 
     if (!ShowMute(ch, unit.IsMuted(ch)))
         return false;

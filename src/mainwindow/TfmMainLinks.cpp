@@ -43,7 +43,7 @@ constexpr int kComOpenTimeout = 1000, kUsbOpenTimeout = 100, kNetOpenTimeout = 4
 constexpr int kOpenRetries = 3;
 constexpr int kBaudRate = 115200;
 // A socket read takes at most this many bytes; reads of kShortRead bytes or fewer make the
-// editor write its last frame again.
+// editor write the frame waiting for its answer again.
 constexpr int kSocketChunk = 100;
 constexpr int kShortRead = 5;
 
@@ -78,6 +78,7 @@ void TfmMain::CreateLinkParts() {
   tmUnlock = timer(1000, &TfmMain::tmUnlockTimer);
   tmProcessShow = timer(100, &TfmMain::tmProcessShowTimer);
   tmInLevelDet = timer(300, &TfmMain::tmInLevelDetTimer);
+  tmReadTimeout = timer(FReadTimeoutMs, &TfmMain::tmReadTimeoutTimer);
 
   NetworkSetup->OnClick = [this](TMenuItem*) { NetworkSetupClick(); };
 
@@ -101,7 +102,8 @@ void TfmMain::CreateLinkParts() {
 }
 
 void TfmMain::ShutDownLinks() {
-  for (TTimer* t : {tmStartConnect, tmDisconnect, tmComScan, tmLinkBroken, tmUnlock, tmProcessShow, tmInLevelDet})
+  for (TTimer* t : {tmStartConnect, tmDisconnect, tmComScan, tmLinkBroken, tmUnlock, tmProcessShow, tmInLevelDet,
+                    tmReadTimeout})
     if (t) t->SetEnabled(false);
   // The links stop writing before the device they write to is given back.
   FCommLink.reset();
@@ -212,6 +214,7 @@ void TfmMain::DropActiveLink() {
 bool TfmMain::HasLink() const { return FCommLink || FUsbLink || FNetLink; }
 
 void TfmMain::CloseLink() {
+  tmReadTimeout->SetEnabled(false);
   DropActiveLink();
   if (!fmNetwork->IsConnected()) return;
   QDir::setCurrent(QCoreApplication::applicationDirPath());
@@ -356,8 +359,18 @@ void TfmMain::ClientSocketRead(QObject*) {
   // The frame length comes from byte 4; a read too short to carry it is listed whole.
   const int listed = n > 4 ? std::min(n, buffer[4] + static_cast<int>(LCmd::kFrameOverhead)) : n;
   LogLine(LogKind::Net, QStringLiteral("NET R "), buffer, listed);
-  if (FNetLink && n > kShortRead) {
+  if (FNetLink) {
+    // A short read may be the head of a reply cut in two: its bytes go to the parser too.
     FNetLink->PutReceived(buffer, n);
+    if (n > kShortRead) return;
+    // The frame still waiting for its answer is written again, once: the written frame is
+    // posted behind the worker's writes, so the socket keeps their order.
+    FNetLink->WriteAgainOnce([this](const std::uint8_t* bytes, int count) {
+      const ByteArray frame(bytes, bytes + count);
+      PostCall(GetLinkOwner()->GetMessageTarget(),
+               [this, frame] { ClientSocket->SendBuf(frame.data(), static_cast<int>(frame.size())); });
+      LogLine(LogKind::Net, QStringLiteral("NET RW "), bytes, count);
+    });
     return;
   }
   ByteArray last;

@@ -3,8 +3,11 @@
 #include "TfmMain.h"
 
 #include "FAbout.h"
+#include "FChNameList.h"
+#include "FCopy.h"
 #include "FExit.h"
 #include "FHidData.h"
+#include "FLinkSel.h"
 #include "FLockSetup.h"
 #include "FMemo.h"
 #include "RzBmpBtn.h"
@@ -42,5 +45,14 @@ void TfmMain::SetStorePresetRow(int, const QString&) {}
 QString TfmMain::AskUnitFileName() { return QString(); }
 void TfmMain::StartFactoryDefault() {}
 
-// Opens the channel-name window for the label's channel; it comes with the naming windows.
-void TfmMain::lbMatrixChNameInAClick(TComponent*) {}
+void TfmMain::LinkClick(TMenuItem*) {
+  if (fmLinkSel) fmLinkSel->ShowModal();
+}
+
+void TfmMain::CopyClick(TMenuItem*) {
+  if (fmCopy) fmCopy->ShowModal();
+}
+
+void TfmMain::ChNameListClick(TMenuItem*) {
+  if (fmChNameList) fmChNameList->ShowModal();
+}

@@ -3,6 +3,7 @@
 #include "TfmMain.h"
 
 #include "ChannelColors.h"
+#include "ControlTexts.h"
 #include "LCommProc.h"
 #include "LMyFFTDrawPhase.h"
 #include "LUnitControl.h"
@@ -225,7 +226,7 @@ void TfmMain::FormResize(TComponent*) {
     auto* line = Find<TControl>(QStringLiteral("lbDelayLine") + s);
     auto* time = Find<TControl>(QStringLiteral("lbFftDelayTime") + s);
     if (!picture || !fader || !line || !time || fader->Max() == 0) continue;
-    picture->SetLeft(int(std::int64_t(fader->Position()) * (line->Width() - 90) / fader->Max()) + 40);
+    picture->SetLeft(DelayPictureLeft(fader->Position(), fader->Max(), line->Width()));
     time->SetBounds(picture->Left() + 30, picture->Top() + picture->Height() / 4, time->Width(), time->Height());
   }
   if (FMainMenu) FMainMenu->Bar()->resize(width, FMainMenu->Height());

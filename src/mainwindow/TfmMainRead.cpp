@@ -1,6 +1,7 @@
 // Reading the unit: slot flags, current preset number, the 30 preset names and the 15 pieces
 // of the image, one request per reply, with the progress window; the last piece shows the
-// image and starts level polling.
+// image and starts level polling. A read that stops half-way (no step for FReadTimeoutMs)
+// is ended like a broken link.
 #include "TfmMain.h"
 
 #include "AdvProgressBar.h"
@@ -33,11 +34,13 @@ void TfmMain::OnUploadStartReply(const LCmd& reply) {
   fmProcess->ProgressBar->SetPosition(0);
   fmProcess->ProgressBar->SetMax(LUnitControl::kPieceCount);
   tmProcessShow->SetEnabled(true);
+  ReadProgressed();
 }
 
 void TfmMain::OnPresetNumberReply(const LCmd& reply) {
   FCurrentPreset = reply.PayloadByte(0);
   SendCmd(CM_MCS_CMD(FDeviceId, CMD_READ_PRESET_NAME, 0), true);
+  ReadProgressed();
 }
 
 void TfmMain::OnPresetNameReply(const LCmd& reply) {
@@ -51,6 +54,7 @@ void TfmMain::OnPresetNameReply(const LCmd& reply) {
   } else {
     SendCmd(CM_MCS_CMD(FDeviceId, CMD_READ_IMAGE_PIECE, 0), true);
   }
+  ReadProgressed();
 }
 
 void TfmMain::OnImagePieceReply(const LCmd& reply) {
@@ -60,8 +64,10 @@ void TfmMain::OnImagePieceReply(const LCmd& reply) {
   if (p < kLastPiece) {
     SendCmd(CM_MCS_CMD(FDeviceId, CMD_READ_IMAGE_PIECE, p + 1), true);
     fmProcess->ProgressBar->SetPosition(p);
+    ReadProgressed();
     return;
   }
+  tmReadTimeout->SetEnabled(false);
   fmProcess->ProgressBar->SetPosition(LUnitControl::kPieceCount);
   SendCode(CMD_POLL, false);
   CloseProgress();
@@ -83,4 +89,19 @@ void TfmMain::CloseProgress() {
 void TfmMain::tmProcessShowTimer(QObject*) {
   tmProcessShow->SetEnabled(false);
   fmProcess->ShowModal();
+}
+
+void TfmMain::ReadProgressed() {
+  tmReadTimeout->SetEnabled(false);
+  tmReadTimeout->SetInterval(FReadTimeoutMs);
+  tmReadTimeout->SetEnabled(true);
+}
+
+void TfmMain::tmReadTimeoutTimer(QObject*) {
+  tmReadTimeout->SetEnabled(false);
+  // The read stands still though the link may look alive (keep-alive polls answered): the
+  // progress window goes, and once its modal loop has returned the link is taken down and
+  // the scan dialog opens, as for a broken link.
+  CloseProgress();
+  tmLinkBroken->SetEnabled(true);
 }

@@ -35,7 +35,7 @@ namespace {
 constexpr char kUnitType[] = "Q7K";
 constexpr char kUnitVersion[] = "Q7K V010";
 constexpr int kConnectedTimeout = 5000;
-constexpr int kOnlineTimeoutUsb = 5000, kOnlineTimeout = 1000;
+constexpr int kOnlineTimeoutUsb = 5000;
 constexpr int kStepTimeout = 5000, kStoreStepTimeout = 10000;
 constexpr int kRetries = 3;
 constexpr std::size_t kLockByte = 5;
@@ -143,6 +143,7 @@ void TfmMain::OnAck() {
     case REQ_RECALL:
       SetLinkTimeout(kStepTimeout);
       SendCmd(CM_MCS_CMD(FDeviceId, CMD_READ_IMAGE_PIECE, 0), true);
+      ReadProgressed();
       break;
     case REQ_STORE:
       SetLinkTimeout(kStoreStepTimeout);
@@ -216,7 +217,7 @@ void TfmMain::OnIdentityReply(const LCmd& reply) {
   lbShowIp->SetCaption(port);
   rzbMenuLink->SetDown(true);
   FOnline = true;
-  SetLinkTimeout(FUsbLink && !FCommLink ? kOnlineTimeoutUsb : kOnlineTimeout);
+  SetLinkTimeout(FUsbLink && !FCommLink ? kOnlineTimeoutUsb : FOnlineTimeoutMs);
   SendCode(CMD_LOCK_STATE, true);
 }
 

@@ -155,6 +155,9 @@ void TfmMain::CreateMainMenu() {
   Connected->OnClick = [this](TMenuItem* s) { ConnectedClick(s); };
   FactoryDefault->OnClick = [this](TMenuItem* s) { FactoryDefaultClick(s); };
   NetworkSetup->OnClick = [this](TMenuItem*) { NetworkSetupClick(); };
+  Link->OnClick = [this](TMenuItem* s) { LinkClick(s); };
+  Copy->OnClick = [this](TMenuItem* s) { CopyClick(s); };
+  ChNameList->OnClick = [this](TMenuItem* s) { ChNameListClick(s); };
   ChineseSimplified->OnClick = [this](TMenuItem* s) { ChineseSimplifiedClick(s); };
   English->OnClick = [this](TMenuItem* s) { EnglishClick(s); };
   FMainMenu->Bar()->setStyleSheet(QStringLiteral(

@@ -1,6 +1,5 @@
 // The channel strip: gain, mute and polarity with their twins on the Gain page and their
-// mirrors on the linked channels; the selected EQ band's sliders; the delay indicators and
-// the delay unit buttons.
+// mirrors on the linked channels; the selected EQ band's sliders.
 #include "TfmMain.h"
 
 #include "ControlTexts.h"
@@ -8,14 +7,13 @@
 #include "LUnitControl.h"
 #include "MyPEQAllpass.h"
 #include "Plot.h"
+#include "ForLinkGroup.h"
 #include "UpdatingScope.h"
 #include "ValueCodecs.h"
 
 #include "AdvTrackBar.h"
 #include "CurvyControls.h"
 #include "RzBmpBtn.h"
-#include "ui/TImage.h"
-#include "ui/TLabel.h"
 
 namespace {
 
@@ -32,18 +30,6 @@ QString BandButtonName(int band, const QString& suffix) { return QStringLiteral(
 }  // namespace
 
 std::uint16_t TfmMain::GetLinkGroup(int ch) const { return FUnitControl->GetLinkGroup(ch); }
-
-template <class F>
-void TfmMain::ForLinkGroup(int ch, F&& member)
-{
-    const std::uint16_t group = GetLinkGroup(ch);
-    const int first = ch < 2 ? 0 : 2;
-    const int count = ch < 2 ? 2 : 6;
-    for (int k = 0; k < count; ++k)
-        if ((group >> k) & 1u)
-            if (!member(first + k))
-                return;
-}
 
 // ---- gain ---------------------------------------------------------------------------------
 
@@ -249,40 +235,4 @@ void TfmMain::SelectFirstEqBands()
         plot->DrawSum(ch);
         plot->View()->UpdateCurvePage();
     }
-}
-
-// ---- delay indicators and unit ------------------------------------------------------------
-
-void TfmMain::PlaceDelayIndicator(int ch)
-{
-    const QString s = Suffix(ch);
-    auto* picture = Find<TImage>("imDelay" + s);
-    auto* line = Find<TCustomLabel>("lbDelayLine" + s);
-    auto* time = Find<TCustomLabel>("lbFftDelayTime" + s);
-    if (s.isEmpty() || !picture || !line || !time)
-        return;
-    time->SetLeft(picture->Left() + picture->Width());
-    time->SetTop(picture->Top() + picture->Height() / 4);
-    line->SetCaption(DelayLineText(picture->Left()));
-}
-
-void TfmMain::rzbUnit0Click(TComponent* Sender)
-{
-    auto* button = dynamic_cast<TRzBmpButton*>(Sender);
-    if (!button)
-        return;
-    const int unit = button->Tag();
-    for (int ch = 0; ch < kChannels; ++ch) {
-        const QString s = Suffix(ch);
-        auto* box = Find<TCurvyEdit>("cvdDelay" + s);
-        auto* bar = Find<TAdvTrackBar>("isDelay" + s);
-        auto* time = Find<TCustomLabel>("lbFftDelayTime" + s);
-        if (!box || !bar || !time)
-            return;
-        const QString text = DelayText(bar->Position(), unit);
-        box->SetText(text);
-        time->SetCaption(text);
-    }
-    if (!FUpdating)
-        FUnitControl->SetDelayUnit(std::uint16_t(unit));
 }

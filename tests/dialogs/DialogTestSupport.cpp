@@ -28,13 +28,24 @@ std::vector<std::string> FakeHost::Take() {
     return taken;
 }
 
-void FakeHost::SendCmd(const LCmd& cmd, bool append) {
+namespace {
+
+// Bytes as "0A 1B ...".
+template <class Bytes>
+std::string Hex(const Bytes& data) {
     std::string bytes;
-    for (std::uint8_t b : cmd.GetPayload()) {
+    for (std::uint8_t b : data) {
         char hex[4];
         std::snprintf(hex, sizeof hex, "%s%02X", bytes.empty() ? "" : " ", b);
         bytes += hex;
     }
+    return bytes;
+}
+
+}  // namespace
+
+void FakeHost::SendCmd(const LCmd& cmd, bool append) {
+    const std::string bytes = Hex(cmd.GetPayload());
     Record("SendCmd " + std::to_string(cmd.GetDeviceId()) + ":" + std::to_string(cmd.GetCode()) + " [" + bytes +
            "] " + (append ? "append" : "replace"));
 }
@@ -49,6 +60,28 @@ void FakeHost::SetUnitAddress(std::uint32_t a) {
     std::snprintf(text, sizeof text, "%08X", unsigned(a));
     Record(std::string("SetUnitAddress ") + text);
     address = a;
+}
+
+void FakeHost::SetLinkMask(int ch, std::uint16_t mask) {
+    Record("SetLinkMask " + std::to_string(ch) + " " + std::to_string(mask));
+    masks[std::size_t(ch)] = mask;
+}
+
+void FakeHost::CopyChannel(int source, int destination, bool refresh) {
+    Record("CopyChannel " + std::to_string(source) + " " + std::to_string(destination) + " " + std::to_string(refresh));
+}
+
+void FakeHost::ShowOverlayToggles(int ch, bool visible) {
+    Record("ShowOverlayToggles " + std::to_string(ch) + " " + std::to_string(visible));
+}
+
+void FakeHost::SetPageButtonCaption(int master, int member) {
+    Record("SetPageButtonCaption " + std::to_string(master) + " " + std::to_string(member));
+}
+
+void FakeHost::SetChannelName(int ch, const std::array<std::uint8_t, 8>& name) {
+    Record("SetChannelName " + std::to_string(ch) + " [" + Hex(name) + "]");
+    names[std::size_t(ch)] = name;
 }
 
 void DialogTest::SetUp() {

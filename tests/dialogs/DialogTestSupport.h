@@ -13,6 +13,7 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -51,6 +52,15 @@ public:
     void StartDisconnectTimer() override { Record("StartDisconnectTimer"); }
     void EnableConnectControls() override { Record("EnableConnectControls"); }
     void NetworkSetupClick() override { Record("NetworkSetupClick"); }
+    std::uint16_t GetLinkMask(int ch) const override { return masks[std::size_t(ch)]; }
+    void SetLinkMask(int ch, std::uint16_t mask) override;
+    void CopyChannel(int source, int destination, bool refresh) override;
+    void ApplyLinks() override { Record("ApplyLinks"); }
+    void ShowOverlayToggles(int ch, bool visible) override;
+    void SetPageButtonCaption(int master, int member) override;
+    void ShowGainPage() override { Record("ShowGainPage"); }
+    std::array<std::uint8_t, 8> GetChannelName(int ch) const override { return names[std::size_t(ch)]; }
+    void SetChannelName(int ch, const std::array<std::uint8_t, 8>& name) override;
     void StartFactoryDefault() override { Record("StartFactoryDefault"); }
     void SetExitConfirmed(std::uint8_t c) override { Record("SetExitConfirmed " + std::to_string(c)); }
     void CloseMainWindow() override { Record("CloseMainWindow"); }
@@ -67,6 +77,9 @@ public:
     std::uint32_t address = 0xC0A80165;  // 192.168.1.101
     std::uint8_t deviceId = 1;
     bool stamp = false;
+    // Link masks (each channel its own master) and channel names (zero-padded) of the image.
+    std::array<std::uint16_t, 8> masks{1, 2, 1, 2, 4, 8, 16, 32};
+    std::array<std::array<std::uint8_t, 8>, 8> names{};
     // Runs after a recorded Open*Link call (named), as the main window's reactions would.
     std::function<void(const std::string& call)> onOpen;
 

@@ -103,12 +103,17 @@ TEST(PropertyText, DifferentialLeavesOutOrdinalDefaultsButNotFloats) {
     EXPECT_FALSE(lines.join(QLatin1Char('|')).contains(QStringLiteral("Font.Name")));
 }
 
-TEST(PropertyText, PathsAndValuesAreCutTo255Characters) {
+TEST(PropertyText, PathsAndValuesAreCutTo255CharactersThenTheLine) {
     Sample s;
     s.text = QString(300, QLatin1Char('x'));
     QStringList lines;
     SavePropertiesToList(s, QString(), lines, false);
-    EXPECT_TRUE(lines.contains(QStringLiteral("Text = ") + QString(255, QLatin1Char('x'))));
+    // The value is cut to 255, then the joined line "Text = xxx..." is cut to 255 too.
+    EXPECT_TRUE(lines.contains(QStringLiteral("Text = ") + QString(248, QLatin1Char('x'))));
+    lines.clear();
+    SavePropertiesToList(s, QString(280, QLatin1Char('p')), lines, false);
+    for (const QString& line : lines) EXPECT_LE(line.size(), 255);
+    EXPECT_TRUE(lines.contains(QString(255, QLatin1Char('p'))));
 }
 
 TEST(PropertyText, ReadsBackWhatItWrote) {

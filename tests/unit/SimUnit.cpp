@@ -78,6 +78,13 @@ void SimUnit::Attach(SimUnitPort* port) {
   ports_.push_back(port);
 }
 
+size_t SimUnit::RepliesOnTheirWay() const {
+  std::lock_guard lock(mutex_);
+  size_t n = 0;
+  for (const SimUnitPort* port : ports_) n += port->output_.size();
+  return n;
+}
+
 void SimUnit::Detach(SimUnitPort* port) {
   std::lock_guard lock(mutex_);
   std::erase(ports_, port);
@@ -97,6 +104,10 @@ bool SimUnit::OnFrameLocked(SimUnitPort& port, SimBytes frame) {
   std::vector<SimUnitFault> shaping;
   for (SimUnitFault& fault : faults_) {
     if (fault.count == 0 || (fault.code >= 0 && fault.code != code)) continue;
+    if (fault.after > 0) {
+      --fault.after;
+      continue;
+    }
     if (fault.count > 0) --fault.count;
     switch (fault.kind) {
       case SimUnitFaultKind::Drop: drop = true; break;

@@ -27,15 +27,17 @@ struct SimUnitFrame {
 };
 
 enum class SimUnitFaultKind {
-  Drop,        // the frame is lost on its way in: not handled, not answered
-  Delay,       // the reply leaves `delay` later
+  Drop,        // the frame is lost on its way in: not handled, not answered (count -1: the
+               // unit stops answering)
+  Delay,       // the reply leaves `delay` later; input is read on meanwhile (count -1: a
+               // latency, as of a slow network)
   Garble,      // one byte of the reply is XOR-ed with `garbleXor`
   Split,       // the reply is written in two pieces, `delay` apart
   Disconnect,  // the frame is not handled; the connection is dropped instead of answering
 };
 
-// A fault applies to the next `count` handled frames of `code` (any code when -1); a count of
-// -1 never runs out. Every rule that matches a frame applies (a delayed, split reply works).
+// A fault applies to the next `count` handled frames of `code` (any code when -1), after the
+// first `after` of them have passed untouched; a count of -1 never runs out. Every rule that matches a frame applies (a delayed, split reply works).
 struct SimUnitFault {
   SimUnitFaultKind kind = SimUnitFaultKind::Drop;
   int code = -1;
@@ -44,6 +46,7 @@ struct SimUnitFault {
   int splitAt = -1;       // Split: bytes in the first piece (-1: half the frame)
   int garbleIndex = -2;   // Garble: byte to damage, negative counts from the end (-2: the 0x03)
   uint8_t garbleXor = 0xFF;
+  int after = 0;
 };
 
 // The simulated unit: holds the 718-byte parameter image, 30 stored presets, its unit ID,
@@ -110,6 +113,9 @@ class SimUnit {
   void SendRaw(const SimBytes& bytes);
   void SendFrame(uint8_t code, const SimBytes& payload);
   void Disconnect();
+
+  // Replies queued on every port and not yet written (held back by a delay or latency).
+  size_t RepliesOnTheirWay() const;
 
   // Recording of every frame received (addressed elsewhere and invalid ones too).
   std::vector<SimUnitFrame> Frames() const;

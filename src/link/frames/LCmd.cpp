@@ -10,9 +10,7 @@ LCmd::LCmd(std::uint8_t deviceId, std::uint8_t code) : deviceId_(deviceId), code
 
 LCmd::LCmd(std::span<const std::uint8_t> frame) {
   const std::size_t n = frame.size();
-  const bool intact = n >= kMinFrameSize && frame[0] == 0x10 && frame[1] == 0x02 &&
-                      frame[n - 3] == 0x10 && frame[n - 2] == 0x03;
-  if (intact) {
+  if (Intact(frame)) {
     deviceId_ = frame[2];
     code_ = frame[5];
   } else {
@@ -25,6 +23,12 @@ LCmd::LCmd(std::span<const std::uint8_t> frame) {
   const std::size_t available = n > kMinFrameSize ? n - kMinFrameSize : 0;
   const std::size_t count = std::min(wanted, available);
   if (count > 0) payload_.assign(frame.begin() + 6, frame.begin() + 6 + count);
+}
+
+bool LCmd::Intact(std::span<const std::uint8_t> frame) {
+  const std::size_t n = frame.size();
+  return n >= kMinFrameSize && frame[0] == 0x10 && frame[1] == 0x02 && frame[n - 3] == 0x10 &&
+         frame[n - 2] == 0x03;
 }
 
 LCmd::~LCmd() = default;

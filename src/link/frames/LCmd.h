@@ -25,6 +25,8 @@ class LCmd {
   // more than the frame holds yields the payload bytes that are there (before the
   // three trailer bytes), a length byte of 0 an empty payload.
   explicit LCmd(std::span<const std::uint8_t> frame);
+  // Whether a received frame starts with 10 02 and ends with 10 03 before its XOR byte.
+  static bool Intact(std::span<const std::uint8_t> frame);
   LCmd(const LCmd&) = default;
   LCmd(LCmd&&) = default;
   LCmd& operator=(const LCmd&) = default;

@@ -91,6 +91,7 @@ void LComm::ThreadProc() {
       if (forcedResends_ > 0) {
         --forcedResends_;
         std::lock_guard lock(lock_);
+        if (transmit_[0] != 0) ++writes_;
         WriteOut();
       } else {
         OnWaitTimeout();

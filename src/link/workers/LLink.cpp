@@ -61,6 +61,7 @@ void LLink::PutTransmit(const std::uint8_t* bytes, int count) {
     // Sent by the worker itself (the next queued frame after a reply): written at once, so
     // a second reply in the same input cannot replace it before it went out.
     retryCounter_ = 0;
+    writes_ = 1;
     WriteOut();
   } else {
     send_.Set();
@@ -80,15 +81,42 @@ void LLink::WriteOut() { WriteTransport(transmit_.data(), transmitLength_); }
 void LLink::OnSendEvent() {
   retryCounter_ = 0;
   std::lock_guard lock(lock_);
+  writes_ = 1;
   WriteOut();
 }
 
+int LLink::EndWait() {
+  const int writes = writes_;
+  transmit_[0] = 0;
+  writes_ = 0;
+  retryCounter_ = 0;
+  graceCounter_ = 0;
+  return writes;
+}
+
+bool LLink::WriteAgainOnce(const std::function<void(const std::uint8_t*, int)>& write) {
+  std::lock_guard lock(lock_);
+  if (!open_ || transmit_[0] == 0 || writes_ != 1) return false;
+  ++writes_;
+  write(transmit_.data(), transmitLength_);
+  return true;
+}
+
 void LLink::OnWaitTimeout() {
+  {
+    // An answered frame (or one given up) is not written again, and its time-outs count
+    // toward nothing.
+    std::lock_guard lock(lock_);
+    if (transmit_[0] == 0) return;
+  }
   if (retryCounter_ < retryLimit_) {
     graceCounter_ = 0;
     {
       std::lock_guard lock(lock_);
-      if (transmit_[0] != 0) WriteOut();
+      if (transmit_[0] != 0) {
+        ++writes_;
+        WriteOut();
+      }
     }
     ++retryCounter_;
     return;
@@ -102,6 +130,7 @@ void LLink::OnWaitTimeout() {
     std::lock_guard lock(lock_);
     retryCounter_ = 0;
     transmit_[0] = 0;
+    writes_ = 0;
     unitId = transmit_[3];
   }
   OnError(LINK_ERROR_NO_REPLY, unitId);

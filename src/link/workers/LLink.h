@@ -5,13 +5,14 @@
 // The worker writes the frame standing in the transmit buffer when the send event comes,
 // writes it again when no reply arrives within the reply time-out, and reports a failure
 // (WM_LINK_ERROR, code 0) when the retries are used up, after a transport-specific number
-// of further silent time-outs. The transmit buffer is not cleared when a reply arrives:
-// until a new frame is sent, each further time-out writes the answered frame again.
+// of further silent time-outs. The queued layer ends the wait when a reply answers the
+// frame (EndWait): later time-outs write nothing and count nothing until the next frame.
 //
 // Threads: the GUI thread constructs, opens, closes and sends; the worker runs ThreadProc.
 // The transmit buffer (and what derived classes share) is guarded by `lock_`.
 #include <atomic>
 #include <cstdint>
+#include <functional>
 
 #include "thread/AutoResetEvent.h"
 #include "thread/CriticalSection.h"
@@ -51,6 +52,12 @@ class LLink {
   // How many times a frame is written again on time-outs.
   void SetMaxRetries(int n) { retryLimit_ = n; }
 
+  // GUI thread: the frame still waiting for its answer, written once more through `write`
+  // (under the lock, so it reaches the transport in order with the worker's writes) and
+  // counted, so that its second answer is known as a late duplicate. Nothing, and false, when
+  // no frame waits or it has been written again already.
+  bool WriteAgainOnce(const std::function<void(const std::uint8_t*, int)>& write);
+
   bool IsOpen() const { return open_; }
   LinkOwner* Owner() const { return owner_; }
 
@@ -72,9 +79,14 @@ class LLink {
   void WriteOut();
   // Worker: the send event (a new frame): retry counter := 0, write it.
   void OnSendEvent();
-  // Worker: a wait that timed out: write again while retries are left, else (after the
-  // grace time-outs) report failure code 0 and forget the outstanding frame.
+  // Worker: a wait that timed out: with a frame still waiting for its answer, write it again
+  // while retries are left, else (after the grace time-outs) report failure code 0 and forget
+  // it; with none, nothing.
   void OnWaitTimeout();
+  // Worker, under the lock: the outstanding frame was answered; nothing is outstanding until
+  // the next frame, and how often the answered frame was written is returned (its further
+  // answers are late duplicates).
+  int EndWait();
 
   CriticalSection lock_;
   LinkOwner* const owner_;
@@ -84,6 +96,7 @@ class LLink {
   AutoResetEvent send_;
   ByteArray transmit_;       // byte 0 = 0: no frame outstanding
   int transmitLength_ = 0;
+  int writes_ = 0;           // how often the outstanding frame was written
   std::atomic<int> waitTimeout_{kDefaultWaitTimeout};
   std::atomic<int> retryLimit_{kDefaultRetries};
   std::int8_t retryCounter_ = 0;  // worker only

@@ -5,6 +5,13 @@
 // delivery of each reply to the owner window (WM_LINK_REPLY) followed by the next queued
 // frame.
 //
+// A reply ends the wait for the frame it answers. When that frame was written more than once
+// (a resend before a slow reply came), the unit answers each write: those further answers,
+// the same bytes again, are late duplicates and are dropped. So a slow unit never makes one
+// reply count for two requests. Other frames (the unit's own) are delivered as ever. A frame
+// with a damaged trailer answers nothing: it is delivered and advances the queue, but the
+// frame it came for stays outstanding, so its time-out writes it again.
+//
 // Threads: the GUI thread calls Enqueue, the send entries, Open, Close, the setters and
 // the keep-alive; the worker runs the parser, DeliverReply and SendNext. The queue, the
 // parser and the stamps are guarded by the link's lock; the worker lets go of the lock for
@@ -105,13 +112,31 @@ class LinkProc : public Transport {
   // The frame parser: the byte handler, on the worker under the lock.
   void OnByte(std::uint8_t b) override {
     if (parser_.Push(b)) {
-      DeliverReply();
+      if (!IsLateDuplicate(parser_.Frame())) DeliverReply();
       parser_.Clear();
     }
   }
 
+  // Worker, under the lock: whether a complete frame is a further answer to a frame already
+  // answered (the reply delivered last, again, while such answers are still due).
+  bool IsLateDuplicate(const ByteArray& frame) {
+    if (lateDuplicates_ > 0 && frame == lastReply_) {
+      --lateDuplicates_;
+      return true;
+    }
+    // Something else came first: the unit did not answer every write.
+    lateDuplicates_ = 0;
+    return false;
+  }
+
   // Worker, under the lock: the reply to the owner, then the next frame.
   void DeliverReply() {
+    if (LCmd::Intact(parser_.Frame())) {
+      lateDuplicates_ = std::max(0, this->EndWait() - 1);
+      lastReply_ = parser_.Frame();
+    } else if (this->writes_ > 0) {
+      --this->writes_;  // one write answered, if uselessly
+    }
     const std::int64_t ticks = PerformanceCounter::Now() - sendStamp_;
     const std::int64_t ms = ticks / (PerformanceCounter::Frequency() / 1000);
     const std::int64_t elapsed = std::clamp<std::int64_t>(ms, 0, 4294967295LL);
@@ -149,4 +174,6 @@ class LinkProc : public Transport {
   bool quiet_ = false;
   std::atomic<int> unitId_;
   std::int64_t sendStamp_ = 0;
+  ByteArray lastReply_;     // the reply last delivered
+  int lateDuplicates_ = 0;  // answers to its frame's further writes, still to come
 };

@@ -7,6 +7,7 @@
 #include "ui/SysUtils.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace {
 // Channel gain: 0.1 dB per position down to -20 dB (position -200), 0.5 dB below.
@@ -59,10 +60,22 @@ QString DelayText(int samples, int unit)
     }
 }
 
+namespace {
+// The picture of delay 0 stands at the line's start; the picture takes 90 pixels of the line.
+constexpr int kDelayLineStart = 40, kDelayLineMargin = 90;
+}  // namespace
+
 QString DelayLineText(int pictureLeft)
 {
-    constexpr int kLineStart = 40, kPixelsPerDash = 6, kMaxDashes = 132;
-    return QString(std::clamp((pictureLeft - kLineStart) / kPixelsPerDash, 0, kMaxDashes), QLatin1Char('-'));
+    constexpr int kPixelsPerDash = 6, kMaxDashes = 132;
+    return QString(std::clamp((pictureLeft - kDelayLineStart) / kPixelsPerDash, 0, kMaxDashes), QLatin1Char('-'));
+}
+
+int DelayPictureLeft(int position, int max, int lineWidth)
+{
+    if (max <= 0)
+        return kDelayLineStart;
+    return int(std::int64_t(position) * (lineWidth - kDelayLineMargin) / max) + kDelayLineStart;
 }
 
 QString EqFreqText(double hz)

@@ -23,6 +23,9 @@ QString DelayText(int samples, int unit);
 // The dash line of a delay picture at `pictureLeft`: one dash per 6 pixels right of the
 // line's start at 40, at most 132.
 QString DelayLineText(int pictureLeft);
+// Where a delay picture stands on its line: position x (line width - 90) / fader max + 40, in
+// integer arithmetic (40 at 0, width - 50 at the top); 40 while the fader has no range.
+int DelayPictureLeft(int position, int max, int lineWidth);
 // The selected EQ band's boxes: frequency (" 19.7Hz", "1.00KHz"), gain code ("-12.0dB",
 // "+0.0dB") and Q index ("0.40").
 QString EqFreqText(double hz);

@@ -129,6 +129,7 @@ void BuildMatrixPage(TfmMain& form) {
   routing->SetName(QStringLiteral("pbMatrix"));
   routing->SetParent(g);
   routing->SetBounds(465, 42, 97, 206);
+  routing->OnPaint = [&form](TComponent* sd) { form.rzgFftMatrixPaint(sd); };
   // The output numbers where the routing lines meet the output rows.
   for (int n = 1; n <= 6; ++n)
     AddLabel(form, g, QStringLiteral("lbMatrixOut%1").arg(n), n + 1, 545, 40 * (n + 1) - 50 + 11, 14,
@@ -138,6 +139,10 @@ void BuildMatrixPage(TfmMain& form) {
                             kParamWidth, kParamHeight);
   AddLabel(form, p, QStringLiteral("lbMatrixRouting"), 0, 0, 10, kParamWidth, QStringLiteral("Routing"),
            Font(10, kHeading, true), taCenter);
+  // One handler per output serves both of its buttons; the button's Tag names the input.
+  void (TfmMain::*const routingClicks[6])(TComponent*) = {
+      &TfmMain::rzbAMatrixOut1Click, &TfmMain::rzbAMatrixOut2Click, &TfmMain::rzbAMatrixOut3Click,
+      &TfmMain::rzbAMatrixOut4Click, &TfmMain::rzbAMatrixOut5Click, &TfmMain::rzbAMatrixOut6Click};
   for (int ch = 2; ch < 8; ++ch) {
     const QString s = TfmMain::Suffix(ch);
     const int x = 86 + (ch - 2) * 156;
@@ -145,10 +150,12 @@ void BuildMatrixPage(TfmMain& form) {
     AddLabel(form, col, QStringLiteral("lbMatrixRoute") + s, ch, 0, 8, 146, TfmMain::ChannelName(ch),
              Font(9, kHeading, true), taCenter);
     for (int in = 0; in < 2; ++in) {
-      TRzBmpButton* b = AddButton(form, col, QStringLiteral("rzb") + QChar('A' + in) + QStringLiteral("Matrix") + s, ch,
+      TRzBmpButton* b = AddButton(form, col, QStringLiteral("rzb") + QChar('A' + in) + QStringLiteral("Matrix") + s, in,
                                   18, 36 + in * 52, 110, 40, Face::Toggle, QStringLiteral("In") + QChar('A' + in),
-                                  500 + ch * 2 + in);
+                                  1 + in);
       b->SetAllowAllUp(true);
+      const auto click = routingClicks[ch - 2];
+      b->OnClick = [&form, click](TComponent* sd) { (form.*click)(sd); };
     }
   }
 }

@@ -5,11 +5,13 @@
 
 #include "AdvTrackBar.h"
 #include "ChannelColors.h"
+#include "CurvyControls.h"
 #include "LMyFFTDrawPhase.h"
 #include "RzBmpBtn.h"
 #include "RzLabel.h"
 #include "RzPanel.h"
 #include "TfmMain.h"
+#include "TypedEntry.h"
 #include "VrButtons.h"
 #include "ui/TImage.h"
 
@@ -103,13 +105,23 @@ void BuildDelayPane(TfmMain& form, TWinControl* frame, bool outputs, int left) {
     AddLabel(form, pane, QStringLiteral("lbDelayShow") + s, ch, 4, showTop, 34, TfmMain::ChannelName(ch),
              Font(8, kText, true));
     // The line of dashes runs from the name to the picture: none at no delay.
-    TRzLabel* line = AddLabel(form, pane, QStringLiteral("lbDelayLine") + s, ch, 40, lineTop, 475, QString(),
-                              Font(11, kDimText));
+    // Dragging the picture along its line sets the delay.
+    TRzLabel* line = AddLabel(form, pane, QStringLiteral("lbDelayLine") + s, ch, outputs ? 46 : 40, lineTop, 475,
+                              QString(), Font(11, kDimText));
     line->SetAutoSize(false);
-    TImage* speaker = AddImage(form, pane, QStringLiteral("imDelay") + s, ch, 40, imageTop, 26, 26);
+    line->OnMouseDown = [&form](TComponent* sd, TMouseButton b, TShiftState sh, int x, int y) {
+      form.lbDelayLineInAMouseDown(sd, b, sh, x, y);
+    };
+    line->OnMouseMove = [&form](TComponent* sd, TShiftState sh, int x, int y) {
+      form.lbDelayLineInAMouseMove(sd, sh, x, y);
+    };
+    line->OnMouseUp = [&form](TComponent* sd, TMouseButton b, TShiftState sh, int x, int y) {
+      form.lbDelayLineInAMouseUp(sd, b, sh, x, y);
+    };
+    TImage* speaker = AddImage(form, pane, QStringLiteral("imDelay") + s, ch, 40, imageTop, 30, 30);
     PaintSpeaker(*speaker, ChannelColors[std::size_t(ch)]);
-    AddLabel(form, pane, QStringLiteral("lbFftDelayTime") + s, ch, 70, imageTop + 6, 0, QStringLiteral("0.000ms"),
-             Font(8, kText, true));
+    AddLabel(form, pane, QStringLiteral("lbFftDelayTime") + s, ch, 40 + 30, imageTop + 30 / 4, 0,
+             QStringLiteral("0.000ms"), Font(8, kText, true));
   }
 }
 
@@ -166,8 +178,12 @@ void BuildDelayPage(TfmMain& form) {
     TRzGroupBox* col = AddGroup(form, p, QStringLiteral("rzgDelay") + s, ch, x, 28, 86, 226, kPanel);
     AddLabel(form, col, QStringLiteral("lbDelayName") + s, ch, 2, 6, 82, TfmMain::ChannelName(ch),
              Font(9, kHeading, true), taCenter);
-    AddFader(form, col, QStringLiteral("isDelay") + s, ch, 30, 24, 26, 164, 0, 65280, 0, 6, Thumbs::A, false);
-    AddValueBox(form, col, QStringLiteral("cvdDelay") + s, ch, 8, 194, 70, QStringLiteral("0.00ms"), false);
+    TAdvTrackBar* fader =
+        AddFader(form, col, QStringLiteral("isDelay") + s, ch, 30, 24, 26, 164, 0, 65280, 0, 6, Thumbs::A, false);
+    fader->OnChange = [&form](TComponent* sd) { form.isDelayInAChange(sd); };
+    TCurvyEdit* box =
+        AddValueBox(form, col, QStringLiteral("cvdDelay") + s, ch, 8, 194, 70, QStringLiteral("0.00ms"), false);
+    TypedEntry::Bind(*box, form, &TfmMain::cvdDelayInBKeyDown, &TfmMain::cvdDelayInAExit);
   }
   TRzGroupBox* unit = AddGroup(form, p, QStringLiteral("rzgDelayUnit"), 0, 780, 28, 276, 100, kPanel);
   AddLabel(form, unit, QStringLiteral("lbDelayUnit"), 0, 10, 10, 256, QStringLiteral("Unit"), Font(9, kText, true),

@@ -247,25 +247,9 @@ QStringList TiComponent::LayoutPropertyNames() {
             QStringLiteral("Enabled"),   QStringLiteral("Hint"),    QStringLiteral("HelpContext")};
 }
 
-void TiComponent::WriteLines(const QString& fileName, const QStringList& lines) {
-    std::string bytes;
-    for (const QString& line : lines) bytes += AnsiCodec::FromUnicode(line) + "\r\n";
-    QFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        throw Exception(QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, file.errorString()));
-    if (file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size())) throw Exception(file.errorString());
-}
+void TiComponent::WriteLines(const QString& fileName, const QStringList& lines) { WriteTextLines(fileName, lines); }
 
-QStringList TiComponent::ReadLines(const QString& fileName) {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        throw Exception(QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, file.errorString()));
-    QStringList lines = AnsiCodec::ToUnicode(file.readAll().toStdString()).split(QLatin1Char('\n'));
-    for (QString& l : lines)
-        if (l.endsWith(QLatin1Char('\r'))) l.chop(1);
-    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
-    return lines;
-}
+QStringList TiComponent::ReadLines(const QString& fileName) { return ReadTextLines(fileName); }
 
 void TiComponent::SavePropertiesToFile(const QString& fileName) {
     try {

@@ -220,6 +220,21 @@ public:
     int LogBufferSize() const { return FLogBufferSize; }
     void SetLogBufferSize(int v) { FLogBufferSize = v; }
     bool LoggingActive() const { return FLoggingActive; }
+
+    // ---- files (text, CR LF lines, 8-bit) -------------------------------------------------
+    // "File Type = Plot Channel Config", then the published settings under "Channel".
+    void SavePropertiesToFile(const QString& fileName);
+    void LoadPropertiesFromFile(const QString& fileName);
+    // One line per point: X, the plot's column separator, Y or "Null"; empty points none.
+    void SaveDataToFile(const QString& fileName);
+    // Ends logging, then adds the points of each "X<sep>Y" line; a bad number raises the
+    // conversion error and keeps the points read before it.
+    void LoadDataFromFile(const QString& fileName, bool clearPreviousData);
+    // Starts logging to LogFileName: Append keeps an existing file (which must exist),
+    // otherwise the file is created empty.
+    void LogActivate(bool append);
+    // Stops logging and writes what is buffered ("Logging not Active" when off).
+    void LogDeactivate();
     TiPlotDataStyle DataStyle() const { return FDataStyle; }
     // A store of the new style, empty, with the settings and ring size carried over.
     void SetDataStyle(TiPlotDataStyle v);
@@ -229,9 +244,9 @@ protected:
     int AddPoint(double x, double y, bool null, bool empty);
     // Adds a point straight to the store (no statistics, tracking or logging).
     int AddToStore(double x, double y, bool null, bool empty);
-    // Writes the buffered log lines; the channel's file services join here.
-    virtual void LogFlush() {}
-    void LogDeactivate() { FLoggingActive = false; }
+    // Appends the buffered points (at most the points that exist) to the log file, closes it
+    // and resets the buffer count, also when the write fails.
+    void LogFlush();
     void ResetRunning();
     void StoredChanged() { TriggerChange(); }
     // The rectangle spanned by the two axes' pixel ranges.
@@ -257,6 +272,7 @@ protected:
     bool FYAxisTrackingEnabled = true;
     bool FLoggingActive = false;
     int FLogBufferCount = 0;
+    QChar FLoadingSeparator = QLatin1Char('\t');
     bool FMarkersAllowIndividual = false;
     int FMarkersTurnOffLimit = 0;
     TRect FLegendRect;

@@ -177,6 +177,14 @@ public:
     // The current date-time (days).
     double GetNow() const;
 
+    // ---- data file (all channels; text or compact by DataFileFormat) ----------------------
+    // Failures raise "Error Saving Data - " / "Error Loading Data - " and the message.
+    void SaveDataToFile(const QString& fileName);
+    // Appends the file's points to the channels, inside an update bracket.
+    void LoadDataFromFile(const QString& fileName);
+    QString LastDataFileName() const { return FLastDataFileName; }
+    TiNotifyEvent OnAfterSaveData, OnAfterLoadData;
+
     // ---- layout and painting ------------------------------------------------------------
     void iPaintToCanvas(TCanvas& canvas) override;
     // One paint pass into a discarded bitmap, so every object's rectangle is current.
@@ -529,6 +537,7 @@ private:
     TColor FBackGroundGradientStopColor = clBlack;
     TiFillDirection FBackGroundGradientDirection = ifdTopBottom;
     int FTabOrder = 0;
+    QString FLastDataFileName;
 
     // Paint-pass state: the visible side lists, the layer list and the collision list.
     std::vector<TiPlotLayoutObject*> FVisibleListLeft, FVisibleListRight, FVisibleListTop, FVisibleListBottom;

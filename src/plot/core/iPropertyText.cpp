@@ -1,6 +1,10 @@
 #include "core/iPropertyText.h"
 
+#include "rtl/Exception.h"
 #include "rtl/FloatText.h"
+#include "text/AnsiCodec.h"
+
+#include <QFile>
 
 namespace {
 
@@ -49,7 +53,9 @@ void SavePropertiesToList(const TiPersistent& object, const QString& prefix, QSt
         if (!p->IsOrdinal() && p->Kind != tkFloat && p->Kind != tkLString && p->Kind != tkString &&
             p->Kind != tkWString && p->Kind != tkUString)
             continue;
-        lines << path.left(kMaxText) + QStringLiteral(" = ") + PropertyValueText(*p, object).left(kMaxText);
+        // Path and value are cut first, then the joined line.
+        lines << (path.left(kMaxText) + QStringLiteral(" = ") + PropertyValueText(*p, object).left(kMaxText))
+                     .left(kMaxText);
     }
 }
 
@@ -135,4 +141,24 @@ TiPersistent* GetObjectPropByName(const TiPersistent& object, const QString& nam
     const TiPublishedProperty* p = object.PublishedClass().Find(name);
     if (!p || p->Kind != tkClass) return nullptr;
     return std::get<TiPersistent*>(p->Get(object));
+}
+
+void WriteTextLines(const QString& fileName, const QStringList& lines) {
+    std::string bytes;
+    for (const QString& line : lines) bytes += AnsiCodec::FromUnicode(line) + "\r\n";
+    QFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        throw Exception(QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, file.errorString()));
+    if (file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size())) throw Exception(file.errorString());
+}
+
+QStringList ReadTextLines(const QString& fileName) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        throw Exception(QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, file.errorString()));
+    QStringList lines = AnsiCodec::ToUnicode(file.readAll().toStdString()).split(QLatin1Char('\n'));
+    for (QString& l : lines)
+        if (l.endsWith(QLatin1Char('\r'))) l.chop(1);
+    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+    return lines;
 }

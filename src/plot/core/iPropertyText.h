@@ -34,3 +34,9 @@ bool DeleteListKey(const QString& key, QString& value, QStringList& lines);
 TiPersistent* GetObjectPropByName(const TiPersistent& object, const QString& name);
 // The text of a value as the files write it, and back.
 QString PropertyValueText(const TiPublishedProperty& property, const TiPersistent& object);
+
+// The lines of an 8-bit text file (CR LF or LF ends; the empty line after the last end is
+// dropped). A file that does not open raises "Cannot open file ...".
+QStringList ReadTextLines(const QString& fileName);
+// Writes the lines as 8-bit text, each ended by CR LF ("Cannot create file ..." on failure).
+void WriteTextLines(const QString& fileName, const QStringList& lines);

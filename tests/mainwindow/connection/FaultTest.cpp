@@ -5,9 +5,12 @@
 
 #include <gmock/gmock.h>
 
+#include <algorithm>
+
 #include "CommandCode.h"
 #include "FHidData.h"
 #include "FNetWorkScan.h"
+#include "FProcess.h"
 #include "LUnitControl.h"
 #include "RzBmpBtn.h"
 #include "RzLabel.h"
@@ -86,7 +89,10 @@ INSTANTIATE_TEST_SUITE_P(
                       RecoverCase{"SplitRepliesTcp", 0, Split(CMD_READ_IMAGE_PIECE, -1, 30), 0},
                       // A tail of 5 bytes or fewer is not taken: the request is written again.
                       RecoverCase{"SplitShortTailTcp", 0, Split(CMD_PRESET_NUMBER, 1, 7), 1},
-                      RecoverCase{"SplitRepliesPty", 1, Split(-1, -1, 3), 0}),
+                      RecoverCase{"SplitRepliesPty", 1, Split(-1, -1, 3), 0},
+                      // Every reply cut after its third byte: the head is kept for the parser
+                      // (and the request written again), so nothing is lost.
+                      RecoverCase{"SplitAfterThreeBytesTcp", 0, Split(-1, -1, 3), 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The link fails while connected: the window goes offline and the scan dialog opens again with
@@ -148,6 +154,86 @@ INSTANTIATE_TEST_SUITE_P(
         BreakCase{"UnplugWhilePollingHid", 2, false, [](SimUnit&) { SimHid::Unplug(); }}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A unit slower than the editor's reply time-out, as over a slow network: it reads on while
+// its replies are on their way. The request written again on the time-out is answered twice;
+// the second answer is dropped, so the read still asks for each step once (and writes it at
+// most twice), and the level polls afterwards stay one at a time.
+TEST_F(ConnectionTest, RepliesSlowerThanTheReplyTimeOutReadTheUnitOnce) {
+  unit.SetImage(PatternImage());
+  SimUnitFault latency = Fault(SimUnitFaultKind::Delay, -1, -1);
+  latency.delay = std::chrono::milliseconds(110);
+  unit.AddFault(latency);
+  Attach(Transport::Tcp);
+  StartEditor();
+  window->FOnlineTimeoutMs = 100;  // the figure 1000 shortened, still below the latency
+  // Replies on their way from the unit: a request and its second write, and at most the next
+  // request's second write racing the late answer before it (which leaves at that moment).
+  std::size_t mostOnTheirWay = 0;
+  const auto sample = [&] {
+    mostOnTheirWay = std::max(mostOnTheirWay, unit.RepliesOnTheirWay());
+    return true;
+  };
+  const auto asked = [&](std::uint8_t code) {
+    return sample() && unit.WaitForCode(code, std::chrono::milliseconds(0));
+  };
+  ASSERT_TRUE(Until([&] { return asked(CMD_PRESET_FLAGS); }, "the read started"));
+  ASSERT_TRUE(Until([&] { return asked(CMD_READ_IMAGE_PIECE); }, "the image requested"));
+  ASSERT_TRUE(Until([&] { return sample() && window->FOnline && window->tmInLevelDet->GetEnabled(); },
+                    "the editor online with the unit read"));
+  EXPECT_TRUE(ImageMatchesUnit());
+  const auto polls = [&] {
+    std::size_t n = 0;
+    for (const SimUnitFrame& f : unit.Frames()) n += f.Code() == CMD_LEVELS;
+    return n;
+  };
+  ASSERT_TRUE(Until([&] { return sample() && polls() >= 20; }, "twenty level polls"));
+  EXPECT_LE(mostOnTheirWay, 3u);
+
+  // Each step once and in order, each written at most twice in a row. The closing poll is not
+  // counted: it leaves just before the window draws the image, which holds the GUI thread (and
+  // with it the socket's reads) longer than the shortened time-out.
+  std::vector<std::string> distinct;
+  int run = 0, longestRun = 0;
+  for (const std::string& r : Requests()) {
+    run = !distinct.empty() && distinct.back() == r ? run + 1 : 1;
+    if (r != "18") longestRun = std::max(longestRun, run);
+    if (run == 1) distinct.push_back(r);
+  }
+  ASSERT_GE(distinct.size(), HandshakeAndRead().size());
+  distinct.resize(HandshakeAndRead().size());
+  EXPECT_THAT(distinct, ElementsAreArray(HandshakeAndRead()));
+  EXPECT_LE(longestRun, 2);
+}
+
+// A read that stops half-way while the link still looks alive (its own resends would give up
+// only much later): after the read's own time-out the progress window goes, the link is
+// taken down and the scan dialog opens with "Link Broken".
+TEST_F(ConnectionTest, ReadThatStopsEndsInTheScanDialogWithinTheReadTimeOut) {
+  constexpr int kAnswered = 3 + 2 + 10;  // the handshake, 34, 20 and ten preset names
+  SimUnitFault stop = Fault(SimUnitFaultKind::Drop, -1, -1);
+  stop.after = kAnswered;
+  unit.AddFault(stop);
+  Attach(Transport::Tcp);
+  StartEditor();
+  window->FReadTimeoutMs = 1000;
+  window->FOnlineTimeoutMs = 5000;  // the link alone would report the unit lost after 20 s
+  std::string scanText;
+  bool progressGone = false, offline = false;
+  When([&] { return unit.FrameCount() > kAnswered && fmNetwork->isVisible() && fmNetwork->btnOK->Enabled(); },
+       [&] {
+         scanText = fmNetwork->lblScan->Caption().toStdString();
+         progressGone = !fmProcess->isVisible();
+         offline = !window->FOnline && !window->HasLink();
+         fmNetwork->btnExit->Click();
+       });
+  ASSERT_TRUE(Until([&] { return unit.FrameCount() > kAnswered; }, "the read half-way"));
+  ASSERT_TRUE(Until([&] { return !scanText.empty() && !fmNetwork->isVisible(); }, "the scan dialog after the read stopped"));
+  EXPECT_EQ(scanText, "Link Broken");
+  EXPECT_TRUE(progressGone);
+  EXPECT_TRUE(offline);
+  EXPECT_EQ(Describe(unit.Frames()[kAnswered]), "41:10");
+}
+
 // Replies too short for a byte their handler reads: the error box after the delivery, and the
 // connection goes on (the level polls keep being answered).
 TEST_F(ConnectionTest, ShortRepliesShowTheErrorBoxAndTheLoopGoesOn) {
@@ -170,36 +256,33 @@ TEST_F(ConnectionTest, ShortRepliesShowTheErrorBoxAndTheLoopGoesOn) {
   EXPECT_TRUE(window->FOnline);
 }
 
-// A socket read of five bytes or fewer makes the editor write its last frame again, whole.
-TEST_F(ConnectionTest, ShortSocketReadWritesTheLastFrameAgain) {
+// A socket read of five bytes or fewer makes the editor write the frame waiting for its
+// answer again, whole, and its bytes still go to the parser.
+TEST_F(ConnectionTest, ShortSocketReadWritesTheWaitingFrameAgain) {
   Attach(Transport::Tcp);
   StartEditor();
   ASSERT_TRUE(WaitForRead());
   fmHidData->Show();
-  // No polls of the editor's own, so the short read stands alone on the socket (should it
-  // still join a reply in one read, it is sent again).
+  // No polls of the editor's own; one request that waits for its answer (the unit lost it)
+  // when the short read comes.
   window->tmInLevelDet->SetEnabled(false);
   window->SetLinkQuiet(true);
+  unit.AddFault(Fault(SimUnitFaultKind::Drop, CMD_POLL, 1));
   const std::size_t seen = unit.FrameCount();
+  window->SendCode(CMD_POLL, true);
+  ASSERT_TRUE(Until([&] { return unit.FrameCount() > seen; }, "the request"));
+  unit.SendRaw({0x10, 0x02, 0x01});
   const auto listed = [&](const QString& start) {
     for (int i = 0; i < fmHidData->hbHidData->Count(); ++i)
       if (fmHidData->hbHidData->Item(i).startsWith(start)) return true;
     return false;
   };
-  int rounds = 0;
-  ASSERT_TRUE(Until([&] {
-    if (rounds++ % 40 == 0) unit.SendRaw({0x10, 0x02, 0x01});
-    return listed("NET RW 10 02 00 01 ");
-  }, "the resend listed"));
+  ASSERT_TRUE(Until([&] { return listed("NET RW 10 02 00 01 01 12 10 03 "); }, "the resend listed"));
   EXPECT_TRUE(listed("NET R 10 02 01 "));
-  // The log lists the write before the unit's thread has taken it in, so wait for the unit;
-  // the pair may straddle the count taken above (the original before it, the resend after).
-  ASSERT_TRUE(Until([&] {
-    const auto f = unit.Frames();
-    for (std::size_t i = seen > 0 ? seen - 1 : 0; i + 1 < f.size(); ++i)
-      if (f[i].bytes == f[i + 1].bytes) return true;
-    return false;
-  }, "the last frame written twice in a row"));
+  ASSERT_TRUE(Until([&] { return unit.FrameCount() >= seen + 2; }, "the request written again"));
+  const auto f = unit.Frames();
+  EXPECT_EQ(f[seen].bytes, f[seen + 1].bytes);
+  EXPECT_EQ(f[seen].Code(), CMD_POLL);
 }
 
 // A USB report too short to carry the frame's length byte is taken as it is: the log lists its

@@ -152,6 +152,14 @@ TEST_F(SimUnitProtocol, FaultsApplyToTheFramesTheyNameAndRunOut) {
   EXPECT_TRUE(Ask(19).empty());
   EXPECT_EQ(Ask(19).size(), 1u);  // the count ran out
 
+  // A unit that stops answering after two frames.
+  unit.AddFault({.kind = SimUnitFaultKind::Drop, .count = -1, .after = 2});
+  EXPECT_EQ(Ask(16).size(), 1u);
+  EXPECT_EQ(Ask(19).size(), 1u);
+  EXPECT_TRUE(Ask(16).empty());
+  EXPECT_TRUE(Ask(19).empty());
+  unit.ClearFaults();
+
   unit.AddFault({.kind = SimUnitFaultKind::Garble});  // next frame of any code; damages the 0x03
   const SimBytes garbled = AskOne(16);
   ASSERT_EQ(garbled.size(), 9u);
