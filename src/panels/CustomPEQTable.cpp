@@ -2,6 +2,7 @@
 
 #include "BandEntry.h"
 #include "QTable.h"
+#include "TypedEntry.h"
 #include "ValueCodecs.h"
 
 #include "ui/SysUtils.h"
@@ -387,48 +388,47 @@ void TCustomPEQTable::MoveCurrent(int row) {
     FNowIndex = row;
 }
 
-void TCustomPEQTable::Refused(TEdit* edit, const QString& text) {
-    edit->SetText(text);
-    edit->Perform(WM_KEYDOWN, VK_END);
-    edit->Perform(WM_KEYUP, VK_END);
+void TCustomPEQTable::EntryDone(int r) {
+    MoveCurrent(r);
+    Change();
 }
 
 void TCustomPEQTable::FrequencyEntered(int r) {
     Row& row = FRows[std::size_t(r)];
-    if (const std::optional<int> index = ParseFrequencyEntry(row.freqEdit->Text())) {
-        row.freq = *index - kFreqIndex1kHz;
-        ShowFreq(r);
-    } else {
-        double hz = PositionToFreq(row.freq);
-        if (FKind.SinglePrecision) hz = float(hz);
-        Refused(row.freqEdit, FreqText(hz));
-    }
-    MoveCurrent(r);
-    Change();
+    EnterTypedValue(
+        row.freqEdit, ParseFrequencyEntry(row.freqEdit->Text()),
+        [&](int index) {
+            row.freq = index - kFreqIndex1kHz;
+            ShowFreq(r);
+        },
+        [&] {
+            double hz = PositionToFreq(row.freq);
+            if (FKind.SinglePrecision) hz = float(hz);
+            return FreqText(hz);
+        },
+        [&] { EntryDone(r); });
 }
 
 void TCustomPEQTable::QEntered(int r) {
     Row& row = FRows[std::size_t(r)];
-    if (const std::optional<int> index = ParseQEntry(row.qEdit->Text())) {
-        row.q = *index;
-        row.qEdit->SetText(QText(row.q));
-    } else {
-        Refused(row.qEdit, QText(row.q));
-    }
-    MoveCurrent(r);
-    Change();
+    EnterTypedValue(
+        row.qEdit, ParseQEntry(row.qEdit->Text()),
+        [&](int index) {
+            row.q = index;
+            row.qEdit->SetText(QText(row.q));
+        },
+        [&] { return QText(row.q); }, [&] { EntryDone(r); });
 }
 
 void TCustomPEQTable::GainEntered(int r) {
     Row& row = FRows[std::size_t(r)];
-    if (const std::optional<double> dB = ParseGainEntry(row.gainEdit->Text())) {
-        // The typed value in single precision makes a one-decimal value an exact step.
-        const float steps = float(*dB * FKind.GainStepsPerDb);
-        row.gain = Trunc(double(steps));
-        row.gainEdit->SetText(GainPositionText(row.gain));
-    } else {
-        Refused(row.gainEdit, GainPositionText(row.gain));
-    }
-    MoveCurrent(r);
-    Change();
+    EnterTypedValue(
+        row.gainEdit, ParseGainEntry(row.gainEdit->Text()),
+        [&](double dB) {
+            // The typed value in single precision makes a one-decimal value an exact step.
+            const float steps = float(dB * FKind.GainStepsPerDb);
+            row.gain = Trunc(double(steps));
+            row.gainEdit->SetText(GainPositionText(row.gain));
+        },
+        [&] { return GainPositionText(row.gain); }, [&] { EntryDone(r); });
 }

@@ -155,7 +155,8 @@ private:
     void FrequencyEntered(int row);
     void QEntered(int row);
     void GainEntered(int row);
-    void Refused(TEdit* edit, const QString& text);
+    // After a typed entry: the row becomes the current one and the change is reported.
+    void EntryDone(int row);
     void ShowFreq(int row);
 
     TBandTableKind FKind;

@@ -3,6 +3,7 @@
 #include "BandEntry.h"
 #include "MarkerPalette.h"
 #include "QTable.h"
+#include "TypedEntry.h"
 #include "ValueCodecs.h"
 
 #include <QShowEvent>
@@ -201,45 +202,41 @@ void TMyPEQ::Change() {
     if (OnChange) OnChange(this);
 }
 
-void TMyPEQ::Refused(TEdit* edit, const QString& text) {
-    edit->SetText(text);
-    edit->Perform(WM_KEYDOWN, VK_END);
-    edit->Perform(WM_KEYUP, VK_END);
+void TMyPEQ::EntryDone(int r) {
+    FNowIndex = r;
+    Change();
 }
 
 void TMyPEQ::FrequencyEntered(int r) {
     Row& row = FRows[std::size_t(r)];
-    const auto index = ParseFrequencyEntry(row.freqEdit->Text(), false);
-    if (index) row.freqUpDown->SetPosition(*index - kFreqIndex1kHz);
-    const QString text = FreqText(double(float(PositionToFreq(row.freqUpDown->Position()))));
-    if (index)
-        row.freqEdit->SetText(text);
-    else
-        Refused(row.freqEdit, text);
-    FNowIndex = r;
-    Change();
+    const auto shown = [&] { return FreqText(double(float(PositionToFreq(row.freqUpDown->Position())))); };
+    EnterTypedValue(
+        row.freqEdit, ParseFrequencyEntry(row.freqEdit->Text(), false),
+        [&](int index) {
+            row.freqUpDown->SetPosition(index - kFreqIndex1kHz);
+            row.freqEdit->SetText(shown());
+        },
+        shown, [&] { EntryDone(r); });
 }
 
 void TMyPEQ::QEntered(int r) {
     Row& row = FRows[std::size_t(r)];
-    if (const auto index = ParseQEntry(row.qEdit->Text(), false)) {
-        row.qUpDown->SetPosition(*index);
-        row.qEdit->SetText(QText(*index));
-    } else {
-        Refused(row.qEdit, QText(row.qUpDown->Position()));
-    }
-    FNowIndex = r;
-    Change();
+    EnterTypedValue(
+        row.qEdit, ParseQEntry(row.qEdit->Text(), false),
+        [&](int index) {
+            row.qUpDown->SetPosition(index);
+            row.qEdit->SetText(QText(index));
+        },
+        [&] { return QText(row.qUpDown->Position()); }, [&] { EntryDone(r); });
 }
 
 void TMyPEQ::GainEntered(int r) {
     Row& row = FRows[std::size_t(r)];
-    if (const auto dB = ParseGainEntry(row.gainEdit->Text(), false)) {
-        row.gainUpDown->SetPosition(int(std::trunc(*dB * 2)));
-        row.gainEdit->SetText(GainText(row.gainUpDown->Position()));
-    } else {
-        Refused(row.gainEdit, GainText(row.gainUpDown->Position()));
-    }
-    FNowIndex = r;
-    Change();
+    EnterTypedValue(
+        row.gainEdit, ParseGainEntry(row.gainEdit->Text(), false),
+        [&](double dB) {
+            row.gainUpDown->SetPosition(int(std::trunc(dB * 2)));
+            row.gainEdit->SetText(GainText(row.gainUpDown->Position()));
+        },
+        [&] { return GainText(row.gainUpDown->Position()); }, [&] { EntryDone(r); });
 }

@@ -73,7 +73,8 @@ private:
     void LayOut(bool force);
     QString QText(int position) const;
     QString GainText(int position) const;
-    void Refused(TEdit* edit, const QString& text);
+    // After a typed entry: the row becomes the current one and the change is reported.
+    void EntryDone(int row);
     void FrequencyEntered(int r);
     void QEntered(int r);
     void GainEntered(int r);

@@ -99,8 +99,8 @@ void TRzBmpButton::resizeEvent(QResizeEvent* event) {
 }
 
 void TRzBmpButton::SetAllowAllUp(bool value) {
-    if (value == FAllowAllUp) return;
-    FAllowAllUp = value;
+    if (value == FLatch.AllowAllUp) return;
+    FLatch.AllowAllUp = value;
     UpdateExclusive();
 }
 
@@ -132,18 +132,15 @@ void TRzBmpButton::SetCaptionDownOffset(int value) {
 }
 
 void TRzBmpButton::SetDown(bool value) {
-    if (FGroupIndex == 0) value = false;
-    if (value == FDown) return;
-    if (FDown && !FAllowAllUp) return;  // released only by another member going down
-    FDown = value;
-    FState = value ? bsExclusive : bsUp;
+    if (!FLatch.Accept(value)) return;
+    FState = FLatch.Down ? bsExclusive : bsUp;
     Invalidate();
-    if (value) UpdateExclusive();
+    if (FLatch.Down) UpdateExclusive();
 }
 
 void TRzBmpButton::SetGroupIndex(int value) {
-    if (value == FGroupIndex) return;
-    FGroupIndex = value;
+    if (value == FLatch.GroupIndex) return;
+    FLatch.GroupIndex = value;
     UpdateExclusive();
 }
 
@@ -188,12 +185,7 @@ void TRzBmpButton::SetFont(const TFont& font) {
 }
 
 void TRzBmpButton::UpdateExclusive() {
-    if (FGroupIndex != 0 && Parent()) {
-        TMessage message{ButtonGroupMessage, FGroupIndex, reinterpret_cast<std::intptr_t>(this), 0};
-        Parent()->Broadcast(message);
-    } else {
-        FState = bsUp;
-    }
+    if (!FLatch.Notify(*this, ButtonGroupMessage)) FState = bsUp;
 }
 
 void TRzBmpButton::WndProc(TMessage& message) {
@@ -205,14 +197,10 @@ void TRzBmpButton::WndProc(TMessage& message) {
         return;
     }
     if (message.Msg != ButtonGroupMessage) return;
-    auto* sender = reinterpret_cast<TRzBmpButton*>(message.LParam);
-    if (message.WParam != FGroupIndex || sender == this) return;
-    if (sender->Down() && FDown) {
-        FDown = false;
+    if (FLatch.Receive(message)) {
         FState = bsUp;
         Invalidate();
     }
-    FAllowAllUp = sender->AllowAllUp();
 }
 
 void TRzBmpButton::Click() {
@@ -229,10 +217,10 @@ void TRzBmpButton::MouseDown(TMouseButton button, TShiftState shift, int x, int 
     TCustomControl::MouseDown(button, shift, x, y);
     if (Enabled() && !Focused() && isVisible()) SetFocus();
     if (shift & ssDouble) {
-        if (FDown && OnDblClick) OnDblClick(this);
+        if (FLatch.Down && OnDblClick) OnDblClick(this);
     }
     if (button != mbLeft || !Enabled() || !Focused()) return;
-    if (!FDown) {
+    if (!FLatch.Down) {
         FState = bsDown;
         Repaint();
     }
@@ -242,7 +230,7 @@ void TRzBmpButton::MouseDown(TMouseButton button, TShiftState shift, int x, int 
 void TRzBmpButton::MouseMove(TShiftState shift, int x, int y) {
     TCustomControl::MouseMove(shift, x, y);
     if (!FDragging) return;
-    const TButtonState state = Inside(x, y) ? (FDown ? bsExclusive : bsDown) : (FDown ? bsExclusive : bsUp);
+    const TButtonState state = Inside(x, y) ? (FLatch.Down ? bsExclusive : bsDown) : (FLatch.Down ? bsExclusive : bsUp);
     if (state != FState) {
         FState = state;
         Repaint();
@@ -260,15 +248,15 @@ void TRzBmpButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
 }
 
 void TRzBmpButton::FinishPress(bool click) {
-    if (FGroupIndex == 0) {
+    if (FLatch.GroupIndex == 0) {
         Repaint();
     } else if (click) {
-        SetDown(!FDown);
+        SetDown(!FLatch.Down);
         // A latched member without AllowAllUp stays down: draw it latched, not released.
-        if (FDown) FState = bsExclusive;
+        if (FLatch.Down) FState = bsExclusive;
         Invalidate();
     } else {
-        if (FDown) FState = bsExclusive;
+        if (FLatch.Down) FState = bsExclusive;
         Repaint();
     }
     if (click) Click();
@@ -279,7 +267,7 @@ void TRzBmpButton::KeyDown(TKey& key, TShiftState shift) {
     if (key == VK_RETURN) {
         Click();
     } else if (key == VK_SPACE && Enabled() && !FDragging) {
-        if (!FDown) {
+        if (!FLatch.Down) {
             FState = bsDown;
             Repaint();
         }
@@ -423,7 +411,7 @@ void TRzBmpButton::Paint() {
         FState = bsDisabled;
         FDragging = false;
     } else if (FState == bsDisabled) {
-        FState = FDown ? bsExclusive : bsUp;
+        FState = FLatch.Down ? bsExclusive : bsUp;
     }
     const int w = Width(), h = Height();
     TBitmap offscreen;

@@ -4,6 +4,7 @@
 // (latching, one button of a group down at a time) and a modal result it hands to its form
 // when clicked. The whole button is painted off-screen and copied in one operation.
 #include "RzCommon.h"
+#include "RzGroupLatch.h"
 
 #include "graphics/TBitmap.h"
 #include "ui/TCustomControl.h"
@@ -78,7 +79,7 @@ public:
 
     TRzButtonBitmaps& Bitmaps() { return FBitmaps; }
 
-    bool AllowAllUp() const { return FAllowAllUp; }
+    bool AllowAllUp() const { return FLatch.AllowAllUp; }
     virtual void SetAllowAllUp(bool value);
     TButtonBorder ButtonBorder() const { return FButtonBorder; }
     virtual void SetButtonBorder(TButtonBorder value);
@@ -90,9 +91,9 @@ public:
     virtual void SetCaptionDownOffset(int value);
     // Latched down. Only a grouped button latches; a latched button of a group without
     // AllowAllUp is released only by another member going down.
-    bool Down() const { return FDown; }
+    bool Down() const { return FLatch.Down; }
     virtual void SetDown(bool value);
-    int GroupIndex() const { return FGroupIndex; }
+    int GroupIndex() const { return FLatch.GroupIndex; }
     virtual void SetGroupIndex(int value);
     TButtonLayout Layout() const { return FLayout; }
     virtual void SetLayout(TButtonLayout value);
@@ -150,12 +151,10 @@ private:
     void LayoutGlyphAndCaption(const TRect& content, const TBitmap* picture, TRect& pictureRect,
                                TRect& captionRect) const;
 
-    int FGroupIndex = 0;
+    TRzGroupLatch FLatch;  // GroupIndex, Down, AllowAllUp
     TRzButtonBitmaps FBitmaps;
-    bool FDown = false;
     int FCaptionDownOffset = 1;
     bool FDragging = false;
-    bool FAllowAllUp = false;
     TButtonLayout FLayout = blGlyphLeft;
     int FSpacing = 4;
     int FMargin = -1;

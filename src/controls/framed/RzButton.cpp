@@ -1,5 +1,6 @@
 #include "RzButton.h"
 
+#include "ChangedWriter.h"
 #include "graphics/DrawText.h"
 #include "ui/TForm.h"
 #include "ui/SystemInfo.h"
@@ -14,12 +15,7 @@ TRzCustomButton::TRzCustomButton(TComponent* owner) : TCustomControl(owner) {
     SetTabStop(true);
 }
 
-#define Q7K_REPAINT_WRITER(Class, Name, Type, Field) \
-    void Class::Set##Name(Type value) {             \
-        if (value == Field) return;                   \
-        Field = value;                                \
-        Invalidate();                                 \
-    }
+#define Q7K_REPAINT_WRITER(Class, Name, Type, Field) Q7K_CHANGED_WRITER(Class, Name, Type, Field, Invalidate())
 
 Q7K_REPAINT_WRITER(TRzCustomButton, AlignmentVertical, TAlignmentVertical, FAlignmentVertical)
 Q7K_REPAINT_WRITER(TRzCustomButton, HighlightColor, TColor, FHighlightColor)
@@ -202,44 +198,35 @@ void TRzButton::SetDefault(bool value) {
 }
 
 void TRzButton::SetDown(bool value) {
-    if (FGroupIndex == 0) value = false;
-    if (value == FDown) return;
-    if (FDown && !FAllowAllUp) return;  // raised only by another member going down
-    FDown = value;
-    FState = value ? bsExclusive : bsUp;
+    if (!FLatch.Accept(value)) return;
+    FState = FLatch.Down ? bsExclusive : bsUp;
     Invalidate();
-    if (value) NotifyGroup();
+    if (FLatch.Down) NotifyGroup();
 }
 
 void TRzButton::SetAllowAllUp(bool value) {
-    if (value == FAllowAllUp) return;
-    FAllowAllUp = value;
+    if (value == FLatch.AllowAllUp) return;
+    FLatch.AllowAllUp = value;
     NotifyGroup();
 }
 
 void TRzButton::SetGroupIndex(int value) {
-    if (value == FGroupIndex) return;
-    FGroupIndex = value;
+    if (value == FLatch.GroupIndex) return;
+    FLatch.GroupIndex = value;
     NotifyGroup();
 }
 
 void TRzButton::NotifyGroup() {
-    if (FGroupIndex == 0 || !Parent()) return;
-    TMessage message{PushButtonGroupMessage, FGroupIndex, reinterpret_cast<std::intptr_t>(this), 0};
-    Parent()->Broadcast(message);
+    FLatch.Notify(*this, PushButtonGroupMessage);
 }
 
 void TRzButton::WndProc(TMessage& message) {
     switch (message.Msg) {
     case PushButtonGroupMessage: {
-        auto* sender = reinterpret_cast<TRzButton*>(message.LParam);
-        if (message.WParam != FGroupIndex || sender == this) return;
-        if (sender->Down() && FDown) {
-            FDown = false;
+        if (FLatch.Receive(message)) {
             FState = bsUp;
             Invalidate();
         }
-        FAllowAllUp = sender->AllowAllUp();
         return;
     }
     case CM_DIALOGKEY: {
@@ -264,8 +251,8 @@ void TRzButton::WndProc(TMessage& message) {
 }
 
 void TRzButton::ChangeState() {
-    if (FGroupIndex != 0)
-        SetDown(!FDown);
+    if (FLatch.GroupIndex != 0)
+        SetDown(!FLatch.Down);
     else
         RepaintButton();
     FClicking = true;
@@ -283,7 +270,7 @@ void TRzButton::DefineProperties(TFiler& filer) {
 }
 
 bool TRzButton::DrawnDown() const {
-    if (FGroupIndex != 0) return FState == bsDown || FState == bsExclusive || FShowDownVersion;
+    if (FLatch.GroupIndex != 0) return FState == bsDown || FState == bsExclusive || FShowDownVersion;
     return FShowDownVersion;
 }
 
@@ -365,7 +352,7 @@ void TRzButton::PaintHotTrack(TCanvas& c, TRect r) {
             const TColor complement = ComplementColor(HotTrackColor(), 180);
             PaintGradientRim(c, r, gdHorizontalEnd, DarkerColor(complement, 30), complement);
         }
-    } else if (FGroupIndex != 0 || !(FActive || Focused()) || FShowDownVersion) {
+    } else if (FLatch.GroupIndex != 0 || !(FActive || Focused()) || FShowDownVersion) {
         face();
     } else {
         face();
@@ -381,20 +368,20 @@ void TRzButton::Paint() {
     const int inset = HotTrack() || UseThemes() ? 3 : 4;
     TRect focus = Rect(inset, inset, Width() - inset, Height() - inset);
     const bool down = DrawnDown();
-    if (FGroupIndex != 0 && down) focus = Rect(focus.Left + 1, focus.Top + 1, focus.Right + 1, focus.Bottom + 1);
+    if (FLatch.GroupIndex != 0 && down) focus = Rect(focus.Left + 1, focus.Top + 1, focus.Right + 1, focus.Bottom + 1);
     TRect r = client;
     if (HotTrack()) {
         PaintHotTrack(c, r);
     } else {
-        if ((FGroupIndex == 0 && (FActive || Focused()) && !FShowDownVersion) || FClicking)
+        if ((FLatch.GroupIndex == 0 && (FActive || Focused()) && !FShowDownVersion) || FClicking)
             r = PaintSides(c, r, clWindowFrame, clWindowFrame);
         if (Color() == clBtnFace) {
-            if (FGroupIndex != 0)
+            if (FLatch.GroupIndex != 0)
                 r = PaintFrame(c, r, down ? fsLowered : fsButtonUp);
             else
                 r = PaintButtonFrame(c, r, FShowDownVersion);
         } else {
-            if (FGroupIndex == 0)
+            if (FLatch.GroupIndex == 0)
                 r = PaintColorButtonFrame(c, r, Color(), sdAllSides, FShowDownVersion);
             else if (down)
                 r = PaintColorFrame(c, r, Color(), fsLowered);
@@ -404,7 +391,7 @@ void TRzButton::Paint() {
         c.Brush = TBrush{Color(), bsSolid};
         c.FillRect(r);
     }
-    if (FGroupIndex != 0 && FState == bsExclusive && FShowDownPattern) {
+    if (FLatch.GroupIndex != 0 && FState == bsExclusive && FShowDownPattern) {
         TBitmap pattern;
         CreateDownPattern(pattern);
         for (int y = r.Top; y < r.Bottom; ++y)

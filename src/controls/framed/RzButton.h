@@ -4,6 +4,7 @@
 // groups, a frame colour, a down pattern and a focus rectangle.
 #include "RzBmpBtn.h"
 #include "RzCommon.h"
+#include "RzGroupLatch.h"
 
 #include "ui/LayoutProperties.h"
 #include "ui/TCustomControl.h"
@@ -127,19 +128,19 @@ public:
 
     TAlignment Alignment() const { return FAlignment; }
     virtual void SetAlignment(TAlignment value);
-    bool AllowAllUp() const { return FAllowAllUp; }
+    bool AllowAllUp() const { return FLatch.AllowAllUp; }
     virtual void SetAllowAllUp(bool value);
     bool Cancel() const { return FCancel; }
     void SetCancel(bool value) { FCancel = value; }
     bool Default() const { return FDefault; }
     virtual void SetDefault(bool value);
-    bool Down() const { return FDown; }
+    bool Down() const { return FLatch.Down; }
     virtual void SetDown(bool value);
     bool DropDownOnEnter() const { return FDropDownOnEnter; }
     void SetDropDownOnEnter(bool value) { FDropDownOnEnter = value; }
     TColor FrameColor() const { return FFrameColor; }
     virtual void SetFrameColor(TColor value);
-    int GroupIndex() const { return FGroupIndex; }
+    int GroupIndex() const { return FLatch.GroupIndex; }
     virtual void SetGroupIndex(int value);
     int ModalResult() const { return FModalResult; }
     void SetModalResult(int value) { FModalResult = value; }
@@ -180,9 +181,7 @@ private:
     bool FCancel = false;
     bool FActive = false;
     int FModalResult = 0;
-    bool FAllowAllUp = false;
-    bool FDown = false;
-    int FGroupIndex = 0;
+    TRzGroupLatch FLatch;  // GroupIndex, Down, AllowAllUp
     bool FShowDownPattern = true;
     bool FShowFocusRect = true;
     bool FDropDownOnEnter = true;

@@ -1,7 +1,9 @@
 #include "RzComboBox.h"
 
+#include "ChangedWriter.h"
 #include "RzOldPropReader.h"
 
+#include "graphics/GdiDrawing.h"
 #include "ui/SystemInfo.h"
 
 #include <QApplication>
@@ -19,7 +21,7 @@ TRzCustomComboBox::TRzCustomComboBox(TComponent* owner, TComboBoxStyle style) : 
 }
 
 TRzCustomComboBox::~TRzCustomComboBox() {
-    if (FFrameController) FFrameController->RemoveControl(this);
+    SwitchFrameController(FFrameController, nullptr, this);
 }
 
 bool TRzCustomComboBox::UseThemes() const { return FFramingPreference == fpXPThemes && ThemesEnabled(); }
@@ -74,12 +76,7 @@ void TRzCustomComboBox::UpdateFrame(bool viaMouse, bool inFocus) {
     UpdateColors();
 }
 
-#define Q7K_REPAINT_WRITER(Name, Type, Field) \
-    void TRzCustomComboBox::Set##Name(Type value) { \
-        if (value == Field) return;                  \
-        Field = value;                               \
-        Invalidate();                                \
-    }
+#define Q7K_REPAINT_WRITER(Name, Type, Field) Q7K_CHANGED_WRITER(TRzCustomComboBox, Name, Type, Field, Invalidate())
 
 Q7K_REPAINT_WRITER(FlatButtonColor, TColor, FFlatButtonColor)
 Q7K_REPAINT_WRITER(FlatButtons, bool, FFlatButtons)
@@ -124,8 +121,18 @@ void TRzCustomComboBox::SetFramingPreference(TFramingPreference value) {
 }
 
 void TRzCustomComboBox::SetItemHeight(int value) {
-    Q_UNUSED(value);
-    // Only owner-drawn boxes take an item height; the list draws items at the font's height.
+    if (!OwnerDrawStyle() || value == ItemHeight()) return;
+    TCustomComboBox::SetItemHeight(value);
+}
+
+void TRzCustomComboBox::DrawOwnerEntry(TCanvas& canvas, int index, const TRect& rect, TOwnerDrawState state) {
+    const bool selected = state & odSelected;
+    if (index < 0 && selected) {
+        DrawFocusRect(canvas, rect);
+        return;
+    }
+    TCustomComboBox::DrawOwnerEntry(canvas, index, rect, state);
+    if (index >= 0 && selected && FShowFocus) DrawFocusRect(canvas, rect);
 }
 
 void TRzCustomComboBox::SetReadOnly(bool value) {
@@ -137,10 +144,7 @@ void TRzCustomComboBox::SetReadOnly(bool value) {
 }
 
 void TRzCustomComboBox::SetFrameController(TRzFrameController* value) {
-    if (value == FFrameController) return;
-    if (FFrameController) FFrameController->RemoveControl(this);
-    FFrameController = value;
-    if (value) value->AddControl(this);
+    SwitchFrameController(FFrameController, value, this);
 }
 
 void TRzCustomComboBox::Loaded() {

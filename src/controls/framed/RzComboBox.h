@@ -81,8 +81,11 @@ public:
     virtual void SetFrameVisible(bool value);
     TFramingPreference FramingPreference() const { return FFramingPreference; }
     virtual void SetFramingPreference(TFramingPreference value);
-    // Accepted only for the owner-drawn styles.
-    void SetItemHeight(int value);
+    // Accepted only for the owner-drawn styles (and only a changed value).
+    void SetItemHeight(int value) override;
+    // Selected entries get the highlight colours and a focus rectangle; an entry without an
+    // item shows only the focus rectangle when selected.
+    void DrawOwnerEntry(TCanvas& canvas, int index, const TRect& rect, TOwnerDrawState state) override;
     bool KeepSearchCase() const { return FKeepSearchCase; }
     void SetKeepSearchCase(bool value) { FKeepSearchCase = value; }
     bool ReadOnly() const { return FReadOnly; }

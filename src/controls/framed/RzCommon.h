@@ -94,6 +94,25 @@ struct TInnerOuterBorders {
     bool Transparent = false;
 };
 TRect PaintInnerOuterBorders(TCanvas& canvas, const TRect& bounds, const TInnerOuterBorders& b);
+// The border settings of a framed control (panel or label) with the frame colour it uses.
+template <class Control>
+TInnerOuterBorders BordersOf(const Control& control, TColor flatColor, int flatColorAdjustment, bool transparent) {
+    TInnerOuterBorders b;
+    b.Outer = control.BorderOuter();
+    b.Inner = control.BorderInner();
+    b.BorderWidth = control.BorderWidth();
+    b.Sides = control.BorderSides();
+    b.BevelWidth = control.BevelWidth();
+    b.BorderColor = control.BorderColor();
+    b.BorderHighlight = control.BorderHighlight();
+    b.BorderShadow = control.BorderShadow();
+    b.FlatColor = flatColor;
+    b.FlatColorAdjustment = flatColorAdjustment;
+    b.FaceColor = control.Color();
+    b.ParentColor = control.Parent() ? control.Parent()->Color() : control.Color();
+    b.Transparent = transparent;
+    return b;
+}
 
 // A gradient limited to a 2-pixel rim of the rectangle (full-colour displays only).
 void PaintGradientRim(TCanvas& canvas, const TRect& rect, TGradientDirection direction, TColor start, TColor stop);

@@ -1,5 +1,6 @@
 #include "RzFrameController.h"
 
+#include "ChangedWriter.h"
 #include "RzOldPropReader.h"
 #include "RzRegIniFile.h"
 
@@ -135,12 +136,7 @@ void TRzFrameController::SetParentColor(bool value) {
     if (!value) NotifyControls(fcpColor);
 }
 
-#define Q7K_SIMPLE_WRITER(Name, Type, Field, Setting) \
-    void TRzFrameController::Set##Name(Type value) {   \
-        if (value == Field) return;                      \
-        Field = value;                                   \
-        NotifyControls(Setting);                         \
-    }
+#define Q7K_SIMPLE_WRITER(Name, Type, Field, Setting) Q7K_CHANGED_WRITER(TRzFrameController, Name, Type, Field, NotifyControls(Setting))
 
 Q7K_SIMPLE_WRITER(FlatButtonColor, TColor, FFlatButtonColor, fcpFlatButtonColor)
 Q7K_SIMPLE_WRITER(FlatButtons, bool, FFlatButtons, fcpFlatButtons)
@@ -254,4 +250,11 @@ void TRzFrameController::DefineProperties(TFiler& filer) {
     filer.DefineProperty("FrameFlat", [this](const QVariant& v) { ReadFrameFlat(v.toBool()); });
     filer.DefineProperty("FrameFocusStyle", [this](const QVariant& v) { SetFrameHotStyle(TFrameStyle(v.toInt())); });
     TRzOldPropReader::Drop(filer, "FrameFlatStyle");
+}
+
+void SwitchFrameController(QPointer<TRzFrameController>& current, TRzFrameController* value, QObject* control) {
+    if (value == current) return;
+    if (current) current->RemoveControl(control);
+    current = value;
+    if (value) value->AddControl(control);
 }

@@ -147,6 +147,10 @@ private:
     QPointer<TRzRegIniFile> FRegIniFile;
 };
 
+// Moves a control from the controller it has (kept in `current`) to `value`; either may be
+// none. Detaching on destruction is the move to none.
+void SwitchFrameController(QPointer<TRzFrameController>& current, TRzFrameController* value, QObject* control);
+
 // What a framed label or panel takes from its controller while the controller's frames are
 // visible, for the settings it accepts: frame style, sides and colour, colour or parent
 // colour, and border colours derived from the colour; then it repaints.

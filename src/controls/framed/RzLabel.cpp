@@ -1,5 +1,6 @@
 #include "RzLabel.h"
 
+#include "ChangedWriter.h"
 #include "RzBlinkingControlsList.h"
 #include "RzOldPropReader.h"
 
@@ -47,17 +48,12 @@ TRzLabel::TRzLabel(TComponent* owner) : TCustomLabel(owner) {
 }
 
 TRzLabel::~TRzLabel() {
-    if (FFrameController) FFrameController->RemoveControl(this);
+    SwitchFrameController(FFrameController, nullptr, this);
     RemoveBlinkingControl(this);
 }
 
 // Writers that store a changed value and repaint.
-#define Q7K_REPAINT_WRITER(Name, Type, Field) \
-    void TRzLabel::Set##Name(Type value) {   \
-        if (value == Field) return;           \
-        Field = value;                        \
-        Invalidate();                         \
-    }
+#define Q7K_REPAINT_WRITER(Name, Type, Field) Q7K_CHANGED_WRITER(TRzLabel, Name, Type, Field, Invalidate())
 
 Q7K_REPAINT_WRITER(BlinkColor, TColor, FBlinkColor)
 Q7K_REPAINT_WRITER(BorderColor, TColor, FBorderColor)
@@ -77,12 +73,7 @@ Q7K_REPAINT_WRITER(TextStyle, TTextStyle, FTextStyle)
 #undef Q7K_REPAINT_WRITER
 
 // Writers that store a changed value and measure the label again.
-#define Q7K_MEASURE_WRITER(Name, Type, Field) \
-    void TRzLabel::Set##Name(Type value) {   \
-        if (value == Field) return;           \
-        Field = value;                        \
-        AdjustBounds();                       \
-    }
+#define Q7K_MEASURE_WRITER(Name, Type, Field) Q7K_CHANGED_WRITER(TRzLabel, Name, Type, Field, AdjustBounds())
 
 Q7K_MEASURE_WRITER(BevelWidth, int, FBevelWidth)
 Q7K_MEASURE_WRITER(BorderInner, TFrameStyleEx, FBorderInner)
@@ -175,10 +166,7 @@ void TRzLabel::SetFlyByEnabled(bool value) {
 }
 
 void TRzLabel::SetFrameController(TRzFrameController* value) {
-    if (value == FFrameController) return;
-    if (FFrameController) FFrameController->RemoveControl(this);
-    FFrameController = value;
-    if (value) value->AddControl(this);
+    SwitchFrameController(FFrameController, value, this);
 }
 
 void TRzLabel::SetFont(const TFont& font) {
@@ -437,20 +425,7 @@ void TRzLabel::DrawCurvedText(TCanvas& c) {
 void TRzLabel::Paint() {
     ClearSurface();
     TCanvas& c = Canvas();
-    TInnerOuterBorders b;
-    b.Outer = FBorderOuter;
-    b.Inner = FBorderInner;
-    b.BorderWidth = FBorderWidth;
-    b.Sides = FBorderSides;
-    b.BevelWidth = FBevelWidth;
-    b.BorderColor = FBorderColor;
-    b.BorderHighlight = FBorderHighlight;
-    b.BorderShadow = FBorderShadow;
-    b.FlatColor = FFlatColor;
-    b.FlatColorAdjustment = FFlatColorAdjustment;
-    b.FaceColor = Color();
-    b.ParentColor = Parent() ? Parent()->Color() : Color();
-    b.Transparent = Transparent();
+    const TInnerOuterBorders b = BordersOf(*this, FFlatColor, FFlatColorAdjustment, Transparent());
     const TRect face = PaintInnerOuterBorders(c, Rect(0, 0, Width(), Height()), b);
     if (!Transparent()) {
         c.Brush = TBrush{Color(), bsSolid};

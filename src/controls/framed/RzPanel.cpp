@@ -1,6 +1,8 @@
 #include "RzPanel.h"
 
+#include "ChangedWriter.h"
 #include "RzOldPropReader.h"
+#include "RzPanelDockManager.h"
 
 #include "graphics/DrawText.h"
 
@@ -14,7 +16,7 @@ TRzCustomPanel::TRzCustomPanel(TComponent* owner) : TCustomPanel(owner) {
 }
 
 TRzCustomPanel::~TRzCustomPanel() {
-    if (FFrameController) FFrameController->RemoveControl(this);
+    SwitchFrameController(FFrameController, nullptr, this);
 }
 
 void TRzCustomPanel::Rearranged() {
@@ -23,12 +25,7 @@ void TRzCustomPanel::Rearranged() {
 }
 
 // Writers that store a changed value and repaint.
-#define Q7K_REPAINT_WRITER(Class, Name, Type, Field) \
-    void Class::Set##Name(Type value) {             \
-        if (value == Field) return;                   \
-        Field = value;                                \
-        Invalidate();                                 \
-    }
+#define Q7K_REPAINT_WRITER(Class, Name, Type, Field) Q7K_CHANGED_WRITER(Class, Name, Type, Field, Invalidate())
 
 Q7K_REPAINT_WRITER(TRzCustomPanel, AlignmentVertical, TAlignmentVertical, FAlignmentVertical)
 Q7K_REPAINT_WRITER(TRzCustomPanel, BorderColor, TColor, FBorderColor)
@@ -89,6 +86,26 @@ void TRzCustomPanel::SetGradientDirection(TGradientDirection value) {
     InvalidateTransparentChildren(*this);
 }
 
+void TRzCustomPanel::SetShowDockClientCaptions(bool value) {
+    if (value == FShowDockClientCaptions) return;
+    FShowDockClientCaptions = value;
+    Invalidate();
+}
+
+void TRzCustomPanel::SetDockSite(bool dockSite) {
+    TCustomPanel::SetDockSite(dockSite);
+    CreateDockManager();
+}
+
+void TRzCustomPanel::SetUseDockManager(bool use) {
+    TCustomPanel::SetUseDockManager(use);
+    CreateDockManager();
+}
+
+void TRzCustomPanel::CreateDockManager() {
+    if (DockSite() && UseDockManager() && !FDockManager) FDockManager = std::make_unique<TRzPanelDockManager>(*this);
+}
+
 void TRzCustomPanel::SetGridSize(int xSize, int ySize) {
     SetGridXSize(xSize);
     SetGridYSize(ySize);
@@ -103,10 +120,7 @@ void TRzCustomPanel::SetTransparent(bool value) {
 }
 
 void TRzCustomPanel::SetFrameController(TRzFrameController* value) {
-    if (value == FFrameController) return;
-    if (FFrameController) FFrameController->RemoveControl(this);
-    FFrameController = value;
-    if (value) value->AddControl(this);
+    SwitchFrameController(FFrameController, value, this);
 }
 
 void TRzCustomPanel::SetCaption(const QString& caption) {
@@ -199,20 +213,7 @@ void TRzCustomPanel::Paint() {
     TColor flat;
     int adjustment;
     GetFrameColors(flat, adjustment);
-    TInnerOuterBorders b;
-    b.Outer = FBorderOuter;
-    b.Inner = FBorderInner;
-    b.BorderWidth = BorderWidth();
-    b.Sides = FBorderSides;
-    b.BevelWidth = BevelWidth();
-    b.BorderColor = FBorderColor;
-    b.BorderHighlight = FBorderHighlight;
-    b.BorderShadow = FBorderShadow;
-    b.FlatColor = flat;
-    b.FlatColorAdjustment = adjustment;
-    b.FaceColor = Color();
-    b.ParentColor = Parent() ? Parent()->Color() : Color();
-    b.Transparent = FTransparent;
+    const TInnerOuterBorders b = BordersOf(*this, flat, adjustment, FTransparent);
     TRect face = PaintInnerOuterBorders(c, area, b);
 
     if (!FTransparent && FPaintClientArea) {
@@ -248,6 +249,7 @@ void TRzCustomPanel::Paint() {
     c.Brush.Style = bsClear;
     DrawCaption(face);
     c.Brush.Style = bsSolid;
+    if (FDockManager) FDockManager->PaintSite(c);
     if (OnPaint) OnPaint(this);
 }
 
@@ -363,6 +365,11 @@ void TRzCustomPanel::DefineProperties(TFiler& filer) {
 
 void TRzCustomPanel::ThemeChanged() { XPColorScheme = ReadXPColorScheme(); }
 
+void TRzCustomPanel::changeEvent(QEvent* event) {
+    TCustomPanel::changeEvent(event);
+    if (event->type() == QEvent::ThemeChange) ThemeChanged();
+}
+
 // ---- TRzCustomGroupBox ----
 
 TRzCustomGroupBox::TRzCustomGroupBox(TComponent* owner) : TRzCustomPanel(owner) {
@@ -446,10 +453,12 @@ TRect TRzCustomGroupBox::CaptionRect(TCanvas& canvas) const {
     if (Caption().isEmpty() || FGroupStyle == gsCustom) return TRect{};
     const QString text = StripAccelerators(Caption());
     const int w = canvas.TextWidth(text), h = canvas.TextHeight(text);
+    // Right-to-left reading puts the caption at the right end of the frame.
+    const bool mirrored = isRightToLeft();
     switch (FGroupStyle) {
     case gsStandard:
-    case gsFlat: return Rect(8, 0, w + 8, h);
-    case gsTopLine: return Rect(0, 0, w + 4, h);
+    case gsFlat: return mirrored ? Rect(Width() - w - 8, 0, Width() - 8, h) : Rect(8, 0, w + 8, h);
+    case gsTopLine: return mirrored ? Rect(Width() - w - 4, 0, Width() - 4, h) : Rect(0, 0, w + 4, h);
     case gsBanner: return Rect(0, 0, Width(), FBannerHeight != 0 ? FBannerHeight : h + 6);
     case gsUnderline: return Rect(0, 0, Width(), h + 2);
     case gsCustom: break;

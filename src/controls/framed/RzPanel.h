@@ -13,7 +13,10 @@
 #include <QPointer>
 #include <QStringList>
 
+#include <memory>
 #include <vector>
+
+class TRzPanelDockManager;
 
 enum TRzGridStyle { gsDots, gsDottedLines, gsSolidLines };
 enum TRzGroupBoxStyle { gsStandard, gsCustom, gsTopLine, gsFlat, gsBanner, gsUnderline };
@@ -92,7 +95,11 @@ public:
     bool PaintClientArea() const { return FPaintClientArea; }
     virtual void SetPaintClientArea(bool value);
     bool ShowDockClientCaptions() const { return FShowDockClientCaptions; }
-    void SetShowDockClientCaptions(bool value) { FShowDockClientCaptions = value; }
+    void SetShowDockClientCaptions(bool value);
+    // A dock site with UseDockManager gets a dock manager (null otherwise).
+    void SetDockSite(bool dockSite) override;
+    void SetUseDockManager(bool use) override;
+    TRzPanelDockManager* DockManager() const { return FDockManager.get(); }
     bool ShowGrid() const { return FShowGrid; }
     virtual void SetShowGrid(bool value);
     bool Transparent() const { return FTransparent; }
@@ -122,7 +129,7 @@ public:
     virtual void GetFrameColors(TColor& color, int& adjustment) const;
     void UpdateFromFrameController() override;
     void DefineProperties(TFiler& filer) override;
-    // The desktop colour scheme changed: read it again.
+    // The desktop theme changed: the colour scheme is read again.
     void ThemeChanged();
 
     TNotifyEvent OnPaint;
@@ -133,11 +140,13 @@ protected:
     void AdjustClientRect(TRect& rect) override;
     void EnabledChanged() override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     virtual void DrawCaption(const TRect& rect);
     virtual void DrawGrid(const TRect& rect);
     // Re-aligns the children and repaints (border and caption-area changes).
     void Rearranged();
     static int BorderSize(TFrameStyleEx style, int bevelWidth);
+    void CreateDockManager();
 
 private:
     void SetAlignmentVerticalInt(int v) { SetAlignmentVertical(TAlignmentVertical(v)); }
@@ -178,6 +187,7 @@ private:
     std::vector<std::pair<QPointer<TControl>, bool>> FEnabledList;
     QPointer<TRzFrameController> FFrameController;
     TRzFrameControllerNotifications FFrameControllerNotifications = fcpAllSettings;
+    std::unique_ptr<TRzPanelDockManager> FDockManager;
 };
 
 class TRzPanel : public TRzCustomPanel {

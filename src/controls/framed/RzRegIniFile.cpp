@@ -1,5 +1,6 @@
 #include "RzRegIniFile.h"
 
+#include "ChangedWriter.h"
 #include "ui/SystemInfo.h"
 
 #include <QCoreApplication>
@@ -43,12 +44,7 @@ TRzRegIniFile::TRzRegIniFile(TComponent* owner) : QObject(nullptr), TComponent(o
 
 TRzRegIniFile::~TRzRegIniFile() = default;
 
-#define Q7K_STORAGE_WRITER(Name, Type, Field) \
-    void TRzRegIniFile::Set##Name(Type value) { \
-        if (value == Field) return;              \
-        Field = value;                           \
-        FRefreshStorage = true;                  \
-    }
+#define Q7K_STORAGE_WRITER(Name, Type, Field) Q7K_CHANGED_WRITER(TRzRegIniFile, Name, Type, Field, FRefreshStorage = true)
 
 Q7K_STORAGE_WRITER(Path, const QString&, FPath)
 Q7K_STORAGE_WRITER(PathType, TRzPathType, FPathType)

@@ -1,5 +1,6 @@
 #include "RzShapeButton.h"
 
+#include "ChangedWriter.h"
 #include "graphics/DrawText.h"
 
 #include <QBitmap>
@@ -42,6 +43,7 @@ QByteArray BmpFile(const QImage& image) {
 TRzShapeButton::TRzShapeButton(TComponent* owner) : TGraphicControl(owner) {
     SetControlStyle(csCaptureMouse);
     SetBounds(0, 0, 80, 80);
+    setMouseTracking(true);  // hint and cursor follow the shape while the pointer moves
     FBitmap.OnChange = [this] { BitmapChanged(); };
 }
 
@@ -58,12 +60,7 @@ void TRzShapeButton::SetAutoSize(bool value) {
     SetBounds(Left(), Top(), Width(), Height());
 }
 
-#define Q7K_IMAGE_WRITER(Name, Type, Field) \
-    void TRzShapeButton::Set##Name(Type value) { \
-        if (value == Field) return;               \
-        Field = value;                            \
-        BitmapChanged();                          \
-    }
+#define Q7K_IMAGE_WRITER(Name, Type, Field) Q7K_CHANGED_WRITER(TRzShapeButton, Name, Type, Field, BitmapChanged())
 
 Q7K_IMAGE_WRITER(BevelHighlightColor, TColor, FBevelHighlightColor)
 Q7K_IMAGE_WRITER(BevelShadowColor, TColor, FBevelShadowColor)
@@ -287,8 +284,49 @@ void TRzShapeButton::MouseDown(TMouseButton button, TShiftState shift, int x, in
     FDragging = true;
 }
 
+void TRzShapeButton::SetHint(const QString& value) {
+    FHint = value;
+    UpdateToolTip();
+}
+
+void TRzShapeButton::SetShowHint(bool value) {
+    FShowHint = value;
+    UpdateToolTip();
+}
+
+void TRzShapeButton::UpdateToolTip() { setToolTip(FShowHint ? FHint : QString()); }
+
+void TRzShapeButton::TrackHintAndCursor(bool inside) {
+    if (!inside && FPreciseShowHint) {
+        if (!FPrevShowHintSaved) {
+            FPrevShowHint = FShowHint;
+            FPrevParentShowHint = FParentShowHint;
+            FPrevShowHintSaved = true;
+            SetShowHint(false);
+            FParentShowHint = false;
+        }
+    } else if (!inside && FPreciseClick) {
+        if (!FPrevCursorSaved) {
+            FPrevCursor = Cursor();
+            FPrevCursorSaved = true;
+            SetCursor(crDefault);
+        }
+    } else {
+        if (FPrevShowHintSaved) {
+            SetShowHint(FPrevShowHint);
+            FParentShowHint = FPrevParentShowHint;
+            FPrevShowHintSaved = false;
+        }
+        if (FPrevCursorSaved) {
+            SetCursor(FPrevCursor);
+            FPrevCursorSaved = false;
+        }
+    }
+}
+
 void TRzShapeButton::MouseMove(TShiftState shift, int x, int y) {
     TGraphicControl::MouseMove(shift, x, y);
+    TrackHintAndCursor(PtInMask(x, y));
     if (!FDragging) return;
     const TButtonState state = CountsInside(x, y) ? bsDown : bsUp;
     if (state != FState) {

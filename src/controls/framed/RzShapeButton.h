@@ -23,6 +23,9 @@ class TRzShapeButton : public TGraphicControl, public IDefineProperties {
     Q_PROPERTY(TColor BorderColor READ BorderColor WRITE SetBorderColor)
     Q_PROPERTY(bool PreciseClick READ PreciseClick WRITE SetPreciseClick)
     Q_PROPERTY(bool PreciseShowHint READ PreciseShowHint WRITE SetPreciseShowHint)
+    Q_PROPERTY(QString Hint READ Hint WRITE SetHint)
+    Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint)
+    Q_PROPERTY(bool ParentShowHint READ ParentShowHint WRITE SetParentShowHint)
     Q_PROPERTY(int CaptionPosition READ CaptionPosition WRITE SetCaptionPositionInt)
     Q_PROPERTY(int CaptionX READ CaptionX WRITE SetCaptionX)
     Q_PROPERTY(int CaptionY READ CaptionY WRITE SetCaptionY)
@@ -50,6 +53,13 @@ public:
     void SetPreciseClick(bool value);
     bool PreciseShowHint() const { return FPreciseShowHint; }
     void SetPreciseShowHint(bool value) { FPreciseShowHint = value; }
+    // The hint text; it shows over the button while ShowHint is on.
+    QString Hint() const { return FHint; }
+    void SetHint(const QString& value);
+    bool ShowHint() const { return FShowHint; }
+    void SetShowHint(bool value);
+    bool ParentShowHint() const { return FParentShowHint; }
+    void SetParentShowHint(bool value) { FParentShowHint = value; }
     TRzCaptionPosition CaptionPosition() const { return FCaptionPosition; }
     virtual void SetCaptionPosition(TRzCaptionPosition value);
     int CaptionX() const { return FCaptionX; }
@@ -90,6 +100,10 @@ private:
     void MakeBevelledImage(TBitmap& target, bool down) const;
     bool CountsInside(int x, int y) const;
     void ApplyMask();
+    // Outside the shape the hint (PreciseShowHint) or the cursor (PreciseClick) is switched
+    // off and saved; inside, what was saved comes back.
+    void TrackHintAndCursor(bool inside);
+    void UpdateToolTip();
 
     bool FAutoSize = true;
     int FBevelWidth = 2;
@@ -104,6 +118,14 @@ private:
     QImage FHitTestMask;  // white where the shape is not; null without a mask
     bool FPreciseClick = true;
     bool FPreciseShowHint = true;
+    QString FHint;
+    bool FShowHint = false;
+    bool FParentShowHint = true;
+    bool FPrevShowHintSaved = false;
+    bool FPrevShowHint = false;
+    bool FPrevParentShowHint = true;
+    bool FPrevCursorSaved = false;
+    TCursor FPrevCursor = crDefault;
     TRzCaptionPosition FCaptionPosition = cpCentered;
     int FCaptionX = 0;
     int FCaptionY = 0;

@@ -1,5 +1,6 @@
 #include "VrClasses.h"
 
+#include "ChangedWriter.h"
 #include "graphics/DrawText.h"
 
 void TVrPersistent::EndUpdate() {
@@ -43,12 +44,7 @@ void TVrPalette::ToBMP(TBitmap& bitmap, TColor dark, TColor light) const {
         }
 }
 
-#define Q7K_FONT3D_WRITER(Name, Type, Field) \
-    void TVrFont3D::Set##Name(Type value) {   \
-        if (value == Field) return;            \
-        Field = value;                         \
-        Changed();                             \
-    }
+#define Q7K_FONT3D_WRITER(Name, Type, Field) Q7K_CHANGED_WRITER(TVrFont3D, Name, Type, Field, Changed())
 
 Q7K_FONT3D_WRITER(Style, TVrFont3DStyle, FStyle)
 Q7K_FONT3D_WRITER(HighlightColor, TColor, FHighlightColor)

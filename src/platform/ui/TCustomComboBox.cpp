@@ -8,9 +8,46 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 #include <QWheelEvent>
+
+namespace {
+
+// The list's lines of an owner-drawn box are drawn by the box, at its item height; the
+// other styles keep the list's own drawing.
+class OwnerDrawDelegate : public QStyledItemDelegate {
+public:
+    OwnerDrawDelegate(TCustomComboBox* box, QObject* parent) : QStyledItemDelegate(parent), FBox(box) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        if (!FBox->OwnerDrawStyle()) {
+            QStyledItemDelegate::paint(painter, option, index);
+            return;
+        }
+        QImage line(option.rect.size(), QImage::Format_RGB32);
+        {
+            TCanvas canvas(&line);
+            TOwnerDrawState state = 0;
+            if (option.state & QStyle::State_Selected) state |= odSelected | odFocused;
+            if (!(option.state & QStyle::State_Enabled)) state |= odDisabled;
+            FBox->DrawOwnerEntry(canvas, index.row(), Rect(0, 0, line.width(), line.height()), state);
+        }
+        painter->drawImage(option.rect.topLeft(), line);
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        if (!FBox->OwnerDrawStyle()) return QStyledItemDelegate::sizeHint(option, index);
+        return QSize(option.rect.width(), FBox->ItemHeight());
+    }
+
+private:
+    TCustomComboBox* FBox;
+};
+
+}  // namespace
 
 TCustomComboBox::TCustomComboBox(TComponent* owner, TComboBoxStyle style) : TCustomControl(owner) {
     SetControlStyle(csDoubleClicks | csCaptureMouse | csOpaque);
@@ -49,6 +86,7 @@ void TCustomComboBox::SetStyle(TComboBoxStyle style) {
         FEdit = nullptr;
         FListText = Item(FItemIndex);
     }
+    if (OwnerDrawStyle()) SetBounds(Left(), Top(), Width(), Height());  // the field follows ItemHeight
     Invalidate();
 }
 
@@ -195,7 +233,10 @@ void TCustomComboBox::PickItem(int index) {
 }
 
 void TCustomComboBox::SetBounds(int left, int top, int width, int height) {
-    if (FStyle != csSimple) height = std::max(21, QFontMetrics(Font().ToQFont()).height() + 6);
+    if (OwnerDrawStyle())
+        height = FItemHeight + 6;
+    else if (FStyle != csSimple)
+        height = std::max(21, QFontMetrics(Font().ToQFont()).height() + 6);
     TCustomControl::SetBounds(left, top, width, height);
 }
 
@@ -203,6 +244,35 @@ void TCustomComboBox::SetFont(const TFont& font) {
     TCustomControl::SetFont(font);
     SetBounds(Left(), Top(), Width(), Height());
     PlaceEdit();
+}
+
+void TCustomComboBox::SetItemHeight(int height) {
+    FItemHeight = std::max(1, height);
+    SetBounds(Left(), Top(), Width(), Height());
+    if (FList) FList->doItemsLayout();
+    Invalidate();
+}
+
+void TCustomComboBox::DrawOwnerEntry(TCanvas& canvas, int index, const TRect& rect, TOwnerDrawState state) {
+    canvas.Font = Font();
+    canvas.Brush = TBrush{Color(), bsSolid};
+    if (state & odSelected) {
+        canvas.Brush.Color = clHighlight;
+        canvas.Font.SetColor(clHighlightText);
+    }
+    if (index >= 0)
+        DrawItem(canvas, index, rect, state);
+    else
+        canvas.FillRect(rect);
+}
+
+void TCustomComboBox::DrawItem(TCanvas& canvas, int index, const TRect& rect, TOwnerDrawState state) {
+    if (OnDrawItem) {
+        OnDrawItem(this, canvas, index, rect, state);
+        return;
+    }
+    canvas.FillRect(rect);
+    canvas.TextOut(rect.Left + 2, rect.Top, Item(index));
 }
 
 TRect TCustomComboBox::FieldRect() const {
@@ -258,6 +328,14 @@ void TCustomComboBox::EraseBackground(TCanvas& c) {
     }
     // The list styles show the selected item, highlighted while the box has the focus.
     const TRect f = FieldRect();
+    if (OwnerDrawStyle()) {
+        TOwnerDrawState state = odComboBoxEdit;
+        if (hasFocus() && !down) state |= odSelected | odFocused;
+        if (!Enabled()) state |= odDisabled;
+        DrawOwnerEntry(c, FItemIndex, Rect(f.Left + 1, f.Top + 1, f.Right - 1, f.Bottom - 1), state);
+        c.Brush.Style = bsSolid;
+        return;
+    }
     c.Font = Font();
     if (hasFocus() && !down) {
         c.Brush.Color = clHighlight;
@@ -299,6 +377,7 @@ void TCustomComboBox::ShowList() {
         FList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         FList->setMouseTracking(true);
         FList->setUniformItemSizes(true);
+        FList->setItemDelegate(new OwnerDrawDelegate(this, FList));
         layout->addWidget(FList);
         FList->installEventFilter(this);
         FListViewport = FList->viewport();
@@ -320,7 +399,7 @@ void TCustomComboBox::ShowList() {
     FPopup->setAutoFillBackground(true);
     FList->setCurrentRow(FItemIndex);
     const int rows = std::max(1, std::min(Count(), FDropDownCount));
-    FItemHeight = std::max(FList->sizeHintForRow(0), QFontMetrics(Font().ToQFont()).height());
+    if (!OwnerDrawStyle()) FItemHeight = std::max(FList->sizeHintForRow(0), QFontMetrics(Font().ToQFont()).height());
     const int width = std::max(FDroppedWidth, Width());
     FPopup->setGeometry(QRect(mapToGlobal(QPoint(0, Height())), QSize(width, rows * FItemHeight + 2)));
     FPopup->show();

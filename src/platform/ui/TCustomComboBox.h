@@ -18,6 +18,14 @@ class QListWidget;
 
 enum TComboBoxStyle { csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable };
 
+// The state of an entry drawn by its box: selected, focused, disabled, the box's own field
+// (not a list line), the default entry.
+enum TOwnerDrawStateFlag : unsigned { odSelected = 1, odFocused = 2, odDisabled = 4, odComboBoxEdit = 8, odDefault = 16 };
+using TOwnerDrawState = unsigned;
+class TCanvas;
+using TDrawItemEvent =
+    std::function<void(TComponent* sender, TCanvas& canvas, int index, const TRect& rect, TOwnerDrawState state)>;
+
 class TCustomComboBox : public TCustomControl {
     Q_OBJECT
     Q_PROPERTY(int Style READ Style WRITE SetStyleInt)
@@ -64,6 +72,10 @@ public:
     bool AutoDropDown() const { return FAutoDropDown; }
     void SetAutoDropDown(bool value) { FAutoDropDown = value; }
     int ItemHeight() const { return FItemHeight; }
+    // The height of the owner-drawn styles' lines; their field is as high plus the edge.
+    virtual void SetItemHeight(int height);
+    // True for the styles whose entries the box draws itself.
+    bool OwnerDrawStyle() const { return FStyle == csOwnerDrawFixed || FStyle == csOwnerDrawVariable; }
     // The drop-down styles take the height their font gives them, whatever is asked.
     void SetBounds(int left, int top, int width, int height) override;
     void SetFont(const TFont& font) override;
@@ -90,6 +102,12 @@ public:
     TNotifyEvent OnDropDown;
     TNotifyEvent OnCloseUp;
     TNotifyEvent OnSelect;
+    // Draws an entry of an owner-drawn box (the list's lines and the box's field).
+    TDrawItemEvent OnDrawItem;
+
+    // Draws one entry of an owner-drawn box on the canvas: index -1 for the field without a
+    // selection. Selected entries get the highlight colours; DrawItem draws the entry.
+    virtual void DrawOwnerEntry(TCanvas& canvas, int index, const TRect& rect, TOwnerDrawState state);
 
 protected:
     virtual void Change();
@@ -99,6 +117,8 @@ protected:
     // The list's selection was accepted or cancelled when it closed.
     virtual void SelEndOk() {}
     virtual void SelEndCancel() {}
+    // Draws an item: OnDrawItem, or the item's text on the brush.
+    virtual void DrawItem(TCanvas& canvas, int index, const TRect& rect, TOwnerDrawState state);
     // An item with attached data is being deleted.
     virtual void DeleteItem(void* object) { Q_UNUSED(object); }
     // A typed character in the list styles, after KeyPress: selects the next item that

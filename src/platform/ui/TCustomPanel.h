@@ -29,9 +29,9 @@ public:
         setAttribute(Qt::WA_StaticContents, !fullRepaint);
     }
     bool DockSite() const { return FDockSite; }
-    void SetDockSite(bool dockSite);
+    virtual void SetDockSite(bool dockSite);
     bool UseDockManager() const { return FUseDockManager; }
-    void SetUseDockManager(bool use) { FUseDockManager = use; }
+    virtual void SetUseDockManager(bool use) { FUseDockManager = use; }
 
 protected:
     // The aligned controls keep clear of the border width.

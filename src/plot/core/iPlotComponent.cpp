@@ -390,20 +390,22 @@ template <class E> E* Pick(Kind kind, std::initializer_list<std::pair<Kind, E*>>
 
 }  // namespace
 
+// The (kind, event) pairs every event family has: Family##Channel, Family##XAxis, ... for the
+// kinds all objects share; a family adds its Limit and Table events where it has them.
+#define Q7K_KIND_EVENTS(Family)                                                                                  \
+    {Kind::Channel, &Family##Channel}, {Kind::XAxis, &Family##XAxis}, {Kind::YAxis, &Family##YAxis},             \
+        {Kind::DataCursor, &Family##DataCursor}, {Kind::DataView, &Family##DataView}, {Kind::Legend, &Family##Legend}, \
+        {Kind::Annotation, &Family##Annotation}
+
 void TiPlotComponent::ObjectChange(TObject*) { InvalidateChange(); }
 
 void TiPlotComponent::DoObjectInserted(TObject* object) {
     auto* o = dynamic_cast<TiPlotObject*>(object);
     if (!o) return;
-    if (auto* e = Pick<TiPlotObjectEvent>(o->Kind(), {{Kind::Channel, &OnAddChannel},
-                                                      {Kind::XAxis, &OnAddXAxis},
-                                                      {Kind::YAxis, &OnAddYAxis},
-                                                      {Kind::DataCursor, &OnAddDataCursor},
-                                                      {Kind::DataView, &OnAddDataView},
-                                                      {Kind::Legend, &OnAddLegend},
-                                                      {Kind::Limit, &OnAddLimit},
-                                                      {Kind::Table, &OnAddTable},
-                                                      {Kind::Annotation, &OnAddAnnotation}});
+    if (auto* e = Pick<TiPlotObjectEvent>(o->Kind(),
+                                          {Q7K_KIND_EVENTS(OnAdd),
+                                           {Kind::Limit, &OnAddLimit},
+                                           {Kind::Table, &OnAddTable}});
         e && *e)
         (*e)(this, IndexOfObject(o));
 }
@@ -414,15 +416,10 @@ void TiPlotComponent::DoObjectRemoved(TObject* object) {
     if (FLastMouseClickObject == object) FLastMouseClickObject = nullptr;
     auto* o = dynamic_cast<TiPlotObject*>(object);
     if (!o) return;
-    if (auto* e = Pick<TiPlotObjectEvent>(o->Kind(), {{Kind::Channel, &OnRemoveChannel},
-                                                      {Kind::XAxis, &OnRemoveXAxis},
-                                                      {Kind::YAxis, &OnRemoveYAxis},
-                                                      {Kind::DataCursor, &OnRemoveDataCursor},
-                                                      {Kind::DataView, &OnRemoveDataView},
-                                                      {Kind::Legend, &OnRemoveLegend},
-                                                      {Kind::Limit, &OnRemoveLimit},
-                                                      {Kind::Table, &OnRemoveTable},
-                                                      {Kind::Annotation, &OnRemoveAnnotation}});
+    if (auto* e = Pick<TiPlotObjectEvent>(o->Kind(),
+                                          {Q7K_KIND_EVENTS(OnRemove),
+                                           {Kind::Limit, &OnRemoveLimit},
+                                           {Kind::Table, &OnRemoveTable}});
         e && *e)
         (*e)(this, IndexOfObject(o));
 }
@@ -431,133 +428,72 @@ void TiPlotComponent::DoObjectClick(TiPlotObject* o) {
     if (IsLoading()) return;
     const Kind k = o->Kind();
     TiPlotObjectEvent* e = FDBLClickActive
-                               ? Pick<TiPlotObjectEvent>(k, {{Kind::Channel, &OnDblClickChannel},
-                                                             {Kind::XAxis, &OnDblClickXAxis},
-                                                             {Kind::YAxis, &OnDblClickYAxis},
-                                                             {Kind::DataCursor, &OnDblClickDataCursor},
-                                                             {Kind::DataView, &OnDblClickDataView},
-                                                             {Kind::Legend, &OnDblClickLegend},
-                                                             {Kind::Limit, &OnDblClickLimit},
-                                                             {Kind::Annotation, &OnDblClickAnnotation}})
-                               : Pick<TiPlotObjectEvent>(k, {{Kind::Channel, &OnClickChannel},
-                                                             {Kind::XAxis, &OnClickXAxis},
-                                                             {Kind::YAxis, &OnClickYAxis},
-                                                             {Kind::DataCursor, &OnClickDataCursor},
-                                                             {Kind::DataView, &OnClickDataView},
-                                                             {Kind::Legend, &OnClickLegend},
-                                                             {Kind::Limit, &OnClickLimit},
-                                                             {Kind::Annotation, &OnClickAnnotation}});
+                               ? Pick<TiPlotObjectEvent>(k,
+                                                         {Q7K_KIND_EVENTS(OnDblClick), {Kind::Limit, &OnDblClickLimit}})
+                               : Pick<TiPlotObjectEvent>(k, {Q7K_KIND_EVENTS(OnClick), {Kind::Limit, &OnClickLimit}});
     if (e && *e) (*e)(this, IndexOfObject(o));
     FDBLClickActive = false;
 }
 
 void TiPlotComponent::DoObjectMouseDown(TiPlotObject* o, TMouseButton button, TShiftState shift, int x, int y) {
     if (IsLoading()) return;
-    if (auto* e = Pick<TiPlotObjectMouseEvent>(o->Kind(), {{Kind::Channel, &OnMouseDownChannel},
-                                                           {Kind::XAxis, &OnMouseDownXAxis},
-                                                           {Kind::YAxis, &OnMouseDownYAxis},
-                                                           {Kind::DataCursor, &OnMouseDownDataCursor},
-                                                           {Kind::DataView, &OnMouseDownDataView},
-                                                           {Kind::Legend, &OnMouseDownLegend},
-                                                           {Kind::Limit, &OnMouseDownLimit},
-                                                           {Kind::Annotation, &OnMouseDownAnnotation}});
+    if (auto* e = Pick<TiPlotObjectMouseEvent>(o->Kind(),
+                                               {Q7K_KIND_EVENTS(OnMouseDown), {Kind::Limit, &OnMouseDownLimit}});
         e && *e)
         (*e)(this, IndexOfObject(o), button, shift, x, y);
 }
 
 void TiPlotComponent::DoObjectMouseMove(TiPlotObject* o, TShiftState shift, int x, int y) {
     if (IsLoading()) return;
-    if (auto* e = Pick<TiPlotObjectMouseMoveEvent>(o->Kind(), {{Kind::Channel, &OnMouseMoveChannel},
-                                                               {Kind::XAxis, &OnMouseMoveXAxis},
-                                                               {Kind::YAxis, &OnMouseMoveYAxis},
-                                                               {Kind::DataCursor, &OnMouseMoveDataCursor},
-                                                               {Kind::DataView, &OnMouseMoveDataView},
-                                                               {Kind::Legend, &OnMouseMoveLegend},
-                                                               {Kind::Limit, &OnMouseMoveLimit},
-                                                               {Kind::Annotation, &OnMouseMoveAnnotation}});
+    if (auto* e = Pick<TiPlotObjectMouseMoveEvent>(o->Kind(),
+                                                   {Q7K_KIND_EVENTS(OnMouseMove), {Kind::Limit, &OnMouseMoveLimit}});
         e && *e)
         (*e)(this, IndexOfObject(o), shift, x, y);
 }
 
 void TiPlotComponent::DoObjectMouseUp(TiPlotObject* o, TMouseButton button, TShiftState shift, int x, int y) {
     if (IsLoading()) return;
-    if (auto* e = Pick<TiPlotObjectMouseEvent>(o->Kind(), {{Kind::Channel, &OnMouseUpChannel},
-                                                           {Kind::XAxis, &OnMouseUpXAxis},
-                                                           {Kind::YAxis, &OnMouseUpYAxis},
-                                                           {Kind::DataCursor, &OnMouseUpDataCursor},
-                                                           {Kind::DataView, &OnMouseUpDataView},
-                                                           {Kind::Legend, &OnMouseUpLegend},
-                                                           {Kind::Limit, &OnMouseUpLimit},
-                                                           {Kind::Annotation, &OnMouseUpAnnotation}});
+    if (auto* e = Pick<TiPlotObjectMouseEvent>(o->Kind(), {Q7K_KIND_EVENTS(OnMouseUp), {Kind::Limit, &OnMouseUpLimit}});
         e && *e)
         (*e)(this, IndexOfObject(o), button, shift, x, y);
 }
 
 void TiPlotComponent::DoObjectMouseWheel(TiPlotObject* o, int wheelDelta, TShiftState shift, int x, int y) {
     if (IsLoading()) return;
-    if (auto* e = Pick<TiPlotObjectMouseWheelEvent>(o->Kind(), {{Kind::Channel, &OnMouseWheelChannel},
-                                                                {Kind::XAxis, &OnMouseWheelXAxis},
-                                                                {Kind::YAxis, &OnMouseWheelYAxis},
-                                                                {Kind::DataCursor, &OnMouseWheelDataCursor},
-                                                                {Kind::DataView, &OnMouseWheelDataView},
-                                                                {Kind::Legend, &OnMouseWheelLegend},
-                                                                {Kind::Limit, &OnMouseWheelLimit},
-                                                                {Kind::Annotation, &OnMouseWheelAnnotation}});
+    if (auto* e = Pick<TiPlotObjectMouseWheelEvent>(o->Kind(),
+                                                    {Q7K_KIND_EVENTS(OnMouseWheel), {Kind::Limit, &OnMouseWheelLimit}});
         e && *e)
         (*e)(this, IndexOfObject(o), wheelDelta, shift, x, y);
 }
 
 void TiPlotComponent::DoGetMouseCursor(TiPlotObject* o, TCursor& cursor) {
     if (IsLoading()) return;
-    if (auto* e = Pick<TiPlotObjectGetMouseCursorEvent>(o->Kind(), {{Kind::Channel, &OnGetMouseCursorChannel},
-                                                                    {Kind::XAxis, &OnGetMouseCursorXAxis},
-                                                                    {Kind::YAxis, &OnGetMouseCursorYAxis},
-                                                                    {Kind::DataCursor, &OnGetMouseCursorDataCursor},
-                                                                    {Kind::DataView, &OnGetMouseCursorDataView},
-                                                                    {Kind::Legend, &OnGetMouseCursorLegend},
-                                                                    {Kind::Limit, &OnGetMouseCursorLimit},
-                                                                    {Kind::Table, &OnGetMouseCursorTable},
-                                                                    {Kind::Annotation, &OnGetMouseCursorAnnotation}});
+    if (auto* e = Pick<TiPlotObjectGetMouseCursorEvent>(o->Kind(),
+                                                        {Q7K_KIND_EVENTS(OnGetMouseCursor),
+                                                         {Kind::Limit, &OnGetMouseCursorLimit},
+                                                         {Kind::Table, &OnGetMouseCursorTable}});
         e && *e)
         (*e)(this, IndexOfObject(o), cursor);
 }
 
 void TiPlotComponent::DoObjectGotFocus(TiPlotObject* o) {
     if (IsLoading()) return;
-    if (auto* e = Pick<TiPlotObjectEvent>(o->Kind(), {{Kind::Channel, &OnGotFocusChannel},
-                                                      {Kind::XAxis, &OnGotFocusXAxis},
-                                                      {Kind::YAxis, &OnGotFocusYAxis},
-                                                      {Kind::DataCursor, &OnGotFocusDataCursor},
-                                                      {Kind::DataView, &OnGotFocusDataView},
-                                                      {Kind::Legend, &OnGotFocusLegend},
-                                                      {Kind::Annotation, &OnGotFocusAnnotation}});
+    if (auto* e = Pick<TiPlotObjectEvent>(o->Kind(), {Q7K_KIND_EVENTS(OnGotFocus)});
         e && *e)
         (*e)(this, IndexOfObject(o));
 }
 
 void TiPlotComponent::DoObjectLostFocus(TiPlotObject* o) {
     if (IsLoading()) return;
-    if (auto* e = Pick<TiPlotObjectEvent>(o->Kind(), {{Kind::Channel, &OnLostFocusChannel},
-                                                      {Kind::XAxis, &OnLostFocusXAxis},
-                                                      {Kind::YAxis, &OnLostFocusYAxis},
-                                                      {Kind::DataCursor, &OnLostFocusDataCursor},
-                                                      {Kind::DataView, &OnLostFocusDataView},
-                                                      {Kind::Legend, &OnLostFocusLegend},
-                                                      {Kind::Annotation, &OnLostFocusAnnotation}});
+    if (auto* e = Pick<TiPlotObjectEvent>(o->Kind(), {Q7K_KIND_EVENTS(OnLostFocus)});
         e && *e)
         (*e)(this, IndexOfObject(o));
 }
 
 void TiPlotComponent::DoObjectPopupMenu(TiPlotObject* o, bool& cancel, int screenX, int screenY) {
     if (IsLoading()) return;
-    if (auto* e = Pick<TiPlotPopupMenuEvent>(o->Kind(), {{Kind::Channel, &OnPopupMenuChannel},
-                                                         {Kind::XAxis, &OnPopupMenuXAxis},
-                                                         {Kind::YAxis, &OnPopupMenuYAxis},
-                                                         {Kind::DataCursor, &OnPopupMenuDataCursor},
-                                                         {Kind::DataView, &OnPopupMenuDataView},
-                                                         {Kind::Legend, &OnPopupMenuLegend},
-                                                         {Kind::Limit, &OnPopupMenuLimit},
-                                                         {Kind::Annotation, &OnPopupMenuAnnotation}});
+    if (auto* e = Pick<TiPlotPopupMenuEvent>(o->Kind(),
+                                             {Q7K_KIND_EVENTS(OnPopupMenu), {Kind::Limit, &OnPopupMenuLimit}});
         e && *e)
         (*e)(this, IndexOfObject(o), cancel, screenX, screenY);
 }

@@ -6,9 +6,11 @@
 #include "RzComboBox.h"
 #include "RzLabel.h"
 #include "RzPanel.h"
+#include "RzPanelDockManager.h"
 #include "RzShapeButton.h"
 #include "VrButtons.h"
 
+#include <QListWidget>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTest>
@@ -284,6 +286,23 @@ TEST(Gallery, ButtonsInTheirStates) {
     TRzComboBox* off = combo(264, 96, csDropDownList);
     off->SetFlatButtons(true);
     off->SetEnabled(false);
+    // Owner-drawn: each slope with a swatch of its own colour before the text.
+    TRzComboBox* drawn = combo(372, 110, csOwnerDrawFixed);
+    drawn->SetItemHeight(18);
+    drawn->SetItemIndex(3);
+    drawn->OnDrawItem = [](TComponent*, TCanvas& canvas, int index, const TRect& rect, TOwnerDrawState) {
+        static const TColor swatch[] = {RGBColor(64, 170, 255), RGBColor(90, 200, 120), RGBColor(230, 190, 60),
+                                        RGBColor(230, 110, 60), RGBColor(200, 70, 90)};
+        canvas.FillRect(rect);
+        const TBrush keep = canvas.Brush;
+        canvas.Brush.Color = swatch[index % 5];
+        canvas.FillRect(Rect(rect.Left + 3, rect.Top + 4, rect.Left + 13, rect.Bottom - 4));
+        canvas.Brush = keep;
+        canvas.Brush.Style = bsClear;
+        canvas.TextOut(rect.Left + 18, rect.Top + (rect.Height() - canvas.TextHeight("Ay")) / 2,
+                       QString("Slope %1").arg(index + 1));
+        canvas.Brush.Style = bsSolid;
+    };
 
     // Labels in their text styles.
     auto label = [&](int x, int y, const QString& text) {
@@ -352,6 +371,13 @@ TEST(Gallery, ButtonsInTheirStates) {
     Settle();
     QPainter(&shot).drawImage(focused->pos(), Grab(*focused));
     ASSERT_TRUE(SaveGallery(shot, "gallery_buttons.png"));
+    // The owner-drawn list dropped, its selected line highlighted with a focus rectangle.
+    drawn->SetDroppedDown(true);
+    Settle();
+    auto* drawnList = drawn->findChild<QListWidget*>();
+    ASSERT_NE(drawnList, nullptr);
+    ASSERT_TRUE(SaveGallery(drawnList->window()->grab().toImage(), "gallery_combo_owner_drawn.png"));
+    drawn->SetDroppedDown(false);
     QTest::mouseRelease(pressed, Qt::LeftButton, {}, QPoint(200, 200));
     QTest::mouseRelease(down, Qt::LeftButton, {}, QPoint(200, 200));
     QTest::mouseRelease(pressedLed, Qt::LeftButton, {}, QPoint(200, 200));
@@ -362,6 +388,54 @@ TEST(Gallery, ButtonsInTheirStates) {
     EXPECT_EQ(PixelAt(shot, 384 + 43, 24 + 22), RGBColor(64, 170, 255));
     // The lit LED is yellow, the unlit olive.
     EXPECT_EQ(PixelAt(f.host->grab().toImage(), 67 + 10, 128), clYellow);
+}
+
+TEST(Gallery, DockSiteCaptionBars) {
+    // Three sites: caption bars on top (one client focused), bars on the left of a
+    // top-aligned site, and the plain grips without ShowDockClientCaptions.
+    ShownForm f(640, 200);
+    f.host->SetColor(kBack);
+    auto site = [&](int x, bool captions, TAlign align) {
+        // Each site fills a holder of its own, aligned as asked.
+        auto* holder = new TSolidHost(&f.form, kBack);
+        holder->SetParent(f.host);
+        holder->SetBounds(x, 10, 200, 180);
+        holder->Show();
+        auto* p = new TRzPanel(&f.form);
+        p->SetParent(holder);
+        p->SetBounds(0, 0, 200, 180);
+        p->SetAlign(align);
+        p->SetBorderOuter(fsFlat);
+        p->SetColor(kFace);
+        p->SetShowDockClientCaptions(captions);
+        p->SetDockSite(true);
+        p->Show();
+        return p;
+    };
+    auto client = [&](TRzPanel* p, const QString& caption) {
+        auto* c = new TRzPanel(&f.form);
+        c->SetCaption(caption);
+        c->SetBorderOuter(fsNone);
+        c->SetColor(RGBColor(58, 65, 76));
+        c->SetFont(UiFont(-11, 0, kText));
+        p->DockManager()->InsertControl(c);
+        return c;
+    };
+    TRzPanel* top = site(10, true, alNone);
+    client(top, "Input gain");
+    TRzPanel* focused = client(top, "Output delay");
+    focused->SetTabStop(true);
+    focused->SetFocus();
+    TRzPanel* left = site(220, true, alTop);
+    client(left, "EQ");
+    client(left, "Limiter");
+    TRzPanel* grips = site(430, false, alNone);
+    client(grips, "Gain");
+    client(grips, "Delay");
+    Settle();
+    const QImage shot = Grab(*f.host);
+    ASSERT_TRUE(SaveGallery(shot, "gallery_dock_captions.png"));
+    EXPECT_EQ(PixelAt(shot, 10 + 150, 10 + 1 + 89 + 3), Rgb(clActiveCaption));  // the focused client's bar
 }
 
 }  // namespace

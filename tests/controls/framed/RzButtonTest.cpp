@@ -4,7 +4,9 @@
 
 #include "ui/LayoutProperties.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -185,6 +187,50 @@ TEST(ShapeButton, PressesOnlyCountOnTheShape) {
     EXPECT_EQ(clicks, 1);
     const QImage shot = Grab(*s);
     EXPECT_EQ(PixelAt(shot, 4, 3), clYellow);
+}
+
+// Moves the pointer over the button (no button held), straight to it as the window would.
+void HoverAt(QWidget* w, QPoint at) {
+    QMouseEvent move(QEvent::MouseMove, at, w->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &move);
+}
+
+TEST(ShapeButton, HintAndCursorAreSwitchedOffOutsideTheShapeAndComeBackInside) {
+    struct Case {
+        bool preciseClick, preciseShowHint;
+        bool hintOutside;       // ShowHint while over a transparent pixel
+        TCursor cursorOutside;  // Cursor while over a transparent pixel
+    };
+    const Case cases[] = {
+        {false, true, false, crHandPoint},   // the hint goes, the cursor stays
+        {true, false, true, crDefault},      // the cursor goes, the hint stays
+        {true, true, false, crHandPoint},    // the hint takes precedence
+        {false, false, true, crHandPoint},   // both options off: nothing changes
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "preciseClick " << c.preciseClick << " preciseShowHint " << c.preciseShowHint);
+        TRzShapeButton s(nullptr);
+        TBitmap picture;
+        ShapePicture(picture);
+        s.SetBevelWidth(0);  // no bevel: the shape is the yellow block only
+        s.SetBorderStyle(bsNone);
+        s.SetBitmap(picture);
+        s.SetPreciseClick(c.preciseClick);
+        s.SetPreciseShowHint(c.preciseShowHint);
+        s.SetHint("Gain");
+        s.SetShowHint(true);
+        s.SetCursor(crHandPoint);
+        HoverAt(&s, QPoint(0, 0));
+        EXPECT_EQ(s.ShowHint(), c.hintOutside);
+        EXPECT_EQ(s.toolTip(), c.hintOutside ? QString("Gain") : QString());
+        EXPECT_EQ(s.Cursor(), c.cursorOutside);
+        HoverAt(&s, QPoint(1, 1));  // still outside: what was saved stays saved
+        HoverAt(&s, QPoint(4, 3));
+        EXPECT_TRUE(s.ShowHint());
+        EXPECT_TRUE(s.ParentShowHint());
+        EXPECT_EQ(s.toolTip(), "Gain");
+        EXPECT_EQ(s.Cursor(), crHandPoint);
+    }
 }
 
 }  // namespace

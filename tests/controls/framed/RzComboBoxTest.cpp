@@ -188,6 +188,57 @@ TEST(ComboBox, DroppedListPicksAndScrolls) {
     EXPECT_EQ(box->ItemIndex(), 4);
 }
 
+TEST(ComboBox, ItemHeightIsTakenOnlyByTheOwnerDrawnStyles) {
+    struct Case {
+        TComboBoxStyle style;
+        int itemHeight, height;  // after asking for 24
+    };
+    const Case cases[] = {{csDropDownList, 16, 21}, {csOwnerDrawFixed, 24, 30}, {csOwnerDrawVariable, 24, 30}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "style " << c.style);
+        TRzComboBox box(nullptr, c.style);
+        box.SetItemHeight(24);
+        EXPECT_EQ(box.ItemHeight(), c.itemHeight);
+        EXPECT_EQ(box.Height(), c.height);
+    }
+}
+
+TEST(ComboBox, OwnerDrawnEntriesAreDrawnByTheBox) {
+    ShownForm f;
+    TRzComboBox* box = ListBox(f, {"12 dB", "24 dB", "48 dB"});
+    box->SetStyle(csOwnerDrawFixed);
+    box->SetItemHeight(18);
+    const TColor swatch[] = {clRed, clLime, clBlue};
+    std::vector<TOwnerDrawState> states;
+    // Each item paints its swatch in its left half and the brush it was given in the rest.
+    box->OnDrawItem = [&](TComponent*, TCanvas& canvas, int index, const TRect& rect, TOwnerDrawState state) {
+        states.push_back(state);
+        canvas.FillRect(rect);
+        canvas.Brush.Color = swatch[index];
+        canvas.FillRect(Rect(rect.Left, rect.Top, rect.Left + 20, rect.Bottom));
+    };
+    box->SetItemIndex(2);
+    box->Show();
+    QImage shot = Grab(*box);
+    ASSERT_FALSE(states.empty());
+    EXPECT_TRUE(states.back() & odComboBoxEdit);
+    EXPECT_EQ(PixelAt(shot, 8, 12), Rgb(clBlue));  // the field shows the selected item
+    EXPECT_EQ(PixelAt(shot, 40, 12), Rgb(clWindow));
+
+    box->SetDroppedDown(true);
+    Settle();
+    auto* list = box->findChild<QListWidget*>();
+    ASSERT_NE(list, nullptr);
+    shot = list->viewport()->grab().toImage();
+    // Lines of 18 pixels: the second line (unselected) in its swatch and the box's colour,
+    // the third (selected) on the highlight with a dotted focus rectangle.
+    EXPECT_EQ(PixelAt(shot, 8, 18 + 9), Rgb(clLime));
+    EXPECT_EQ(PixelAt(shot, 40, 18 + 9), Rgb(clWindow));
+    EXPECT_EQ(PixelAt(shot, 40, 36 + 9), Rgb(clHighlight));
+    EXPECT_NE(PixelAt(shot, 40, 36), Rgb(clHighlight));  // the focus rectangle's dot on the top line
+    QTest::keyClick(list, Qt::Key_Escape);
+}
+
 TEST(ComboBox, EditStyleCompletesWhatIsTyped) {
     ShownForm f;
     auto* box = new TRzComboBox(&f.form);

@@ -1,6 +1,8 @@
 #include "FramedTestSupport.h"
 #include "RzPanel.h"
+#include "RzPanelDockManager.h"
 
+#include <QCoreApplication>
 #include <QPaintEvent>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -216,6 +218,47 @@ TEST(Panel, GroupBoxFrameLeavesTheCaptionAlone) {
     EXPECT_EQ(PixelAt(shot, 50, 30), kHost);
 }
 
+TEST(Panel, RightToLeftReadingMirrorsTheGroupCaption) {
+    // The frame line shows where the caption is not: left of it, or right of it mirrored.
+    struct Case {
+        TRzGroupBoxStyle style;
+        Qt::LayoutDirection direction;
+        int captionX, lineX;  // x under the caption, x on the frame line
+    };
+    const Case cases[] = {
+        {gsStandard, Qt::LeftToRight, 12, 110},
+        {gsStandard, Qt::RightToLeft, 110, 12},
+        {gsTopLine, Qt::LeftToRight, 8, 110},
+        {gsTopLine, Qt::RightToLeft, 110, 8},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "style " << c.style << " rtl " << (c.direction == Qt::RightToLeft));
+        TSolidHost host(nullptr, kHost);
+        TRzGroupBox g(nullptr);
+        g.SetParent(&host);
+        g.SetBounds(0, 0, 120, 60);
+        g.SetGroupStyle(c.style);
+        g.SetTransparent(true);
+        g.setLayoutDirection(c.direction);
+        g.SetCaption("        ");  // a caption area without glyphs
+        const QImage shot = Grab(g);
+        TCanvas measure;
+        measure.Font = g.CaptionFont();
+        const int y0 = measure.TextHeight("Pp") / 2 - 1;
+        EXPECT_EQ(PixelAt(shot, c.captionX, y0), kHost);
+        EXPECT_EQ(PixelAt(shot, c.lineX, y0), Rgb(clBtnShadow));
+    }
+}
+
+TEST(Panel, ThemeChangeReadsTheColorSchemeAgain) {
+    TRzPanel panel(nullptr);
+    const int scheme = ReadXPColorScheme();
+    XPColorScheme = scheme + 7;
+    QEvent change(QEvent::ThemeChange);
+    QCoreApplication::sendEvent(&panel, &change);
+    EXPECT_EQ(XPColorScheme, scheme);
+}
+
 // Records the areas a widget is asked to repaint.
 class PaintRecorder : public QObject {
 public:
@@ -253,6 +296,89 @@ TEST(Panel, BottomAlignedPanelKeepsItsBottomEdge) {
     panel.SetAlign(alBottom);
     panel.SetBounds(0, 100, 50, 30);
     EXPECT_EQ(panel.Top(), 110);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(PanelDocking, DockedClientsGetCaptionBars) {
+    // Bars at the top for a free site, on the left for a top-aligned one; with
+    // ShowDockClientCaptions they are caption bars in the caption colours with a close
+    // cross, without it plain grips on the site's face.
+    struct Case {
+        TAlign align;
+        bool captions;
+        TPoint face;            // a pixel of the bar away from text and glyph
+        TColor faceColor;       // what it shows
+        TPoint cross;           // the middle of the close cross
+        TColor crossColor;
+        TRect firstClient;      // where the first client lands
+    };
+    const TColor site = RGBColor(70, 80, 90);
+    const Case cases[] = {
+        {alNone, true, Point(1, 7), Rgb(clInactiveCaption), Point(200 - 9, 6), Rgb(clInactiveCaptionText),
+         Rect(0, 14, 200, 60)},
+        {alNone, false, Point(1, 7), site, Point(5, 3), Rgb(clBtnHighlight), Rect(0, 14, 200, 60)},
+        {alTop, true, Point(7, 40), Rgb(clInactiveCaption), Point(6, 6), Rgb(clInactiveCaptionText),
+         Rect(14, 0, 100, 120)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "align " << c.align << " captions " << c.captions);
+        TSolidHost host(nullptr, kHost);
+        host.SetBounds(0, 0, 240, 160);
+        TRzPanel panel(nullptr);
+        panel.SetParent(&host);
+        panel.SetBorderOuter(fsNone);
+        panel.SetColor(site);
+        panel.SetBounds(0, 0, 200, 120);
+        panel.SetAlign(c.align);
+        panel.SetBounds(0, 0, 200, 120);
+        panel.SetShowDockClientCaptions(c.captions);
+        panel.SetDockSite(true);
+        ASSERT_NE(panel.DockManager(), nullptr);
+        auto* first = new TSolidHost(nullptr, clBlack);
+        first->SetCaption("Gain");
+        auto* second = new TSolidHost(nullptr, clBlack);
+        second->SetCaption("Delay");
+        panel.DockManager()->InsertControl(first);
+        panel.DockManager()->InsertControl(second);
+        EXPECT_EQ(first->geometry(), c.firstClient.ToQRect());
+        const QImage shot = Grab(panel);
+        EXPECT_EQ(PixelAt(shot, c.face.X, c.face.Y), c.faceColor);
+        EXPECT_EQ(PixelAt(shot, c.cross.X, c.cross.Y), c.crossColor);
+        delete first;
+        delete second;
+    }
+}
+
+TEST(PanelDocking, TheFocusedClientsBarTakesTheActiveColours) {
+    ShownForm f;
+    auto* panel = new TRzPanel(&f.form);
+    panel->SetParent(f.host);
+    panel->SetBounds(0, 0, 200, 120);
+    panel->SetDockSite(true);
+    auto* first = new TSolidHost(&f.form, clBlack);
+    auto* second = new TSolidHost(&f.form, clBlack);
+    panel->DockManager()->InsertControl(first);
+    panel->DockManager()->InsertControl(second);
+    panel->Show();
+    second->SetTabStop(true);
+    second->SetFocus();
+    Settle();
+    const QImage shot = Grab(*panel);
+    EXPECT_EQ(PixelAt(shot, 3, 3 + 3), Rgb(clInactiveCaption));  // first zone's bar
+    EXPECT_EQ(PixelAt(shot, 3, 60 + 3 + 3), Rgb(clActiveCaption));  // the focused second
+}
+
+TEST(PanelDocking, OnlyADockSiteWithUseDockManagerGetsAManager) {
+    TRzPanel panel(nullptr);
+    EXPECT_EQ(panel.DockManager(), nullptr);
+    panel.SetUseDockManager(false);
+    panel.SetDockSite(true);
+    EXPECT_EQ(panel.DockManager(), nullptr);
+    panel.SetUseDockManager(true);
+    EXPECT_NE(panel.DockManager(), nullptr);
 }
 
 }  // namespace
