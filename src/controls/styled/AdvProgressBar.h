@@ -8,6 +8,7 @@
 #include "ui/TGraphicControl.h"
 
 #include <QString>
+#include "StyledProperty.h"
 
 enum TGaugeOrientation { goHorizontal, goVertical };
 
@@ -57,12 +58,7 @@ public:
     // The percentage shown: round(Position / (Max - Min) x 100), Position not offset by Min.
     int Percentage() const;
 
-#define Q7K_GAUGE_PROP(Type, Name)          \
-    Type Name() const { return F##Name; }   \
-    void Set##Name(Type value) {            \
-        F##Name = value;                    \
-        Invalidate();                       \
-    }
+#define Q7K_GAUGE_PROP(Type, Name) Q7K_STYLED_PROPERTY(Type, Name, Invalidate())
     Q7K_GAUGE_PROP(TColor, Level0Color)
     Q7K_GAUGE_PROP(TColor, Level0ColorTo)
     Q7K_GAUGE_PROP(TColor, Level1Color)

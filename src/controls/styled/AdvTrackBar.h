@@ -18,6 +18,7 @@
 
 #include <functional>
 #include <memory>
+#include "StyledProperty.h"
 
 class TCustomTrackBar;
 
@@ -69,9 +70,7 @@ protected:
     TCustomTrackBar* FOwner;
 };
 
-#define Q7K_PROP(Type, Name)                \
-    Type Name() const { return F##Name; }   \
-    void Set##Name(Type value) { Store(F##Name, value); }
+#define Q7K_PROP(Type, Name) Q7K_STYLED_PROPERTY(Type, Name, Changed())
 
 // The five colours of one state of a thumb or a button.
 struct TStateColors {

@@ -10,6 +10,7 @@
 #include "rtl/Exception.h"
 
 #include <functional>
+#include "StyledProperty.h"
 
 enum TFillRoundingType { rtNone, rtTop, rtBottom, rtBoth, rtLeft, rtRight };
 enum TShadowType { stRightBottom, stBottom, stSurround };
@@ -52,9 +53,7 @@ public:
                                 std::uint8_t octo, std::uint8_t ocmr, std::uint8_t ocmrto);
     void DrawGlow(TGPGraphics* graphics, const TGPRectF& r);
 
-#define Q7K_FILL_PROPERTY(Type, Name)                  \
-    Type Name() const { return F##Name; }              \
-    void Set##Name(Type value) { Store(F##Name, value); }
+#define Q7K_FILL_PROPERTY(Type, Name) Q7K_STYLED_PROPERTY(Type, Name, Changed())
     Q7K_FILL_PROPERTY(TColor, Color)
     Q7K_FILL_PROPERTY(TColor, ColorTo)
     Q7K_FILL_PROPERTY(TColor, ColorMirror)

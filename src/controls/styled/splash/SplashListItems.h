@@ -15,6 +15,7 @@
 #include <functional>
 #include <memory>
 #include <vector>
+#include "StyledProperty.h"
 
 class TAdvSmoothSplashScreen;
 class TSplashListItems;
@@ -77,13 +78,7 @@ public:
     explicit TAdvSplashHTMLText(TAdvSmoothSplashScreen* owner) : FOwner(owner) {}
     void Assign(const TAdvSplashHTMLText& source);
 
-#define Q7K_HTML_PROP(Type, Name)              \
-    Type Name() const { return F##Name; }      \
-    void Set##Name(Type value) {               \
-        if (F##Name == value) return;          \
-        F##Name = value;                       \
-        Changed();                             \
-    }
+#define Q7K_HTML_PROP(Type, Name) Q7K_STYLED_PROPERTY(Type, Name, Changed())
     Q7K_HTML_PROP(QString, Text)
     Q7K_HTML_PROP(TColor, URLColor)
     Q7K_HTML_PROP(int, ShadowOffset)
@@ -120,13 +115,7 @@ public:
     TAdvSplashTopLayerItem& operator=(const TAdvSplashTopLayerItem&) = delete;
     void Assign(const TAdvSplashTopLayerItem& source);
 
-#define Q7K_TOP_PROP(Type, Name)               \
-    Type Name() const { return F##Name; }      \
-    void Set##Name(Type value) {               \
-        if (F##Name == value) return;          \
-        F##Name = value;                       \
-        Changed();                             \
-    }
+#define Q7K_TOP_PROP(Type, Name) Q7K_STYLED_PROPERTY(Type, Name, Changed())
     Q7K_TOP_PROP(TAlign, Align)
     Q7K_TOP_PROP(int, Width)
     Q7K_TOP_PROP(bool, Visible)

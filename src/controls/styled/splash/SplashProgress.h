@@ -12,6 +12,7 @@
 
 #include <functional>
 #include <memory>
+#include "StyledProperty.h"
 
 enum TGDIPProgressValueType { vtPercentage, vtAbsolute };
 enum TGDIPProgressValuePosition { vpProgressCenter, vpProgressRight, vpCenter, vpLeft, vpRight, vpCustom };
@@ -32,13 +33,7 @@ public:
     const TFont& ProgressFont() const { return FProgressFont; }
     void SetProgressFont(const TFont& f);
 
-#define Q7K_SPLASH_PROP(Type, Name)                   \
-    Type Name() const { return F##Name; }             \
-    void Set##Name(Type value) {                      \
-        if (F##Name == value) return;                 \
-        F##Name = value;                              \
-        Changed();                                    \
-    }
+#define Q7K_SPLASH_PROP(Type, Name) Q7K_STYLED_PROPERTY(Type, Name, Changed())
     Q7K_SPLASH_PROP(QString, ValueFormat)
     Q7K_SPLASH_PROP(TGDIPProgressValueType, ValueType)
     Q7K_SPLASH_PROP(TGDIPProgressValuePosition, ValuePosition)
