@@ -440,7 +440,10 @@ void TCurvyEdit::SetText(const QString& value) {
 }
 
 bool TCurvyEdit::ReadOnly() const { return FEdit->isReadOnly(); }
-void TCurvyEdit::SetReadOnly(bool value) { FEdit->setReadOnly(value); }
+void TCurvyEdit::SetReadOnly(bool value) {
+    FEdit->setReadOnly(value);
+    ApplySelectionLook();
+}
 bool TCurvyEdit::Enabled() const { return FEdit->isEnabled(); }
 void TCurvyEdit::SetEnabled(bool value) { FEdit->setEnabled(value); }
 int TCurvyEdit::MaxLength() const { return FEdit->maxLength() == 32767 ? 0 : FEdit->maxLength(); }
@@ -498,8 +501,9 @@ void TCurvyEdit::ColorChanged() {
 }
 
 void TCurvyEdit::ApplySelectionLook() {
-    // Without the focus a hidden selection looks like the rest of the text.
-    const bool hidden = FHideSelection && !FEdit->hasFocus();
+    // Without the focus a hidden selection looks like the rest of the text; a box that only
+    // shows a value shows no selection at all.
+    const bool hidden = (FHideSelection && !FEdit->hasFocus()) || FEdit->isReadOnly();
     const QPalette standard = QGuiApplication::palette();
     QPalette pal = FEdit->palette();
     pal.setColor(QPalette::Highlight, hidden ? pal.color(QPalette::Active, QPalette::Base)

@@ -221,14 +221,7 @@ TCurvyEdit* AddValueBox(TfmMain& form, TWinControl* parent, const QString& name,
   font.SetHeight(-11);
   font.SetColor(clBlack);
   edit->SetFont(font);
-  edit->SetReadOnly(readOnly);
-  if (readOnly) {
-    // A box that only shows a value shows no selection either: selected text keeps its colours.
-    QPalette pal = edit->Edit()->palette();
-    pal.setColor(QPalette::Highlight, ToQColor(kReadOnlyFace));
-    pal.setColor(QPalette::HighlightedText, ToQColor(clBlack));
-    edit->Edit()->setPalette(pal);
-  }
+  edit->SetReadOnly(readOnly);  // a read-only box shows no selection: selected text keeps its colours
   edit->SetText(text);
   return edit;
 }

@@ -235,6 +235,8 @@ TEST_F(PresetsUnit, UploadPresetsTwoAndSevenThenDownloadThatFile) {
   for (int p = 0; p < 15; ++p) upload.push_back("40:" + std::to_string(p));
   upload.push_back("18");
   std::vector<std::string> got = Requests();
+  // A keep-alive (18) that went out before the upload began is not part of it.
+  got.erase(got.begin(), std::find_if(got.begin(), got.end(), [](const std::string& r) { return r != "18"; }));
   got.resize(upload.size());
   EXPECT_THAT(got, ElementsAreArray(upload));
 

@@ -146,6 +146,7 @@ TEST_P(LookGallery, ReadOnlyValueBoxesShowNoSelection) {
     for (const auto& [name, readOnly] : {std::pair{"cvdGainInA", true}, std::pair{"cvdCompAttackOut1", false}}) {
         auto* box = form->Find<TCurvyEdit>(QLatin1String(name));
         ASSERT_NE(box, nullptr) << name;
+        box->SetFocus();  // as a click does: an edit without the focus hides its selection
         box->Edit()->deselect();
         const QImage plain = box->Edit()->grab().toImage();
         box->Edit()->selectAll();
