@@ -9,6 +9,7 @@
 #include "core/iPlotObjects.h"
 #include "core/iVCLComponent.h"
 #include "graphics/TImageList.h"
+#include "ui/LayoutProperties.h"
 #include "ui/TMenu.h"
 
 #include <array>
@@ -58,7 +59,7 @@ using TiPlotToolBarButtonEvent = std::function<void(TObject* Sender, int Index, 
 using TiPlotToolBarButtonBeforeEvent = std::function<void(TObject* Sender, int Index, int ButtonType, bool& Cancel)>;
 using TiPlotZoomBoxEvent = std::function<void(TObject* Sender, TRect& ZoomRect, bool& Cancel)>;
 
-class TiPlotComponent : public TiCustomComponent {
+class TiPlotComponent : public TiCustomComponent, public IDefineProperties {
 public:
     explicit TiPlotComponent(TComponent* owner);
     ~TiPlotComponent() override;
@@ -185,6 +186,23 @@ public:
     QString LastDataFileName() const { return FLastDataFileName; }
     TiNotifyEvent OnAfterSaveData, OnAfterLoadData;
 
+    // ---- configuration file (iPlotConfigFile.cpp) -----------------------------------------
+    // "File Type = Plot Config", the object counts, one section per object (Channel0, ...,
+    // Limit0) and the plot's own properties; annotations, translations and data are not in
+    // it. Failures raise "Error Saving Properties - " / "Error Loading Properties - ".
+    void SavePropertiesToFile(const QString& fileName) override;
+    // Replaces the objects (toolbars stay) by the file's and applies its sections in order.
+    void LoadPropertiesFromFile(const QString& fileName) override;
+    QString LastPropertiesFileName() const { return FLastPropertiesFileName; }
+    TiNotifyEvent OnBeforeLoadProperties, OnAfterLoadProperties, OnAfterSaveProperties;
+
+    // ---- annotation, translation files and the data log (iPlotDataLog.cpp) --------------
+    void SaveAnnotationsToFile(const QString& fileName);
+    // Removes every annotation, then adds and sets up those of the file.
+    void LoadAnnotationsFromFile(const QString& fileName);
+    void SaveTranslationsToFile(const QString& fileName);
+    void LoadTranslationsFromFile(const QString& fileName);
+
     // ---- layout and painting ------------------------------------------------------------
     void iPaintToCanvas(TCanvas& canvas) override;
     // One paint pass into a discarded bitmap, so every object's rectangle is current.
@@ -200,6 +218,13 @@ public:
     // open; Loaded closes all three.
     void BeginLoad();
     void Loaded() override;
+    // The layout data beside the published properties (iPlotComponentStream.cpp): the data
+    // view placeholders' ZOrder, the image lists, the object collections and the
+    // translation table. DefineProperties gives their readers; LayoutDefinedProperties the
+    // values a layout stores, in the same order, each only when it holds something. Both
+    // keep toolbar 0 off the title's ring.
+    void DefineProperties(TFiler& filer) override;
+    std::vector<std::pair<QString, QVariant>> LayoutDefinedProperties();
 
     // ---- object events (the objects call these; they do nothing while loading) ----------
     void DoObjectInserted(TObject* object);
@@ -538,6 +563,7 @@ private:
     TiFillDirection FBackGroundGradientDirection = ifdTopBottom;
     int FTabOrder = 0;
     QString FLastDataFileName;
+    QString FLastPropertiesFileName;
 
     // Paint-pass state: the visible side lists, the layer list and the collision list.
     std::vector<TiPlotLayoutObject*> FVisibleListLeft, FVisibleListRight, FVisibleListTop, FVisibleListBottom;
