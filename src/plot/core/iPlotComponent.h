@@ -202,6 +202,17 @@ public:
     void LoadAnnotationsFromFile(const QString& fileName);
     void SaveTranslationsToFile(const QString& fileName);
     void LoadTranslationsFromFile(const QString& fileName);
+    // Starts logging rows to LogFileName: Append opens the existing file (it must exist);
+    // otherwise the file is created or emptied and gets the header of DataFileFormat.
+    void LogActivate(bool append);
+    // Stops logging and writes the buffered rows.
+    void LogDeactivate();
+    // Adds one row per channel (a list of numbers: Null and Empty marks by their tiny
+    // codes) at XValue, or rows of a list of per-channel lists, each point XValue after its
+    // channel's last; logs the rows when the buffer is full.
+    void AddDataArray(double xValue, const QVariant& data);
+    // Appends source points StartIndex..StopIndex to the destination with their marks.
+    void TransferChannelData(int sourceChannelIndex, int destinationChannelIndex, int startIndex, int stopIndex);
 
     // ---- layout and painting ------------------------------------------------------------
     void iPaintToCanvas(TCanvas& canvas) override;
@@ -381,9 +392,17 @@ public:
     bool DifferentialPropertySave() const { return FDifferentialPropertySave; }
     void SetDifferentialPropertySave(bool v) { FDifferentialPropertySave = v; }
     TiPlotDataFileColumnSeparator DataFileColumnSeparator() const { return FDataFileColumnSeparator; }
-    void SetDataFileColumnSeparator(TiPlotDataFileColumnSeparator v) { FDataFileColumnSeparator = v; }
+    // Refused while logging ("Data File Column Seperator can not be changed while logging active").
+    void SetDataFileColumnSeparator(TiPlotDataFileColumnSeparator v);
     TiPlotDataFileFormat DataFileFormat() const { return FDataFileFormat; }
-    void SetDataFileFormat(TiPlotDataFileFormat v) { FDataFileFormat = v; }
+    // Refused while logging ("Data File Format can not be changed while logging active").
+    void SetDataFileFormat(TiPlotDataFileFormat v);
+    QString LogFileName() const { return FLogFileName; }
+    // Refused while logging ("Log File Name can not be changed while logging is active.").
+    void SetLogFileName(const QString& v);
+    int LogBufferSize() const { return FLogBufferSize; }
+    void SetLogBufferSize(int v) { FLogBufferSize = v; }
+    bool LoggingActive() const { return FLoggingActive; }
     TPrinterOrientation PrintOrientation() const { return FPrintOrientation; }
     void SetPrintOrientation(TPrinterOrientation v) { FPrintOrientation = v; }
     double PrintMarginLeft() const { return FPrintMarginLeft; }
@@ -564,6 +583,13 @@ private:
     int FTabOrder = 0;
     QString FLastDataFileName;
     QString FLastPropertiesFileName;
+    QString FLogFileName;
+    int FLogBufferSize = 0;
+    bool FLoggingActive = false;
+    int FLogBufferCount = 0;
+    // Rows in the log file, so the compact log writes X only in the file's first two rows.
+    int FLogFileRows = 0;
+    void FlushLogBuffer();
 
     // Paint-pass state: the visible side lists, the layer list and the collision list.
     std::vector<TiPlotLayoutObject*> FVisibleListLeft, FVisibleListRight, FVisibleListTop, FVisibleListBottom;
