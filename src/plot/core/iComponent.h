@@ -69,8 +69,8 @@ public:
     void SetOffsets(int x, int y) { FOffsetX = x, FOffsetY = y; }
     bool HasFocus() const { return FHasFocus; }
     bool UserGenerated() const { return FUserGenerated; }
-    // True while loading (set by descendants).
-    bool IsLoading() const { return FLoading; }
+    // True while loading: set by descendants, or while the framework reads a window layout.
+    bool IsLoading() const { return FLoading || Loading(); }
 
     // Repaint requests.
     void InvalidateChange();

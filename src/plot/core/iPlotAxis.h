@@ -42,6 +42,11 @@ public:
 
     const TiPublishedClass& PublishedClass() const override;
     static const TiPublishedClass& Published();
+    // Layout data: LabelSeparation and TitleMargin again when they are 0 (a layout leaves a
+    // zero float out, and neither defaults to 0); "Span_2" of older layouts is read straight
+    // into the span, without clamp or notification, and never written.
+    void WriteDefinedProperties(TiStreamWriter& writer) const override;
+    bool ReadDefinedProperty(const QString& name, const QString& value) override;
 
     // ---- range and mapping --------------------------------------------------------------
     double Min() const { return FMin; }

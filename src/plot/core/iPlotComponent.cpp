@@ -61,6 +61,8 @@ const TiPublishedClass& TiPlotComponent::Published() {
             Prop<C>("DifferentialPropertySave", &C::DifferentialPropertySave, &C::SetDifferentialPropertySave, 0),
             Prop<C>("DataFileColumnSeparator", &C::DataFileColumnSeparator, &C::SetDataFileColumnSeparator, ipdfcsTab),
             Prop<C>("DataFileFormat", &C::DataFileFormat, &C::SetDataFileFormat, ipdffText),
+            Prop<C>("LogFileName", &C::LogFileName, &C::SetLogFileName),
+            Prop<C>("LogBufferSize", &C::LogBufferSize, &C::SetLogBufferSize, 0),
             Prop<C>("PrintOrientation", &C::PrintOrientation, &C::SetPrintOrientation, poLandscape),
             Prop<C>("PrintMarginLeft", &C::PrintMarginLeft, &C::SetPrintMarginLeft),
             Prop<C>("PrintMarginTop", &C::PrintMarginTop, &C::SetPrintMarginTop),

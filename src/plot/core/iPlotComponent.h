@@ -9,6 +9,7 @@
 #include "core/iPlotObjects.h"
 #include "core/iVCLComponent.h"
 #include "graphics/TImageList.h"
+#include "ui/LayoutProperties.h"
 #include "ui/TMenu.h"
 
 #include <array>
@@ -58,7 +59,7 @@ using TiPlotToolBarButtonEvent = std::function<void(TObject* Sender, int Index, 
 using TiPlotToolBarButtonBeforeEvent = std::function<void(TObject* Sender, int Index, int ButtonType, bool& Cancel)>;
 using TiPlotZoomBoxEvent = std::function<void(TObject* Sender, TRect& ZoomRect, bool& Cancel)>;
 
-class TiPlotComponent : public TiCustomComponent {
+class TiPlotComponent : public TiCustomComponent, public IDefineProperties {
 public:
     explicit TiPlotComponent(TComponent* owner);
     ~TiPlotComponent() override;
@@ -185,6 +186,34 @@ public:
     QString LastDataFileName() const { return FLastDataFileName; }
     TiNotifyEvent OnAfterSaveData, OnAfterLoadData;
 
+    // ---- configuration file (iPlotConfigFile.cpp) -----------------------------------------
+    // "File Type = Plot Config", the object counts, one section per object (Channel0, ...,
+    // Limit0) and the plot's own properties; annotations, translations and data are not in
+    // it. Failures raise "Error Saving Properties - " / "Error Loading Properties - ".
+    void SavePropertiesToFile(const QString& fileName) override;
+    // Replaces the objects (toolbars stay) by the file's and applies its sections in order.
+    void LoadPropertiesFromFile(const QString& fileName) override;
+    QString LastPropertiesFileName() const { return FLastPropertiesFileName; }
+    TiNotifyEvent OnBeforeLoadProperties, OnAfterLoadProperties, OnAfterSaveProperties;
+
+    // ---- annotation, translation files and the data log (iPlotDataLog.cpp) --------------
+    void SaveAnnotationsToFile(const QString& fileName);
+    // Removes every annotation, then adds and sets up those of the file.
+    void LoadAnnotationsFromFile(const QString& fileName);
+    void SaveTranslationsToFile(const QString& fileName);
+    void LoadTranslationsFromFile(const QString& fileName);
+    // Starts logging rows to LogFileName: Append opens the existing file (it must exist);
+    // otherwise the file is created or emptied and gets the header of DataFileFormat.
+    void LogActivate(bool append);
+    // Stops logging and writes the buffered rows.
+    void LogDeactivate();
+    // Adds one row per channel (a list of numbers: Null and Empty marks by their tiny
+    // codes) at XValue, or rows of a list of per-channel lists, each point XValue after its
+    // channel's last; logs the rows when the buffer is full.
+    void AddDataArray(double xValue, const QVariant& data);
+    // Appends source points StartIndex..StopIndex to the destination with their marks.
+    void TransferChannelData(int sourceChannelIndex, int destinationChannelIndex, int startIndex, int stopIndex);
+
     // ---- layout and painting ------------------------------------------------------------
     void iPaintToCanvas(TCanvas& canvas) override;
     // One paint pass into a discarded bitmap, so every object's rectangle is current.
@@ -200,6 +229,13 @@ public:
     // open; Loaded closes all three.
     void BeginLoad();
     void Loaded() override;
+    // The layout data beside the published properties (iPlotComponentStream.cpp): the data
+    // view placeholders' ZOrder, the image lists, the object collections and the
+    // translation table. DefineProperties gives their readers; LayoutDefinedProperties the
+    // values a layout stores, in the same order, each only when it holds something. Both
+    // keep toolbar 0 off the title's ring.
+    void DefineProperties(TFiler& filer) override;
+    std::vector<std::pair<QString, QVariant>> LayoutDefinedProperties();
 
     // ---- object events (the objects call these; they do nothing while loading) ----------
     void DoObjectInserted(TObject* object);
@@ -356,9 +392,17 @@ public:
     bool DifferentialPropertySave() const { return FDifferentialPropertySave; }
     void SetDifferentialPropertySave(bool v) { FDifferentialPropertySave = v; }
     TiPlotDataFileColumnSeparator DataFileColumnSeparator() const { return FDataFileColumnSeparator; }
-    void SetDataFileColumnSeparator(TiPlotDataFileColumnSeparator v) { FDataFileColumnSeparator = v; }
+    // Refused while logging ("Data File Column Seperator can not be changed while logging active").
+    void SetDataFileColumnSeparator(TiPlotDataFileColumnSeparator v);
     TiPlotDataFileFormat DataFileFormat() const { return FDataFileFormat; }
-    void SetDataFileFormat(TiPlotDataFileFormat v) { FDataFileFormat = v; }
+    // Refused while logging ("Data File Format can not be changed while logging active").
+    void SetDataFileFormat(TiPlotDataFileFormat v);
+    QString LogFileName() const { return FLogFileName; }
+    // Refused while logging ("Log File Name can not be changed while logging is active.").
+    void SetLogFileName(const QString& v);
+    int LogBufferSize() const { return FLogBufferSize; }
+    void SetLogBufferSize(int v) { FLogBufferSize = v; }
+    bool LoggingActive() const { return FLoggingActive; }
     TPrinterOrientation PrintOrientation() const { return FPrintOrientation; }
     void SetPrintOrientation(TPrinterOrientation v) { FPrintOrientation = v; }
     double PrintMarginLeft() const { return FPrintMarginLeft; }
@@ -544,6 +588,14 @@ private:
     TiFillDirection FBackGroundGradientDirection = ifdTopBottom;
     int FTabOrder = 0;
     QString FLastDataFileName;
+    QString FLastPropertiesFileName;
+    QString FLogFileName;
+    int FLogBufferSize = 0;
+    bool FLoggingActive = false;
+    int FLogBufferCount = 0;
+    // Rows in the log file, so the compact log writes X only in the file's first two rows.
+    int FLogFileRows = 0;
+    void FlushLogBuffer();
 
     // Paint-pass state: the visible side lists, the layer list and the collision list.
     std::vector<TiPlotLayoutObject*> FVisibleListLeft, FVisibleListRight, FVisibleListTop, FVisibleListBottom;

@@ -14,6 +14,8 @@
 
 class TiPlotChannelCustom;
 class TPopupMenu;
+class TiStreamReader;
+class TiStreamWriter;
 
 // The class of new channels: a function that creates one with the plot and the callbacks.
 using TiPlotChannelCustomClass = std::function<TiPlotChannelCustom*(TObject* owner, TiNotifyEvent onChange,
@@ -37,6 +39,12 @@ public:
     virtual void NotificationRename(TObject* sender);
     virtual void NotificationSetFocus(TObject* sender);
     virtual void Clear() {}
+    // The window layout's collection of the manager's objects (iComponentStream.h): written
+    // only when the manager holds objects; reading clears the manager, then creates and
+    // registers one object per item with its stored properties (and name).
+    bool DoWriteToStream() const { return Count() > 0; }
+    void WriteToStream(TiStreamWriter& writer) const;
+    void ReadFromStream(TiStreamReader& reader);
     // Takes the entry out of the list without freeing the object.
     virtual void Delete(int index);
 

@@ -10,6 +10,9 @@
 #include <vector>
 
 // One entry: its creation and destruction are announced through the two handlers given.
+class TiStreamReader;
+class TiStreamWriter;
+
 class TiPlotTranslationObject : public TiPersistent {
 public:
     TiPlotTranslationObject(TiNotifyEvent onInsert, TiNotifyEvent onRemove);
@@ -44,6 +47,10 @@ public:
     void NotificationInsert(TiPlotTranslationObject* entry);
     void NotificationRemove(TiPlotTranslationObject* entry);
     void Clear();
+    // The window layout's collection of the entries, as the object managers stream theirs.
+    bool DoWriteToStream() const { return Count() > 0; }
+    void WriteToStream(TiStreamWriter& writer) const;
+    void ReadFromStream(TiStreamReader& reader);
     void Delete(int index);
     int Count() const { return int(FList.size()); }
     TiPlotTranslationObject* Items(int index) const;

@@ -24,9 +24,15 @@ enum TTypeKind {
 };
 
 // An object with published properties.
+class TiStreamWriter;
+
 class TiPersistent : public TObject {
 public:
     virtual const TiPublishedClass& PublishedClass() const = 0;
+    // Data a window layout carries beside the published properties (iComponentStream.h).
+    virtual void WriteDefinedProperties(TiStreamWriter& writer) const {}
+    // Reads one such datum; false when Name is none of them.
+    virtual bool ReadDefinedProperty(const QString& name, const QString& value) { return false; }
 };
 
 // A property value: ordinal kinds as int64 (Booleans 0/1, enumerations by position, sets as
