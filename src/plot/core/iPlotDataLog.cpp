@@ -1,5 +1,6 @@
 // The plot-wide data log, whole rows of values for all channels, copies between channels,
 // and the annotation and translation files.
+#include "core/iPlotChannel.h"
 #include "core/iPlotChannelCustom.h"
 #include "core/iPlotComponent.h"
 #include "core/iPlotTranslation.h"
@@ -31,10 +32,13 @@ void OpenLog(QFile& file, QIODevice::OpenMode mode) {
 
 void AddMarkedPoint(TiPlotChannelCustom* channel, double x, double v) {
     auto* xy = dynamic_cast<TiXYPlotChannel*>(channel);
+    auto* series = dynamic_cast<TiPlotChannel*>(channel);
     if (v > 1e-301 && v < 1e-300) {
         if (xy) xy->AddNull();
+        if (series) series->AddXNull(x);
     } else if (v > 1e-302 && v < 1e-301) {
         if (xy) xy->AddEmpty();
+        if (series) series->AddXEmpty(x);
     } else {
         channel->AddXY(x, v);
     }
