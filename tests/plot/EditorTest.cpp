@@ -166,7 +166,7 @@ TEST_F(EditorFixture, ControlPageWritesThePlotThroughTheMasterManager) {
     EXPECT_EQ(plot->UpdateFrameRate(), 25);
     UserSets(*form, QStringLiteral("TitleTextEdit"), QStringLiteral("Gain"));
     EXPECT_EQ(plot->Label(0)->Caption(), QStringLiteral("Gain"));
-    EXPECT_TRUE(PropertyFile().startsWith(QStringLiteral("File Type = TiXYPlot")));
+    EXPECT_TRUE(PropertyFile().startsWith(QStringLiteral("File Type = Plot Config")));
 }
 
 TEST_F(EditorFixture, ValueConverterBesideTheSpanTurnsOneHourIntoADayFraction) {

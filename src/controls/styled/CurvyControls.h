@@ -10,6 +10,7 @@
 #include "graphics/TImageList.h"
 #include "ui/TEdit.h"
 #include "ui/TMenu.h"
+#include "ui/TMenu.h"
 
 #include <QLineEdit>
 
@@ -74,9 +75,13 @@ public:
     void SetPosition(TControlPosition value);
     TCurvyControlState State() const { return FState; }
     void SetState(TCurvyControlState value) { FState = value; }
-    // Not owned: with DropDown, pops up under the button when it is pressed.
-    TPopupMenu* PopupMenu() const { return FPopupMenu; }
-    void SetPopupMenu(TPopupMenu* menu) { FPopupMenu = menu; }
+    // Not owned: with DropDown, pops up under the button when it is pressed; null once the
+    // menu is destroyed.
+    TPopupMenu* PopupMenu() const {
+        const auto menu = FPopupMenu.lock();
+        return menu ? *menu : nullptr;
+    }
+    void SetPopupMenu(TPopupMenu* menu) { FPopupMenu = menu ? menu->Tracker() : std::weak_ptr<TPopupMenu* const>(); }
 
 private:
     void Changed();
@@ -87,7 +92,7 @@ private:
     bool FDropDown = false;
     TControlPosition FPosition = cpRightInControl;
     TCurvyControlState FState = csNormal;
-    TPopupMenu* FPopupMenu = nullptr;
+    std::weak_ptr<TPopupMenu* const> FPopupMenu;
 };
 
 // The side buttons of one panel, with the summed widths per position.

@@ -58,8 +58,12 @@ public:
     std::function<void(TPopupMenu* sender)> OnPopup;
     // The number of times the menu popped up.
     int PopupCount() const { return FPopupCount; }
+    // A reference that holds null once the menu is destroyed, for controls that point at a
+    // menu they do not own.
+    std::weak_ptr<TPopupMenu* const> Tracker() const { return FTracker; }
 
 private:
+    std::shared_ptr<TPopupMenu* const> FTracker = std::make_shared<TPopupMenu* const>(this);
     TMenuItem FItems;
     std::unique_ptr<QMenu> FMenu;
     int FPopupCount = 0;

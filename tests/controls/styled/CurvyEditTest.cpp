@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QTest>
 
+#include <memory>
 #include <vector>
 
 namespace {
@@ -275,4 +276,23 @@ TEST(CurvyPanel, ImageListButtonsAndDropDownMenu) {
     images.reset();
     EXPECT_EQ(edit.Images(), nullptr);
     EXPECT_EQ(edit.GetControlSize(0), QSize(2, 0));
+}
+
+// A drop-down button forgets a menu that is destroyed before it: a later press pops up nothing.
+TEST(CurvyPanel, ADestroyedMenuIsForgotten) {
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 200, 60);
+    TCurvyEdit edit(&form);
+    edit.SetParent(&form);
+    edit.SetBounds(10, 10, 150, 24);
+    TCurvyControl* button = edit.Controls().Add();
+    button->SetDropDown(true);
+    auto menu = std::make_unique<TPopupMenu>();
+    button->SetPopupMenu(menu.get());
+    EXPECT_EQ(button->PopupMenu(), menu.get());
+    menu.reset();
+    EXPECT_EQ(button->PopupMenu(), nullptr);
+    form.Show();
+    const QSize size = edit.GetControlSize(0);
+    QTest::mouseClick(&edit, Qt::LeftButton, {}, QPoint(edit.Width() - size.width() / 2 - 4, 12));
 }

@@ -123,20 +123,21 @@ void WhenShown(TForm& form, std::function<void()> body) {
   When([alive] { return alive && alive->isVisible(); }, std::move(body));
 }
 
-// A test whose steps leave a modal window open would wait in it for ever: after twice the
-// wait limit the windows that may be open are closed and the test fails.
+// A test whose steps leave a modal window open would wait in it for ever: after six times the
+// wait limit (room for the longest session on a loaded machine) the windows that may be open
+// are closed and the test fails.
 static void CloseModalsAfterTheLimit() {
   auto* guard = new QTimer(QCoreApplication::instance());
   Watchers().push_back(guard);
   guard->setSingleShot(true);
   QObject::connect(guard, &QTimer::timeout, [] {
-    ADD_FAILURE() << "a modal window was still open after " << 2 * kWaitLimit.count() << " s";
+    ADD_FAILURE() << "a modal window was still open after " << 6 * kWaitLimit.count() << " s";
     if (fmLockPassWord && fmLockPassWord->isVisible()) fmLockPassWord->bnCancel->Click();
     if (fmInformation && fmInformation->isVisible()) fmInformation->btnOK->Click();
     if (fmProcess && fmProcess->isVisible()) fmProcess->Close();
     if (fmNetwork && fmNetwork->isVisible()) fmNetwork->btnExit->Click();
   });
-  guard->start(int(std::chrono::milliseconds(2 * kWaitLimit).count()));
+  guard->start(int(std::chrono::milliseconds(6 * kWaitLimit).count()));
 }
 
 void ConnectionTest::SetUp() {
