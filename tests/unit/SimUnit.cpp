@@ -38,7 +38,9 @@ bool FrameValid(const SimBytes& f) {
 
 // Piece p of an image: its index, then image bytes 50p to 50p + 49 (zero filler past the end).
 SimBytes PiecePayload(const UnitImage& image, uint8_t piece) {
-  SimBytes out{piece};
+  SimBytes out;
+  out.reserve(1 + LUnitControl::kPieceSize);
+  out.push_back(piece);
   const uint8_t* bytes = ByteView(image);
   const size_t from = size_t(piece) * LUnitControl::kPieceSize;
   const size_t to = std::min(from + LUnitControl::kPieceSize, kUnitImageSize);
