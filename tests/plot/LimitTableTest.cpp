@@ -2,6 +2,7 @@
 // hit and dragged, their layout, their events, and their way through the configuration file.
 #include "PlotTestSupport.h"
 #include "TempTree.h"
+#include "core/iComponentStream.h"
 #include "core/iPlotDrawing.h"
 #include "core/iPlotMasterManager.h"
 #include "core/iXYPlotChannel.h"
@@ -556,6 +557,25 @@ TEST(LimitsAndTables, RoundTripThroughTheConfigurationFile) {
         EXPECT_EQ(t2->ZOrder(), 4);
         EXPECT_EQ(t2->DataFont().Color(), TColor(0x00FFFF));
     }
+}
+
+TEST(LimitsAndTables, SurviveTheWindowLayoutStream) {
+    auto source = MakePlot();
+    TiPlotLimit* l = source->Limit(source->AddLimit());
+    l->SetStyle(iplsPolyBandX);
+    l->SetLine1Position(-7.25);
+    source->Table(source->AddTable())->SetColumnTitlesVisible(false);
+    auto target = MakePlot();
+    target->BeginLoad();
+    for (const auto& [n, v] : source->LayoutDefinedProperties())
+        ASSERT_TRUE(SetLayoutProperty(target.get(), n, v)) << n.toStdString();
+    target->Loaded();
+    ASSERT_EQ(target->LimitCount(), 1);
+    ASSERT_EQ(target->TableCount(), 1);
+    EXPECT_EQ(target->Limit(0)->Style(), iplsPolyBandX);
+    EXPECT_EQ(target->Limit(0)->Line1Position(), -7.25);
+    EXPECT_EQ(target->Limit(0)->YAxisName(), QStringLiteral("Y-Axis 1"));
+    EXPECT_FALSE(target->Table(0)->ColumnTitlesVisible());
 }
 
 // ---- gallery ----------------------------------------------------------------------------
