@@ -10,6 +10,7 @@
 #include "objects/iPlotLimit.h"
 #include "objects/iPlotTable.h"
 #include "rtl/Exception.h"
+#include "rtl/RtlMath.h"
 
 #include <gtest/gtest.h>
 
@@ -414,6 +415,18 @@ TEST(Tables, RowHeightAndRowCountStayUsableForAnyInput) {
     TBitmap bitmap;
     bitmap.SetSize(220, 40);
     b.table->Draw(bitmap.Canvas(), clBlack);
+    // Settings from a file far beyond any screen: sizes stay in the drawable range.
+    for (double huge : {1e12, -1e12}) {
+        b.table->SetMarginTop(huge);
+        b.table->SetMarginLeft(huge);
+        b.table->SetRowSpacing(huge);
+        b.table->SetColumnSpacing(huge);
+        b.Layout();
+        b.table->Draw(bitmap.Canvas(), clBlack);
+        EXPECT_GE(b.table->RowHeight(), 1);
+        EXPECT_LE(std::abs(b.table->RequiredHeight()), kMaxPixel);
+        EXPECT_LE(std::abs(b.table->RequiredWidth()), kMaxPixel);
+    }
 }
 
 TEST(Tables, AddingRowsRepaintsAddingColumnsDoesNot) {

@@ -9,7 +9,9 @@
 
 namespace {
 
-int RoundInt(double v) { return int(Round(v)); }
+// Pixels from settings read from files: held to the drawable range, so no sum overflows.
+int Pixels(double v) { return PixelFromDouble(v); }
+int Pixels(std::int64_t v) { return ClampPixel(v); }
 
 // A row's cells: the lines of its text, padded with empty lines to Count.
 QStringList CellsOf(const QString& rowText, int count) {
@@ -26,8 +28,8 @@ unsigned AlignmentFlags(TiAlignmentHorizontal a) {
 
 // A cell or title rectangle with its alignment margin applied.
 TRect Aligned(TRect r, TiAlignmentHorizontal a, double margin, int zeroWidth) {
-    if (a == iahLeft) r.Left += RoundInt(margin * zeroWidth);
-    if (a == iahRight) r.Right -= RoundInt(margin * zeroWidth);
+    if (a == iahLeft) r.Left += Pixels(margin * zeroWidth);
+    if (a == iahRight) r.Right -= Pixels(margin * zeroWidth);
     return r;
 }
 
@@ -168,8 +170,8 @@ void TiPlotTable::CalcLayout(TCanvas& canvas) {
     }
     canvas.Font = FColumnTitlesFont.Font();
     const int c = canvas.TextWidth(QStringLiteral("0")), h = canvas.TextHeight(QStringLiteral("0"));
-    const int top = RoundInt(h * FMarginTop), bottom = RoundInt(h * FMarginBottom);
-    const int left = RoundInt(c * FMarginLeft), right = RoundInt(c * FMarginRight);
+    const int top = Pixels(h * FMarginTop), bottom = Pixels(h * FMarginBottom);
+    const int left = Pixels(c * FMarginLeft), right = Pixels(c * FMarginRight);
     FGridRect = {FLeft + left, FTop + top, FRight - right, FBottom - bottom};
     const int titleHeight = FColumnTitlesVisible ? h : 0;
     FTitleRect = {FGridRect.Left, FGridRect.Top, FGridRect.Right, FGridRect.Top + titleHeight};
@@ -177,32 +179,32 @@ void TiPlotTable::CalcLayout(TCanvas& canvas) {
     canvas.Font = FDataFont.Font();
     const int d = canvas.TextWidth(QStringLiteral("0")), hd = canvas.TextHeight(QStringLiteral("0"));
     // At least one pixel: a negative row spacing must not fold the rows onto each other.
-    FRowHeight = std::max(1, hd + RoundInt(hd * FRowSpacing));
+    FRowHeight = std::max(1, hd + Pixels(hd * FRowSpacing));
 
     int n = RowCount();
     if (FRowsMax > 0 && FRowsMax < n) n = FRowsMax;
-    FGridRect.Bottom = FTitleRect.Bottom + n * FRowHeight;
-    FRequiredHeight = top + bottom + titleHeight + n * FRowHeight;
+    FGridRect.Bottom = Pixels(std::int64_t(FTitleRect.Bottom) + std::int64_t(n) * FRowHeight);
+    FRequiredHeight = Pixels(std::int64_t(top) + bottom + titleHeight + std::int64_t(n) * FRowHeight);
 
     int sum = 0;
     for (TiPlotTableColumn& column : FColumnList) {
         if (!column.Visible) continue;
         if (column.AutoSize) {
             canvas.Font = FColumnTitlesFont.Font();
-            int widest = canvas.TextWidth(column.Title) + RoundInt(c * FColumnSpacing) + c;
+            int widest = canvas.TextWidth(column.Title) + Pixels(c * FColumnSpacing) + c;
             canvas.Font = FDataFont.Font();
             const int index = int(&column - FColumnList.data());
             for (const QString& row : FRowDataList)
                 widest = std::max(widest, canvas.TextWidth(CellsOf(row, ColumnCount())[index]) +
-                                              RoundInt(d * FColumnSpacing) + d);
+                                              Pixels(d * FColumnSpacing) + d);
             column.WidthPixels = widest;
             column.Width = d > 0 ? widest / d : 0;
         } else {
-            column.WidthPixels = RoundInt(column.Width * d);
+            column.WidthPixels = Pixels(column.Width * d);
         }
-        sum += column.WidthPixels;
+        sum = Pixels(std::int64_t(sum) + column.WidthPixels);
     }
-    FRequiredWidth = left + right + sum;
+    FRequiredWidth = Pixels(std::int64_t(left) + right + sum);
     FGridRect.Right = FGridRect.Left + sum;
 
     if (FGridRect.Bottom > FBottom - bottom) {
@@ -218,10 +220,10 @@ void TiPlotTable::CalcLayout(TCanvas& canvas) {
     FDownButton->SetVisible(buttons);
     if (buttons) {
         const int y1 = FTitleRect.Bottom + FRowHeight / 2;
-        const int y2 = FTitleRect.Bottom + n * FRowHeight - FRowHeight / 2;
+        const int y2 = FGridRect.Bottom - FRowHeight / 2;
         FUpButton->SetDrawRect({FGridRect.Right + 5, y1 - 8, FGridRect.Right + 22, y1 + 9});
         FDownButton->SetDrawRect({FGridRect.Right + 5, y2 - 8, FGridRect.Right + 22, y2 + 9});
-        FRequiredWidth += 17 + 5;
+        FRequiredWidth = Pixels(std::int64_t(FRequiredWidth) + 17 + 5);
     }
     if (scrolling) {
         FItemViewStopIndex = FItemViewStartIndex + n - 1;
