@@ -221,6 +221,26 @@ TEST(Limits, HatchedPolyBandsDrawSolidEdgesAndElementsAreChecked) {
     EXPECT_EQ(p.limit->Elements().Count(), 0);
 }
 
+TEST(Limits, ClipToAxesKeepsTheLimitInsideItsAxes) {
+    // Y axis 0 takes the lower half of the data view, a second Y axis the upper half.
+    LimitPlot p;
+    p.y->SetStopPercent(50);
+    TiPlotYAxis* upper = p.plot->YAxis(p.plot->AddYAxis());
+    upper->SetStartPercent(50);
+    upper->SetZOrder(p.y->ZOrder());
+    p.plot->RefreshLayoutManager();
+    p.limit->SetStyle(iplsPolyBandY);
+    p.limit->AddBandElement(10, 150, 20);  // upper limits beyond the axis's end
+    p.limit->AddBandElement(40, 150, 20);
+    for (const bool clip : {false, true}) {
+        p.limit->SetClipToAxes(clip);
+        const QImage image = p.Paint();
+        ASSERT_LT(p.plot->DataView(0)->DrawRect().Top, p.Y(120));
+        EXPECT_TRUE(p.RedAt(image, 25, 50));
+        EXPECT_EQ(p.RedAt(image, 25, 120), !clip);
+    }
+}
+
 // A shown plot whose limit the user can move.
 struct MovablePlot : LimitPlot {
     MovablePlot() {
