@@ -277,11 +277,17 @@ TEST(Limits, OnlyInSelectModeCanALimitBeHitAndDragged) {
     EXPECT_NEAR(moved[2], 70, 1.0);
     // A press and release on the line is a click on the limit.
     p.plot->ReCalcLayout();
-    int clicked = -1;
-    p.plot->OnClickLimit = [&](TObject*, int index) { clicked = index; };
+    std::vector<std::pair<char, int>> events;
+    p.plot->OnMouseDownLimit = [&](TObject*, int index, TMouseButton, TShiftState, int, int) {
+        events.push_back({'d', index});
+    };
+    p.plot->OnClickLimit = [&](TObject*, int index) { events.push_back({'c', index}); };
+    p.plot->OnMouseUpLimit = [&](TObject*, int index, TMouseButton, TShiftState, int, int) {
+        events.push_back({'u', index});
+    };
     const QPoint on(p.X(p.limit->Line1Position()), p.Y(50));
     Drag(*p.plot, on, on);
-    EXPECT_EQ(clicked, 0);
+    EXPECT_EQ(events, (std::vector<std::pair<char, int>>{{'d', 0}, {'c', 0}, {'u', 0}}));
 }
 
 TEST(Limits, ABandEdgeDraggedPastTheOtherStaysDrawn) {
