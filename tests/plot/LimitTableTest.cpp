@@ -392,6 +392,14 @@ TEST(Tables, RowsMaxAndScrollButtons) {
     EXPECT_EQ(b.Shown(), std::make_pair(2, 4));  // the last page stays full
     b.Click(b.table->UpButton());
     EXPECT_EQ(b.Shown(), std::make_pair(1, 3));
+    // A disabled table keeps its page but shows no buttons and reserves no room for them.
+    const int enabledWidth = b.table->RequiredWidth();
+    b.table->SetEnabled(false);
+    b.Layout();
+    EXPECT_EQ(b.Shown(), std::make_pair(1, 3));
+    EXPECT_FALSE(b.table->DownButton()->Visible());
+    EXPECT_EQ(b.table->RequiredWidth(), enabledWidth - 22);
+    b.table->SetEnabled(true);
     // Room for every row: no buttons, all rows from the first.
     b.table->SetRowsMax(0);
     b.Layout();
