@@ -41,19 +41,6 @@ struct ManualTimers {
     std::vector<Timer*> all;
 };
 
-void Mouse(QWidget& w, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held,
-           Qt::KeyboardModifiers mods = Qt::NoModifier) {
-    QMouseEvent e(type, QPointF(at), w.mapToGlobal(QPointF(at)), button, held, mods);
-    QApplication::sendEvent(&w, &e);
-}
-
-// A left-button drag from a to b in one move; `mods` held from the move on.
-void Drag(QWidget& w, QPoint a, QPoint b, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-    Mouse(w, QEvent::MouseButtonPress, a, Qt::LeftButton, Qt::LeftButton);
-    Mouse(w, QEvent::MouseMove, b, Qt::NoButton, Qt::LeftButton, mods);
-    Mouse(w, QEvent::MouseButtonRelease, b, Qt::LeftButton, Qt::NoButton, mods);
-}
-
 void Wheel(QWidget& w, QPoint at, int delta, Qt::KeyboardModifiers mods = Qt::NoModifier) {
     QWheelEvent e(QPointF(at), w.mapToGlobal(QPointF(at)), QPoint(), QPoint(0, delta), Qt::NoButton, mods,
                   Qt::NoScrollPhase, false);

@@ -322,9 +322,6 @@ TEST(PlotCollections, LabelsAndTranslations) {
     plot->RemoveAllTranslations();
     EXPECT_EQ(plot->TranslationCount(), 0);
     EXPECT_THROW(plot->XAxis(3), EListError);
-    // Kinds built later are kept by their managers but not created yet.
-    EXPECT_THROW(plot->AddLimit(), Exception);
-    EXPECT_EQ(plot->LimitCount(), 0);
 }
 
 TEST(PlotCollections, RemovingTheObjectUnderTheMouseForgetsItFirst) {

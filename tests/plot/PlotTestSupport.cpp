@@ -2,7 +2,9 @@
 
 #include "rtl/Exception.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QMouseEvent>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -15,6 +17,18 @@ std::unique_ptr<TiXYPlot> MakePlot(int width, int height) {
     auto plot = std::make_unique<TiXYPlot>(nullptr);
     plot->SetBounds(0, 0, width, height);
     return plot;
+}
+
+void Mouse(QWidget& w, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held,
+           Qt::KeyboardModifiers mods) {
+    QMouseEvent e(type, QPointF(at), w.mapToGlobal(QPointF(at)), button, held, mods);
+    QApplication::sendEvent(&w, &e);
+}
+
+void Drag(QWidget& w, QPoint a, QPoint b, Qt::KeyboardModifiers mods) {
+    Mouse(w, QEvent::MouseButtonPress, a, Qt::LeftButton, Qt::LeftButton);
+    Mouse(w, QEvent::MouseMove, b, Qt::NoButton, Qt::LeftButton, mods);
+    Mouse(w, QEvent::MouseButtonRelease, b, Qt::LeftButton, Qt::NoButton, mods);
 }
 
 unsigned Rgb(TColor color) { return ToQColor(color).rgb() & 0xFFFFFFu; }

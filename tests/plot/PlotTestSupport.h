@@ -9,7 +9,9 @@
 #include "objects/iPlotLegend.h"
 #include "objects/iPlotToolBar.h"
 
+#include <QEvent>
 #include <QImage>
+#include <QPoint>
 
 #include <functional>
 #include <vector>
@@ -30,6 +32,12 @@ std::unique_ptr<TiXYPlot> MakePlot(int width = 400, int height = 300);
 
 // The message of the plot exception a call raises; empty when it raises none.
 QString MessageOf(const std::function<void()>& call);
+
+// A mouse event sent to a widget.
+void Mouse(QWidget& w, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held,
+           Qt::KeyboardModifiers mods = Qt::NoModifier);
+// A left-button drag from a to b in one move; `mods` held from the move on.
+void Drag(QWidget& w, QPoint a, QPoint b, Qt::KeyboardModifiers mods = Qt::NoModifier);
 
 // The colour of a pixel as 0xRRGGBB.
 inline unsigned PixelAt(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xFFFFFFu; }

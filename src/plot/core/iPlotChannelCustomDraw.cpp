@@ -222,12 +222,5 @@ TRect TiPlotChannelCustom::DataToPixelRect(double x1, double y1, double x2, doub
 
 void TiPlotChannelCustom::ClipToAxesRect(TCanvas& canvas) const {
     if (!FClipToAxes) return;
-    TRect r = AxesPixelRect();
-    if (const std::optional<TRect> clip = canvas.ClipRect()) {
-        r.Left = std::max(r.Left, clip->Left), r.Top = std::max(r.Top, clip->Top);
-        r.Right = std::min(r.Right, clip->Right), r.Bottom = std::min(r.Bottom, clip->Bottom);
-        if (r.Right < r.Left) r.Right = r.Left;
-        if (r.Bottom < r.Top) r.Bottom = r.Top;
-    }
-    canvas.SetClipRect(r);
+    IntersectClipRect(canvas, AxesPixelRect());
 }

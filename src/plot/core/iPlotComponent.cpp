@@ -6,6 +6,8 @@
 #include "objects/iPlotDataView.h"
 #include "objects/iPlotLabel.h"
 #include "objects/iPlotLegend.h"
+#include "objects/iPlotLimit.h"
+#include "objects/iPlotTable.h"
 #include "objects/iPlotToolBar.h"
 #include "rtl/Exception.h"
 #include "rtl/TDateTime.h"
@@ -237,6 +239,8 @@ TiPlotDataView* TiPlotComponent::DataView(int index) const {
 TiPlotDataCursor* TiPlotComponent::DataCursor(int index) const {
     return Typed<TiPlotDataCursor>(FMaster->DataCursorManager(), index);
 }
+TiPlotTable* TiPlotComponent::Table(int index) const { return Typed<TiPlotTable>(FMaster->TableManager(), index); }
+TiPlotLimit* TiPlotComponent::Limit(int index) const { return Typed<TiPlotLimit>(FMaster->LimitManager(), index); }
 
 QString TiPlotComponent::GetTranslationOriginalString(int index) const {
     return FMaster->TranslationManager()->Items(index)->OriginalString();
@@ -270,11 +274,11 @@ TiPlotDataView* TiPlotComponent::GetDataViewByName(const QString& name) const {
 TiPlotDataCursor* TiPlotComponent::GetDataCursorByName(const QString& name) const {
     return TypedByName<TiPlotDataCursor>(FMaster->DataCursorManager(), name);
 }
-TiPlotObject* TiPlotComponent::GetTableByName(const QString& name) const {
-    return FMaster->TableManager()->GetObjectByName(name);
+TiPlotTable* TiPlotComponent::GetTableByName(const QString& name) const {
+    return TypedByName<TiPlotTable>(FMaster->TableManager(), name);
 }
-TiPlotObject* TiPlotComponent::GetLimitByName(const QString& name) const {
-    return FMaster->LimitManager()->GetObjectByName(name);
+TiPlotLimit* TiPlotComponent::GetLimitByName(const QString& name) const {
+    return TypedByName<TiPlotLimit>(FMaster->LimitManager(), name);
 }
 TiPlotObject* TiPlotComponent::GetAnnotationByName(const QString& name) const {
     return FMaster->AnnotationManager()->GetObjectByName(name);
@@ -557,6 +561,14 @@ void TiPlotComponent::DoAxisCustomizeLabel(TiPlotObject* axis, QString& text, do
     auto& e = axis->Kind() == Kind::XAxis ? OnXAxisCustomizeLabel : OnYAxisCustomizeLabel;
     if (e) e(this, IndexOfObject(axis), value, FTempCustomLabel);
     text = FTempCustomLabel;
+}
+
+void TiPlotComponent::DoLimitLine1PositionChange(TiPlotObject* limit, double oldValue, double newValue) {
+    if (!IsLoading() && OnLimitLine1PositionChange) OnLimitLine1PositionChange(this, IndexOfObject(limit), oldValue, newValue);
+}
+
+void TiPlotComponent::DoLimitLine2PositionChange(TiPlotObject* limit, double oldValue, double newValue) {
+    if (!IsLoading() && OnLimitLine2PositionChange) OnLimitLine2PositionChange(this, IndexOfObject(limit), oldValue, newValue);
 }
 
 void TiPlotComponent::DoDataCursorChange(TiPlotObject* cursor) {

@@ -25,6 +25,8 @@ class TiPlotDataCursor;
 class TiPlotDataView;
 class TiPlotLabel;
 class TiPlotLegend;
+class TiPlotLimit;
+class TiPlotTable;
 class TiPlotToolBar;
 class TiPlotPreviewForm;
 class QPrinter;
@@ -140,8 +142,8 @@ public:
     TiPlotLabel* Label(int index) const;
     TiPlotDataView* DataView(int index) const;
     TiPlotDataCursor* DataCursor(int index) const;
-    TiPlotObject* Table(int index) const { return FMaster->TableManager()->GetItem(index); }
-    TiPlotObject* Limit(int index) const { return FMaster->LimitManager()->GetItem(index); }
+    TiPlotTable* Table(int index) const;
+    TiPlotLimit* Limit(int index) const;
     TiPlotObject* Annotation(int index) const { return FMaster->AnnotationManager()->GetItem(index); }
     QString GetTranslationOriginalString(int index) const;
     QString GetTranslationReplacementString(int index) const;
@@ -155,8 +157,8 @@ public:
     TiPlotLabel* GetLabelByName(const QString& name) const;
     TiPlotDataView* GetDataViewByName(const QString& name) const;
     TiPlotDataCursor* GetDataCursorByName(const QString& name) const;
-    TiPlotObject* GetTableByName(const QString& name) const;
-    TiPlotObject* GetLimitByName(const QString& name) const;
+    TiPlotTable* GetTableByName(const QString& name) const;
+    TiPlotLimit* GetLimitByName(const QString& name) const;
     TiPlotObject* GetAnnotationByName(const QString& name) const;
     int GetChannelIndexByName(const QString& name) const;
     int GetXAxisIndexByName(const QString& name) const;
@@ -280,6 +282,9 @@ public:
                                      double newSpan);
     // The X or Y axis customize-hint event by the axis' kind.
     void DoAxisCustomizeHint(TiPlotObject* axis, QString& text);
+    // A limit's line moved (old and new position in axis units).
+    void DoLimitLine1PositionChange(TiPlotObject* limit, double oldValue, double newValue);
+    void DoLimitLine2PositionChange(TiPlotObject* limit, double oldValue, double newValue);
 
     // ---- input (iPlotComponentInput.cpp) ------------------------------------------------
     // The object under the mouse: selected objects first, then the others, then data views
@@ -471,6 +476,7 @@ public:
     TiPlotClickDataPointEvent OnClickDataPoint, OnDblClickDataPoint;
     TiPlotDataPointMovedEvent OnDataPointMoved;
     TiPlotObjectDoubleValueChangeEvent OnXAxisMinChange, OnXAxisSpanChange, OnYAxisMinChange, OnYAxisSpanChange;
+    TiPlotObjectDoubleValueChangeEvent OnLimitLine1PositionChange, OnLimitLine2PositionChange;
     TiPlotAxesMinSpanChangeEvent OnXAxisMinSpanChange, OnYAxisMinSpanChange;
     TiPlotAxesMinSpanChangeEvent OnXAxisMinSpanChangeFinished, OnYAxisMinSpanChangeFinished;
     TiPlotObjectCustomizeTextEvent OnXAxisCustomizeHint, OnYAxisCustomizeHint;
@@ -478,6 +484,8 @@ public:
     TiPlotObjectCustomizeTextEvent OnDataCursorCustomizeHint, OnToolBarCustomizeHint;
     TiPlotDataPointCustomizeTextEvent OnDataPointCustomizeHint;
     TiPlotObjectEvent OnDataCursorChange, OnBeforeDataCursorUpdate;
+    TiPlotObjectEvent OnAnnotationCoordinatesChange, OnAnnotationMoveUser, OnAnnotationResizeUser,
+        OnAnnotationCoordinatesChangeFinished;
     TiPlotToolBarButtonEvent OnToolBarButtonClick;
     TiPlotToolBarButtonBeforeEvent OnBeforeToolBarButtonClick;
     TiPlotZoomBoxEvent OnBeforeZoomBox;

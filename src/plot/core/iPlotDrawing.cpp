@@ -211,6 +211,16 @@ void FillGradientRect(TCanvas& canvas, const TRect& rect, TiFillDirection direct
     canvas.Pen = savedPen;
 }
 
+void IntersectClipRect(TCanvas& canvas, TRect r) {
+    if (const std::optional<TRect> clip = canvas.ClipRect()) {
+        r.Left = std::max(r.Left, clip->Left), r.Top = std::max(r.Top, clip->Top);
+        r.Right = std::min(r.Right, clip->Right), r.Bottom = std::min(r.Bottom, clip->Bottom);
+        if (r.Right < r.Left) r.Right = r.Left;
+        if (r.Bottom < r.Top) r.Bottom = r.Top;
+    }
+    canvas.SetClipRect(r);
+}
+
 TRect NormalizedRect(int x1, int y1, int x2, int y2) {
     return {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
 }

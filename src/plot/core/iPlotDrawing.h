@@ -66,6 +66,8 @@ void DrawBorderStyle(TCanvas& canvas, const TRect& rect, int style);
 void FillGradientRect(TCanvas& canvas, const TRect& rect, TiFillDirection direction, TColor startColor,
                       TColor stopColor);
 
+// Narrows the canvas's clip region to its part inside Rect (an empty part when they do not meet).
+void IntersectClipRect(TCanvas& canvas, TRect rect);
 TRect NormalizedRect(int x1, int y1, int x2, int y2);
 TRect OrientedRect(bool swap, int x1, int y1, int x2, int y2);
 TPoint OrientedPoint(bool swap, int a, int b);

@@ -42,8 +42,10 @@ void TiPlotLayoutManager::NotificationInsert(TObject* sender) {
     if (!object) return;
     InsertObject(object);
     const TiPlotObjectKind kind = object->Kind();
+    // Tables too: a table given another side or ZOrder moves at once, like a legend.
     if (kind == TiPlotObjectKind::XAxis || kind == TiPlotObjectKind::YAxis || kind == TiPlotObjectKind::ToolBar ||
-        kind == TiPlotObjectKind::Legend || kind == TiPlotObjectKind::DataView || kind == TiPlotObjectKind::Label)
+        kind == TiPlotObjectKind::Legend || kind == TiPlotObjectKind::DataView || kind == TiPlotObjectKind::Label ||
+        kind == TiPlotObjectKind::Table)
         object->OnLayoutChange = [this](TObject*) { UpdateSideLists(); };
     if (kind == TiPlotObjectKind::XAxis) object->SetHorizontal(!FXYAxesReverse);
     if (kind == TiPlotObjectKind::YAxis) object->SetHorizontal(FXYAxesReverse);

@@ -6,6 +6,8 @@
 #include "objects/iPlotDataView.h"
 #include "objects/iPlotLabel.h"
 #include "objects/iPlotLegend.h"
+#include "objects/iPlotLimit.h"
+#include "objects/iPlotTable.h"
 #include "objects/iPlotToolBar.h"
 #include "rtl/Exception.h"
 #include "rtl/FloatText.h"
@@ -291,6 +293,22 @@ void TiPlotDataCursorManager::SetNewObjectDefaults(TiPlotObject* object) {
     if (DataViewManager && DataViewManager->Count() > 0)
         cursor->SetPaintDataView(static_cast<TiPlotDataView*>(DataViewManager->GetItem(0)), cursor->XYAxesReversed());
     if (ChannelManager && ChannelManager->Count() > 0) cursor->SetChannelName(ChannelManager->GetItem(0)->Name());
+}
+
+// ---- the limit and table managers ----------------------------------------------------
+
+TiPlotObject* TiPlotTableManager::CreateObject() {
+    return new TiPlotTable(FOwner, OnChange, OnInsert, OnRemove, OnRename);
+}
+
+TiPlotObject* TiPlotLimitManager::CreateObject() {
+    return new TiPlotLimit(FOwner, OnChange, OnInsert, OnRemove, OnRename);
+}
+
+void TiPlotLimitManager::SetNewObjectDefaults(TiPlotObject* object) {
+    auto* limit = static_cast<TiPlotLimit*>(object);
+    if (XAxisManager && XAxisManager->Count() > 0) limit->SetXAxisName(FirstXAxisName());
+    if (YAxisManager && YAxisManager->Count() > 0) limit->SetYAxisName(FirstYAxisName());
 }
 
 // ---- TiPlotObjectManager --------------------------------------------------------------

@@ -127,11 +127,11 @@ public:
     TiPlotObject* CreateObject() override;
 };
 
-// Tables are kept and named here; creating them joins when the table object is built.
 class TiPlotTableManager : public TiPlotNamedKindManager {
 public:
     TiPlotTableManager(TObject* owner, TiNotifyEvent onChange, TiNotifyEvent onInsert, TiNotifyEvent onRemove,
                        TiNotifyEvent onRename);
+    TiPlotObject* CreateObject() override;
 };
 
 class TiPlotXAxisManager : public TiPlotNamedKindManager {
@@ -213,12 +213,15 @@ protected:
     void SetNewObjectDefaults(TiPlotObject* object) override;
 };
 
-// Limits are kept and named here; creating them and their axis defaults join when the limit
-// object is built.
+// New limits take the names of X axis 0 and Y axis 0.
 class TiPlotLimitManager : public TiPlotAxisBoundManager {
 public:
     TiPlotLimitManager(TObject* owner, TiNotifyEvent onChange, TiNotifyEvent onInsert, TiNotifyEvent onRemove,
                        TiNotifyEvent onRename);
+    TiPlotObject* CreateObject() override;
+
+protected:
+    void SetNewObjectDefaults(TiPlotObject* object) override;
 };
 
 class TiPlotDataCursorManager : public TiPlotNamedKindManager {

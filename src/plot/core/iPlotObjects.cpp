@@ -1,6 +1,7 @@
 #include "core/iPlotObjects.h"
 
 #include "core/iPlotComponent.h"
+#include "core/iPlotDrawing.h"
 #include "rtl/Exception.h"
 #include "timer/TTimer.h"
 #include "ui/TMenu.h"
@@ -240,6 +241,11 @@ void TiPlotObject::AddEditMenuItem(TPopupMenu* popupMenu) {
 
 QString TiPlotObject::GetLayerKey() const { return QString::number(FLayer).rightJustified(6, QLatin1Char('0')); }
 
+void TiPlotObject::DropSelectionFor(TObject* sender) {
+    auto* other = dynamic_cast<TiPlotObject*>(sender);
+    if (other && other != this && other->UserSelected()) SetUserSelected(false);
+}
+
 // ---- TiPlotManagerObject --------------------------------------------------------------
 
 namespace {
@@ -397,4 +403,28 @@ void TiPlotButton::DoMouseUp(const TiPlotMouseData& d) {
     if (!Contains(d.X, d.Y)) return;
     if (FGroupIndex != 0 && OnGroupClick) OnGroupClick(this);
     if (OnClick) OnClick(this);
+}
+
+TiPlotScrollButton::TiPlotScrollButton(TObject* owner, bool up, TiPlotObject* list)
+    : TiPlotButton(owner, nullptr, nullptr, nullptr, nullptr), FUp(up) {
+    SetTimerEnabled(true);
+    OnInvalidate = [list](TObject*) { list->InvalidateNow(); };
+}
+
+void TiPlotScrollButton::Draw(TCanvas& canvas, TColor) {
+    if (!FVisible) return;
+    const TRect r = DrawRect();
+    canvas.Brush.Style = bsSolid;
+    canvas.Brush.Color = clBtnFace;
+    canvas.FillRect(r);
+    DrawBorderStyle(canvas, r, FMouseDown ? 0 : 1);
+    const int cx = (r.Left + r.Right) / 2, cy = (r.Top + r.Bottom) / 2;
+    const TColor color = FEnabled ? clBlack : 0x808080;
+    canvas.Pen.Color = color;
+    canvas.Pen.Style = psSolid;
+    canvas.Pen.Width = 1;
+    canvas.Brush.Color = color;
+    const int tip = FUp ? -2 : 2;
+    const TPoint points[] = {{cx - 4, cy - tip}, {cx + 4, cy - tip}, {cx, cy + tip}};
+    canvas.Polygon(points, 3);
 }

@@ -188,6 +188,8 @@ protected:
     void Fire(Notify notify);
     TiPlotMouseData MouseData(int x, int y) const;
     void ClearMouseDown() { FMouseDown = false; }
+    // Another object that became selected takes the selection from this one.
+    void DropSelectionFor(TObject* sender);
 
     QString FName;
     QString FNameOld;
@@ -313,4 +315,16 @@ protected:
     bool FFirstTimerMessage = false;
     bool FTimerEnabled = false;
     int FGroupIndex = 0;
+};
+
+// A scroll button of a list (legend, table): a button face, raised or sunken while held,
+// with an arrow up or down in black, grey while disabled. It repeats while held and repaints
+// the list it scrolls.
+class TiPlotScrollButton : public TiPlotButton {
+public:
+    TiPlotScrollButton(TObject* owner, bool up, TiPlotObject* list);
+    void Draw(TCanvas& canvas, TColor backGroundColor) override;
+
+private:
+    bool FUp;
 };

@@ -104,14 +104,16 @@ TiPlotEditorForm::TiPlotEditorForm(TiPlotComponent* plot, TiPlotMasterManager* m
     };
     add(TiPlotObjectKind::Channel, "Channel", "Channels", &TiEditorPageTables::ChannelRows, true);
     add(TiPlotObjectKind::DataCursor, "DataCursor", "Cursors", &TiEditorPageTables::DataCursorRows, false);
+    add(TiPlotObjectKind::Limit, "Limit", "Limits", &TiEditorPageTables::LimitRows, false);
     add(TiPlotObjectKind::Label, "Label", "Labels", &TiEditorPageTables::LabelRows, false);
     add(TiPlotObjectKind::XAxis, "XAxis", "X-Axes", &TiEditorPageTables::XAxisRows, true);
     add(TiPlotObjectKind::YAxis, "YAxis", "Y-Axes", &TiEditorPageTables::XAxisRows, true);
     add(TiPlotObjectKind::Legend, "Legend", "Legend", &TiEditorPageTables::LegendRows, true);
+    add(TiPlotObjectKind::Table, "Table", "Tables", &TiEditorPageTables::TableRows, false);
     add(TiPlotObjectKind::ToolBar, "ToolBar", "ToolBar", &TiEditorPageTables::ToolBarRows, true);
     add(TiPlotObjectKind::DataView, "DataView", "Data View", &TiEditorPageTables::DataViewRows, true);
     // The Y-axis page is the X-axis page with its own names; its precision spinners end at 20.
-    ObjectPage& y = *FPages[4];
+    ObjectPage& y = *Page(TiPlotObjectKind::YAxis);
     for (TiEditorRow row : TiEditorPageTables::XAxisRows) {
         y.OwnNames.push_back(QByteArray(row.Control).replace("XAxis", "YAxis"));
         row.Control = y.OwnNames.back().constData();
@@ -386,6 +388,8 @@ void TiPlotEditorForm::BuildObjectPage(ObjectPage& page) {
             case TiPlotObjectKind::Label: FMaster->AddLabel(); break;
             case TiPlotObjectKind::XAxis: FMaster->AddXAxis(); break;
             case TiPlotObjectKind::YAxis: FMaster->AddYAxis(); break;
+            case TiPlotObjectKind::Limit: FMaster->AddLimit(); break;
+            case TiPlotObjectKind::Table: FMaster->AddTable(); break;
             default: return;
             }
             ListOf(kind)->SelectLast();
@@ -615,9 +619,10 @@ void TiPlotEditorForm::RefreshChannelStats() {
 // ---- Lists ----
 
 void TiPlotEditorForm::FillLists() {
-    for (TiPlotObjectKind kind : {TiPlotObjectKind::ToolBar, TiPlotObjectKind::Legend, TiPlotObjectKind::XAxis,
-                                  TiPlotObjectKind::YAxis, TiPlotObjectKind::DataView, TiPlotObjectKind::Channel,
-                                  TiPlotObjectKind::DataCursor, TiPlotObjectKind::Label}) {
+    for (TiPlotObjectKind kind : {TiPlotObjectKind::ToolBar, TiPlotObjectKind::Legend, TiPlotObjectKind::Table,
+                                  TiPlotObjectKind::XAxis, TiPlotObjectKind::YAxis, TiPlotObjectKind::DataView,
+                                  TiPlotObjectKind::Channel, TiPlotObjectKind::DataCursor, TiPlotObjectKind::Limit,
+                                  TiPlotObjectKind::Label}) {
         ObjectPage* page = Page(kind);
         TiPlotObjectManagerCustom* m = FMaster->ManagerOf(kind);
         if (!page || !m) continue;
@@ -782,7 +787,8 @@ void TiPlotEditorForm::UpdatePage(TiPlotObjectKind kind) {
 void TiPlotEditorForm::UpdateAll() {
     for (TiPlotObjectKind kind : {TiPlotObjectKind::ToolBar, TiPlotObjectKind::Legend, TiPlotObjectKind::XAxis,
                                   TiPlotObjectKind::YAxis, TiPlotObjectKind::Channel, TiPlotObjectKind::DataView,
-                                  TiPlotObjectKind::DataCursor, TiPlotObjectKind::Label})
+                                  TiPlotObjectKind::DataCursor, TiPlotObjectKind::Limit, TiPlotObjectKind::Label,
+                                  TiPlotObjectKind::Table})
         UpdatePage(kind);
 }
 
@@ -791,6 +797,11 @@ void TiPlotEditorForm::PageChange(TiPlotObjectKind kind) {
     auto* object = page ? static_cast<TiPlotObject*>(page->List->Selected()) : nullptr;
     if (!object) return;
     for (const TiEditorRow& row : *page->Rows) WriteRow(row, *object);
+    // Nothing of the table page is refreshed; its list still shows a new name.
+    if (kind == TiPlotObjectKind::Table) {
+        page->List->Invalidate();
+        return;
+    }
     if (kind == TiPlotObjectKind::Label && page->List->ItemIndex() == 0) FillControlPage();
     if (page->RefreshAllAfterWrite) UpdateAll();
     else UpdatePage(kind);
@@ -904,10 +915,10 @@ std::vector<TiComponentEditorPageControl*> TiPlotEditorForm::RememberedPageContr
             sub(TiPlotObjectKind::YAxis),
             nullptr,
             sub(TiPlotObjectKind::DataCursor),
-            nullptr,
+            sub(TiPlotObjectKind::Limit),
             sub(TiPlotObjectKind::Label),
             sub(TiPlotObjectKind::Legend),
-            nullptr,
+            sub(TiPlotObjectKind::Table),
             sub(TiPlotObjectKind::DataView),
             nullptr};
 }

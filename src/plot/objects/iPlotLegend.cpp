@@ -9,20 +9,6 @@
 #include <algorithm>
 #include <cmath>
 
-// ---- the scroll buttons ---------------------------------------------------------------
-
-TiPlotLegendButton::TiPlotLegendButton(TObject* owner, bool up)
-    : TiPlotButton(owner, nullptr, nullptr, nullptr, nullptr), FUp(up) {}
-
-void TiPlotLegendButton::Draw(TCanvas& canvas, TColor) {
-    if (!FVisible) return;
-    canvas.Brush.Style = bsSolid;
-    canvas.Brush.Color = clBtnFace;
-    canvas.FillRect(DrawRect());
-    DrawBorderStyle(canvas, DrawRect(), FMouseDown ? 0 : 1);
-    (void)FUp;
-}
-
 // ---- the legend -----------------------------------------------------------------------
 
 const TiPublishedClass& TiPlotLegend::Published() {
@@ -95,12 +81,8 @@ TiPlotLegend::TiPlotLegend(TObject* owner, TiNotifyEvent onChange, TiNotifyEvent
     font.SetStyle(fsBold);
     FColumnTitlesFont.Assign(font);
     for (TiPlotFont* f : {&FFont, &FSelectedItemFont, &FColumnTitlesFont}) f->OnChange = [this] { TriggerChange(); };
-    FUpButton = std::make_unique<TiPlotLegendButton>(owner, true);
-    FDownButton = std::make_unique<TiPlotLegendButton>(owner, false);
-    for (TiPlotLegendButton* b : {FUpButton.get(), FDownButton.get()}) {
-        b->SetTimerEnabled(true);
-        b->OnInvalidate = [this](TObject*) { InvalidateNow(); };
-    }
+    FUpButton = std::make_unique<TiPlotLegendButton>(owner, true, this);
+    FDownButton = std::make_unique<TiPlotLegendButton>(owner, false, this);
     FUpButton->OnClick = [this](TObject*) { ScrollUp(); };
     FDownButton->OnClick = [this](TObject*) { ScrollDown(); };
 }
@@ -404,26 +386,6 @@ void TiPlotLegend::DrawLineSample(TCanvas& canvas, const TiPlotChannelCustom* c,
     canvas.Pen.Style = psSolid;
 }
 
-void TiPlotLegend::DrawButtonArrow(TCanvas& canvas, TiPlotLegendButton& b, bool up) {
-    if (!b.Visible()) return;
-    b.Draw(canvas, clBtnFace);
-    const TRect r = b.DrawRect();
-    const int cx = (r.Left + r.Right) / 2, cy = (r.Top + r.Bottom) / 2;
-    const TColor color = b.Enabled() ? clBlack : 0x808080;
-    canvas.Pen.Color = color;
-    canvas.Pen.Style = psSolid;
-    canvas.Pen.Width = 1;
-    canvas.Brush.Style = bsSolid;
-    canvas.Brush.Color = color;
-    if (up) {
-        const TPoint pts[] = {{cx - 4, cy + 2}, {cx + 4, cy + 2}, {cx, cy - 2}};
-        canvas.Polygon(pts, 3);
-    } else {
-        const TPoint pts[] = {{cx - 4, cy - 2}, {cx + 4, cy - 2}, {cx, cy + 2}};
-        canvas.Polygon(pts, 3);
-    }
-}
-
 void TiPlotLegend::Draw(TCanvas& canvas, TColor backGroundColor) {
     if (!FVisible) return;
     CalcLayout(canvas);
@@ -500,8 +462,8 @@ void TiPlotLegend::Draw(TCanvas& canvas, TColor backGroundColor) {
         cell(FShowColumnYMin, FColumnStartYMin, FMaxWidthYMin, YStatisticOf(c, 1), itfRight);
         cell(FShowColumnYMean, FColumnStartYMean, FMaxWidthYMean, YStatisticOf(c, 2), itfRight);
     }
-    DrawButtonArrow(canvas, *FUpButton, true);
-    DrawButtonArrow(canvas, *FDownButton, false);
+    FUpButton->Draw(canvas, clBtnFace);
+    FDownButton->Draw(canvas, clBtnFace);
     if (FUserSelected) {
         canvas.Font.SetColor(clWhite);
         canvas.Brush.Style = bsClear;
@@ -541,10 +503,7 @@ void TiPlotLegend::DoMouseUp(const TiPlotMouseData& d) {
     if (FMouseDown && d.X >= FLeft && d.X < FRight && d.Y >= FTop && d.Y < FBottom && FPlot) FPlot->DoObjectClick(this);
 }
 
-void TiPlotLegend::NotificationSetFocus(TObject* sender) {
-    auto* other = dynamic_cast<TiPlotObject*>(sender);
-    if (other && other != this && other->UserSelected()) SetUserSelected(false);
-}
+void TiPlotLegend::NotificationSetFocus(TObject* sender) { DropSelectionFor(sender); }
 
 void TiPlotLegend::AddMenuItems(TPopupMenu* popupMenu) {
     TiPlotLayoutObject::AddMenuItems(popupMenu);

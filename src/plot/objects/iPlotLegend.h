@@ -16,14 +16,10 @@ enum TiPlotLegendChannelNameColorStyle {
     iplcncsFont, iplcncsChannelColor, iplcncsXAxisFontColor, iplcncsYAxisFontColor
 };
 
-// A scroll button of the legend: a button face with an arrow.
-class TiPlotLegendButton : public TiPlotButton {
+// A scroll button of the legend.
+class TiPlotLegendButton : public TiPlotScrollButton {
 public:
-    TiPlotLegendButton(TObject* owner, bool up);
-    void Draw(TCanvas& canvas, TColor backGroundColor) override;
-
-private:
-    bool FUp;
+    using TiPlotScrollButton::TiPlotScrollButton;
 };
 
 // One channel's entry in the current layout.
@@ -168,7 +164,6 @@ public:
 
 private:
     void DrawLineSample(TCanvas& canvas, const TiPlotChannelCustom* channel, int x, int y);
-    void DrawButtonArrow(TCanvas& canvas, TiPlotLegendButton& button, bool up);
 
     std::unique_ptr<TiPlotLegendButton> FUpButton, FDownButton;
     int FRequiredWidth = 0, FRequiredHeight = 0;
