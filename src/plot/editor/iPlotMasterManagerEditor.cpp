@@ -122,9 +122,6 @@ void TiPlotMasterManager::EditorObjectRenamed(TiPlotObject* object) { FEditorFor
 void TiPlotMasterManager::EditorSelect(TiPlotObject* object) {
     CreateEditorForm();
     if (!FEditorForm) return;
-    TiPlotEditorForm::ObjectPage* page = FEditorForm->Page(object->Kind());
-    if (!page || object->Kind() == TiPlotObjectKind::Label) return;
-    FEditorForm->PageControl()->SetActivePageIndex(FEditorForm->PageControl()->IndexOfPage(page->Caption));
-    page->List->SetItemIndex(page->List->IndexOfObject(object));
-    FEditorForm->UpdatePage(object->Kind());
+    if (object->Kind() == TiPlotObjectKind::Label) return;
+    FEditorForm->SelectObject(object);
 }
