@@ -35,6 +35,7 @@ QString FileName(const QString& look, QString name) {
 // Saves every page of a page control, going into the page controls on its sheets.
 void SavePages(TiPlotEditorForm& form, TiComponentEditorPageControl& pages, const QString& look, const QString& name) {
     for (int k = 0; k < pages.PageCount(); ++k) {
+        if (!pages.PageVisible(k)) continue;
         pages.SetActivePageIndex(k);
         const QString pageName = name + QStringLiteral("_") + pages.PageCaption(k);
         if (TiComponentEditorPageControl* inner = NestedPages(pages.Page(k))) {

@@ -450,6 +450,25 @@ TEST_F(EditorFixture, TranslationReachesCaptionsTabsItemsAndNameLists) {
               QStringLiteral("<Keine>"));
 }
 
+// An XY channel lacks the line-plot features: their sub-pages and controls are hidden, with a
+// translation too, while the sub-pages it has (Stats, without rows, among them) stay.
+TEST_F(EditorFixture, ChannelPageShowsWhatAnXYChannelHasUnderTranslatedCaptions) {
+    for (const auto& [from, to] : {std::pair{"General", "Allgemein"}, {"Stats", "Statistik"}, {"Fill", "Fuellung"}}) {
+        TiPlotTranslationObject* entry = plot->Master().TranslationManager()->Items(plot->Master().AddTranslation());
+        entry->SetOriginalString(QString::fromLatin1(from));
+        entry->SetReplacementString(QString::fromLatin1(to));
+    }
+    TiPlotEditorForm* form = Open();
+    TiComponentEditorPageControl* pages = form->Page(TiPlotObjectKind::Channel)->SubPages;
+    QStringList shown, hidden;
+    for (int i = 0; i < pages->PageCount(); ++i) (pages->PageVisible(i) ? shown : hidden) << pages->PageCaption(i);
+    EXPECT_EQ(shown, (QStringList{"Allgemein", "Trace", "Marker", "File I/O", "Statistik"}));
+    EXPECT_EQ(hidden, (QStringList{"Fuellung", "Bar", "High/Low", "Digital"}));
+    for (const char* name : {"ChannelFastDrawCheckBox", "ChannelInterpolationStyleComboBox", "ChannelInterpolationStyleComboBoxLabel"})
+        EXPECT_TRUE(form->Find<TControl>(QString::fromLatin1(name))->isHidden()) << name;
+    EXPECT_FALSE(form->Find<TControl>(QStringLiteral("ChannelClipToAxesCheckBox"))->isHidden());
+}
+
 TEST(EditorEdit, CommitsOnlyUserChangesAndEscapeRestoresTheCommittedText) {
     TiCustomEditorForm form(nullptr);
     TiComponentEditorEdit edit(&form);

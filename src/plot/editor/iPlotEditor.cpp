@@ -245,7 +245,7 @@ void TiPlotEditorForm::BuildRows(TiComponentEditorPageControl* pages, const std:
         }
         const int columnWidth = c ? c->columnWidth : 240, labelWidth = c ? c->labelWidth : 100;
         const int fieldWidth = kFieldWidth;
-        auto addLabel = [&] { AddLabel(parent, LabelOf(row), x, y + 4); };
+        auto addLabel = [&] { AddLabel(parent, LabelOf(row), x, y + 4)->SetName(control + QStringLiteral("Label")); };
         const TNotifyEvent changed = [onChange](TComponent*) { onChange(); };
         switch (row.Kind) {
         case K::Text:
@@ -821,15 +821,31 @@ void TiPlotEditorForm::ApplyChannelVisibility() {
     ObjectPage* page = Page(TiPlotObjectKind::Channel);
     TiPlotObject* o = page ? static_cast<TiPlotObject*>(page->List->Selected()) : nullptr;
     if (!o) return;
+    auto has = [o](const TiEditorRow& row) {
+        return QByteArray(row.Property) == "Name" || o->PublishedClass().Find(QString::fromLatin1(row.Property));
+    };
+    // The sheet a row lies on, by name: captions may be translated.
+    auto sheetOf = [&](const TiEditorRow& row) {
+        QString name = SubPageOf(row);
+        name.remove(QRegularExpression(QStringLiteral("[^A-Za-z0-9]")));
+        return page->Prefix + name + QStringLiteral("TabSheet");
+    };
     // Sub-pages whose every property the channel lacks are hidden (an XY channel has no
-    // fill, bar, high/low or digital drawing).
+    // fill, bar, high/low or digital drawing); sub-pages without rows (Stats) stay.
     for (int i = 0; i < page->SubPages->PageCount(); ++i) {
-        bool any = false;
+        const QString sheet = page->SubPages->Page(i)->Name();
+        int rows = 0, present = 0;
         for (const TiEditorRow& row : *page->Rows)
-            if (SubPageOf(row) == page->SubPages->PageCaption(i) &&
-                (QByteArray(row.Property) == "Name" || o->PublishedClass().Find(QString::fromLatin1(row.Property))))
-                any = true;
-        page->SubPages->SetPageVisible(i, any);
+            if (sheetOf(row) == sheet) ++rows, present += has(row) ? 1 : 0;
+        page->SubPages->SetPageVisible(i, rows == 0 || present > 0);
+    }
+    // So are the single controls it lacks (Fast Draw, the interpolation style), except Clip
+    // To Axes, which shows greyed.
+    for (const TiEditorRow& row : *page->Rows) {
+        if (QByteArray(row.Property) == "ClipToAxes") continue;
+        const QString control = QString::fromLatin1(row.Control);
+        for (const QString& name : {control, control + QStringLiteral("Label"), control + QStringLiteral("UpDown")})
+            if (auto* c = Find<TControl>(name)) c->SetVisible(has(row));
     }
 }
 
@@ -1103,7 +1119,11 @@ void TiPlotEditorForm::BuildCopyDefaultButtons() {
             button->SetName(prefix + target + QStringLiteral("CopyDefaultButton"));
             button->SetParent(sheet);
             button->SetCaption(QStringLiteral("Copy Default"));
-            button->SetBounds(sheet->Width() - 118, sheet->Height() - 37, 110, 25);
+            // Below the sub-page's rows, at their left edge.
+            int bottom = 0;
+            for (QObject* child : sheet->children())
+                if (auto* w = qobject_cast<QWidget*>(child)) bottom = std::max(bottom, w->geometry().bottom());
+            button->SetBounds(8, bottom + 12, 110, 25);
             button->OnClick = [this, kind, target](TComponent*) { CopyDefaultLabelFormat(kind, target); };
         }
     }
