@@ -422,6 +422,7 @@ TEST_F(EditorFixture, ChannelFileButtonsSaveAndLoadTheSelectedChannelsData) {
     form->Find<TiComponentEditorOpenPicker>(QStringLiteral("ChannelDataOpenPicker"))->ClickButton();
     SetDialogRunner(nullptr);
     EXPECT_EQ(plot->Channel(0)->Count(), 2);
+    EXPECT_EQ(form->Find<TLabel>(QStringLiteral("ChannelStatsValue0Label"))->Caption(), QStringLiteral("Click Refresh"));
     form->Find<TiComponentEditorButton>(QStringLiteral("ChannelStatsRefreshButton"))->ClickButton();
     EXPECT_EQ(form->Find<TLabel>(QStringLiteral("ChannelStatsValue0Label"))->Caption(), QStringLiteral("2"));
     EXPECT_EQ(form->Find<TLabel>(QStringLiteral("ChannelStatsValue10Label"))->Caption(),

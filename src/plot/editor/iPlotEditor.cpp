@@ -700,6 +700,7 @@ void TiPlotEditorForm::FillLists() {
         page->List->SetItemIndex(page->List->Count() > 0 ? 0 : -1);
         UpdatePage(kind);
     }
+    ClearChannelStats();  // the channel selection is new
     if (ObjectPage* channels = Page(TiPlotObjectKind::Channel)) {
         const bool canAdd = FPlot && FPlot->UserCanAddRemoveChannels();
         channels->AddButton->SetVisible(canAdd);
