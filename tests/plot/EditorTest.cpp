@@ -435,7 +435,7 @@ TEST_F(EditorFixture, ChannelFileButtonsSaveAndLoadTheSelectedChannelsData) {
 TEST_F(EditorFixture, TranslationReachesCaptionsTabsItemsAndNameLists) {
     TiPlotTranslationManager* t = plot->Master().TranslationManager();
     for (const auto& [from, to] : {std::pair{"Plot", "Graph"}, {"Channels", "Kanaele"}, {"Visible", "Sichtbar"},
-                                   {"Solid", "Voll"}, {"<None>", "<Keine>"}}) {
+                                   {"Solid", "Voll"}, {"<None>", "<Keine>"}, {"Delete", "Loeschen"}}) {
         TiPlotTranslationObject* entry = t->Items(plot->Master().AddTranslation());
         entry->SetOriginalString(QString::fromLatin1(from));
         entry->SetReplacementString(QString::fromLatin1(to));
@@ -449,6 +449,7 @@ TEST_F(EditorFixture, TranslationReachesCaptionsTabsItemsAndNameLists) {
               QStringLiteral("Voll"));
     EXPECT_EQ(form->Find<TiComponentEditorComboBox>(QStringLiteral("ChannelXAxisNameComboBox"))->Item(0),
               QStringLiteral("<Keine>"));
+    EXPECT_EQ(form->LayoutMenuItem(QStringLiteral("DeleteMenuItem"))->Caption, QStringLiteral("Loeschen"));
 }
 
 // An XY channel lacks the line-plot features: their sub-pages and controls are hidden, with a

@@ -4,6 +4,7 @@
 #include "core/iPlotMasterManager.h"
 #include "editor/iPlotEditor.h"
 #include "ui/TLabel.h"
+#include "ui/TMenu.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -112,6 +113,12 @@ void TiPlotMasterManager::TranslateForm(TForm* form) {
         } else if (auto* control = dynamic_cast<TControl*>(c)) {
             if (!control->Caption().isEmpty()) control->SetCaption(tr(control->Caption()));
         }
+    }
+    // The top-level items of the form's popup menu.
+    if (auto* editor = dynamic_cast<TiPlotEditorForm*>(form)) {
+        TMenuItem& items = editor->LayoutPopupMenu().Items();
+        for (int i = 0; i < items.Count(); ++i)
+            if (items.Items(i)->Caption != QLatin1String("-")) items.Items(i)->Caption = tr(items.Items(i)->Caption);
     }
 }
 
