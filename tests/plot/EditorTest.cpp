@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QFileDialog>
 #include <QTest>
 #include <QFile>
@@ -94,6 +95,44 @@ TEST_F(EditorFixture, PageControlsWriteTheSelectedObjectAndThePropertyFile) {
     }
     // The title label edited on the Labels page shows on the Control page's title controls.
     EXPECT_EQ(form->Find<TiComponentEditorEdit>(QStringLiteral("TitleTextEdit"))->AsString(), QStringLiteral("Hello"));
+}
+
+// A colour chosen in the dialog reaches the plot and its file; a cancelled dialog changes
+// nothing, whatever was chosen in it before.
+TEST_F(EditorFixture, ColourDialogsWriteWhenAcceptedAndCancelRestores) {
+    TiPlotEditorForm* form = Open();
+    struct Case {
+        const char* picker;
+        std::function<TColor()> inPlot;
+        const char* fileKey;
+    };
+    const Case cases[] = {
+        {"ChannelColorPicker", [&] { return plot->Channel(0)->Color(); }, "Channel0.Color = "},
+        {"XAxisScaleLinesColorPicker", [&] { return plot->XAxis(0)->ScaleLinesColor(); }, "XAxis0.ScaleLinesColor = "},
+        {"BackGroundColorPicker", [&] { return plot->BackGroundColor(); }, "\nBackGroundColor = "},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.picker);
+        auto* picker = form->Find<TiComponentEditorColorPicker>(QString::fromLatin1(c.picker));
+        ASSERT_NE(picker, nullptr);
+        const TColor before = c.inPlot();
+        auto choose = [](bool accept) {
+            SetDialogRunner([accept](QDialog& d) {
+                static_cast<QColorDialog&>(d).setCurrentColor(QColor(0x12, 0x34, 0x56));
+                accept ? d.accept() : d.reject();
+                return d.result();
+            });
+        };
+        choose(false);
+        picker->Pick();
+        EXPECT_EQ(c.inPlot(), before);
+        EXPECT_EQ(picker->Color(), before);
+        choose(true);
+        picker->Pick();
+        SetDialogRunner(nullptr);
+        EXPECT_EQ(c.inPlot(), TColor(0x563412));
+        EXPECT_TRUE(PropertyFile().contains(QString::fromLatin1(c.fileKey) + QString::number(0x563412)));
+    }
 }
 
 TEST_F(EditorFixture, RenamingAnAxisShowsInTheChannelsAxisList) {
