@@ -705,6 +705,9 @@ void TiPlotEditorForm::FillLists() {
         const bool canAdd = FPlot && FPlot->UserCanAddRemoveChannels();
         channels->AddButton->SetVisible(canAdd);
         channels->RemoveButton->SetVisible(canAdd);
+        // Without the buttons the list takes their place.
+        const int bottom = canAdd ? channels->AddButton->Top() - 6 : channels->AddButton->Top() + channels->AddButton->Height();
+        channels->List->SetHeight(bottom - channels->List->Top());
     }
 }
 
