@@ -59,6 +59,14 @@ void UserSets(TiPlotEditorForm& form, const QString& control, const QString& val
     }
 }
 
+// File dialogs answer with this file, as if the user had chosen it.
+void ChooseFile(const QString& path) {
+    SetDialogRunner([path](QDialog& d) {
+        static_cast<QFileDialog&>(d).selectFile(path);
+        return int(QDialog::Accepted);
+    });
+}
+
 TEST_F(EditorFixture, PageControlsWriteTheSelectedObjectAndThePropertyFile) {
     TiPlotEditorForm* form = Open();
     ASSERT_NE(form, nullptr);
@@ -362,10 +370,7 @@ TEST_F(EditorFixture, ControlLogButtonsFollowTheLogAndACancelledPickChangesNothi
     picker->ClickButton();
     EXPECT_EQ(edit->AsString(), QString());
     EXPECT_EQ(plot->LogFileName(), QString());
-    SetDialogRunner([&](QDialog& d) {
-        static_cast<QFileDialog&>(d).selectFile(path);
-        return int(QDialog::Accepted);
-    });
+    ChooseFile(path);
     picker->ClickButton();
     SetDialogRunner(nullptr);
     EXPECT_EQ(edit->AsString(), path + QStringLiteral(".log"));
@@ -393,18 +398,12 @@ TEST_F(EditorFixture, AnnotationFileButtonsSaveAndLoadThePlotsAnnotations) {
     TiPlotEditorForm* form = Open();
     TempTree tree;
     const QString path = QString::fromStdString(tree.Path("notes").string());
-    SetDialogRunner([&](QDialog& d) {
-        static_cast<QFileDialog&>(d).selectFile(path);
-        return int(QDialog::Accepted);
-    });
+    ChooseFile(path);
     form->Find<TiComponentEditorSavePicker>(QStringLiteral("ControlAnnotationSavePicker"))->ClickButton();
     QFile file(path + QStringLiteral(".ano"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.readAll().startsWith("AnnotationCount = 0"));
-    SetDialogRunner([&](QDialog& d) {
-        static_cast<QFileDialog&>(d).selectFile(path + QStringLiteral(".ano"));
-        return int(QDialog::Accepted);
-    });
+    ChooseFile(path + QStringLiteral(".ano"));
     form->Find<TiComponentEditorOpenPicker>(QStringLiteral("ControlAnnotationOpenPicker"))->ClickButton();
     SetDialogRunner(nullptr);
     EXPECT_EQ(plot->AnnotationCount(), 0);
@@ -447,17 +446,11 @@ TEST_F(EditorFixture, ChannelFileButtonsSaveAndLoadTheSelectedChannelsData) {
     plot->Channel(0)->AddXY(3, 4);
     TempTree tree;
     const QString path = QString::fromStdString(tree.Path("points").string());
-    SetDialogRunner([&](QDialog& d) {
-        static_cast<QFileDialog&>(d).selectFile(path);
-        return int(QDialog::Accepted);
-    });
+    ChooseFile(path);
     form->Find<TiComponentEditorSavePicker>(QStringLiteral("ChannelDataSavePicker"))->ClickButton();
     EXPECT_TRUE(QFile::exists(path + QStringLiteral(".dat")));
     plot->Channel(0)->Clear();
-    SetDialogRunner([&](QDialog& d) {
-        static_cast<QFileDialog&>(d).selectFile(path + QStringLiteral(".dat"));
-        return int(QDialog::Accepted);
-    });
+    ChooseFile(path + QStringLiteral(".dat"));
     form->Find<TiComponentEditorOpenPicker>(QStringLiteral("ChannelDataOpenPicker"))->ClickButton();
     SetDialogRunner(nullptr);
     EXPECT_EQ(plot->Channel(0)->Count(), 2);
