@@ -147,11 +147,19 @@ TEST_F(EditorFixture, RenamingAnAxisShowsInTheChannelsAxisList) {
     TiPlotEditorForm* form = Open();
     auto* box = form->Find<TiComponentEditorComboBox>(QStringLiteral("ChannelXAxisNameComboBox"));
     ASSERT_EQ(box->AsString(), plot->XAxis(0)->Name());
+    // An axis added on its own page is in the channel's list once the list drops down.
+    form->Find<TiComponentEditorButton>(QStringLiteral("XAxesAddButton"))->ClickButton();
+    box->SetDroppedDown(true);
+    box->SetDroppedDown(false);
+    EXPECT_EQ(box->Items(), (QStringList{"<None>", plot->XAxis(0)->Name(), plot->XAxis(1)->Name()}));
+    EXPECT_EQ(box->AsString(), plot->XAxis(0)->Name());
     // Renamed by the program while the editor is open.
     plot->XAxis(0)->SetName(QStringLiteral("Time"));
     EXPECT_EQ(box->AsString(), QStringLiteral("Time"));
     EXPECT_EQ(box->Item(0), QStringLiteral("<None>"));
     // Typed on the X-axis page, the name reaches the axis.
+    form->ListOf(TiPlotObjectKind::XAxis)->SetItemIndex(0);
+    form->UpdatePage(TiPlotObjectKind::XAxis);
     UserSets(*form, QStringLiteral("XAxisNameEdit"), QStringLiteral("Frequency"));
     EXPECT_EQ(plot->XAxis(0)->Name(), QStringLiteral("Frequency"));
     EXPECT_EQ(form->Find<TiComponentEditorEdit>(QStringLiteral("XAxisNameEdit"))->AsString(), QStringLiteral("Frequency"));

@@ -290,6 +290,8 @@ void TiPlotEditorForm::BuildRows(TiComponentEditorPageControl* pages, const std:
                 if (p && p->Kind == tkLString) combo->SetStyle(csDropDown);
             }
             combo->OnChange = changed;
+            // A name list is filled again as it drops down, so objects added since show.
+            if (row.Kind == K::Names) combo->OnDropDown = [this, control](TComponent*) { FillNames(control); };
             break;
         }
         case K::Radio: {
