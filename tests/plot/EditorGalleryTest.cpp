@@ -91,6 +91,13 @@ TEST(Gallery, EditorPagesLightAndDark) {
         EXPECT_EQ(form->Find<TiComponentEditorEdit>(QStringLiteral("ChannelTraceLineWidthEdit"))->AsInteger(),
                   plot->Channel(0)->TraceLineWidth());
         SaveEveryPage(*form, tag);
+        // The form's face follows the look.
+        const QImage page = form->grab().toImage();
+        const int face = Lightness(page.pixel(page.width() - 20, page.height() - 20));
+        if (dark)
+            EXPECT_LT(face, 110);
+        else
+            EXPECT_GT(face, 180);
         // The layout page's popup menu over the X axis's block.
         form->PageControl()->SetActivePageIndex(1);
         TiPlotLayoutViewer* viewer = form->LayoutViewer();
