@@ -1,31 +1,51 @@
-// Pictures of every page of the plot editor and of the value converter, in the light look
-// and in the program's dark look, saved for looking at, with the pixels checked where a
-// filled page must show its controls.
+// Pictures of every page of the plot editor (nested sub-pages, the layout schematic and its
+// popup menu included) and of the value converter, in the light look and in the program's
+// dark look, saved for looking at.
 #include "PlotTestSupport.h"
 #include "core/iPlotMasterManager.h"
 #include "editor/iPlotEditor.h"
 #include "editor/iValueConverterEditForm.h"
+#include "objects/iPlotLayoutViewer.h"
+#include "ui/ProgramLook.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QPalette>
+#include <QMenu>
 #include <QRegularExpression>
+#include <QStyle>
+#include <QTest>
 
 namespace {
 
 QString OutputPath(const QString& name) { return QStringLiteral(Q7K_TEST_OUTPUT_DIR "/") + name; }
 
-QPalette DarkPalette() {
-    QPalette p;
-    p.setColor(QPalette::Window, QColor(0x2b, 0x2d, 0x31));
-    p.setColor(QPalette::WindowText, QColor(0xe6, 0xe6, 0xe6));
-    p.setColor(QPalette::Base, QColor(0x1e, 0x1f, 0x22));
-    p.setColor(QPalette::Text, QColor(0xe6, 0xe6, 0xe6));
-    p.setColor(QPalette::Button, QColor(0x3a, 0x3d, 0x42));
-    p.setColor(QPalette::ButtonText, QColor(0xe6, 0xe6, 0xe6));
-    p.setColor(QPalette::Mid, QColor(0x5a, 0x5d, 0x62));
-    return p;
+// A page control lying directly on a sheet (the nested label and grid-line pages), or null.
+TiComponentEditorPageControl* NestedPages(QWidget* sheet) {
+    for (QObject* child : sheet->children())
+        if (auto* pages = dynamic_cast<TiComponentEditorPageControl*>(child)) return pages;
+    return nullptr;
+}
+
+QString FileName(const QString& look, QString name) {
+    name.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9_]")), QString());
+    return OutputPath(QStringLiteral("editor_%1_%2.png").arg(look, name));
+}
+
+// Saves every page of a page control, going into the page controls on its sheets.
+void SavePages(TiPlotEditorForm& form, TiComponentEditorPageControl& pages, const QString& look, const QString& name) {
+    for (int k = 0; k < pages.PageCount(); ++k) {
+        if (!pages.PageVisible(k)) continue;
+        pages.SetActivePageIndex(k);
+        const QString pageName = name + QStringLiteral("_") + pages.PageCaption(k);
+        if (TiComponentEditorPageControl* inner = NestedPages(pages.Page(k))) {
+            SavePages(form, *inner, look, pageName);
+            inner->SetActivePageIndex(0);
+        } else {
+            ASSERT_TRUE(form.grab().toImage().save(FileName(look, pageName)));
+        }
+    }
+    pages.SetActivePageIndex(0);
 }
 
 // Saves every top-level page (and each sub-page of the object pages) of an open editor.
@@ -33,29 +53,35 @@ void SaveEveryPage(TiPlotEditorForm& form, const QString& look) {
     TiComponentEditorPageControl* pages = form.PageControl();
     for (int i = 0; i < pages->PageCount(); ++i) {
         pages->SetActivePageIndex(i);
-        auto* sub = dynamic_cast<TiComponentEditorPageControl*>(
-            form.FindComponent(i == 0 ? QStringLiteral("ControlPageControl")
-                                      : pages->Page(i)->Name().chopped(QStringLiteral("TabSheet").size()) +
-                                            QStringLiteral("PageControl")));
-        if (!sub && i > 0)
-            sub = dynamic_cast<TiComponentEditorPageControl*>(form.FindComponent(
-                pages->Page(i)->Name().chopped(QStringLiteral("sTabSheet").size()) + QStringLiteral("PageControl")));
-        const int subCount = sub ? sub->PageCount() : 1;
-        for (int k = 0; k < subCount; ++k) {
-            if (sub) sub->SetActivePageIndex(k);
-            QString name = pages->PageCaption(i) + (sub ? QStringLiteral("_") + sub->PageCaption(k) : QString());
-            name.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9_]")), QString());
-            const QImage image = form.grab().toImage();
-            ASSERT_TRUE(image.save(OutputPath(QStringLiteral("editor_%1_%2.png").arg(look, name))));
-        }
-        if (sub) sub->SetActivePageIndex(0);
+        // The Layout page's schematic, with the plot's objects as grey blocks.
+        if (TiComponentEditorPageControl* sub = NestedPages(pages->Page(i)))
+            SavePages(form, *sub, look, pages->PageCaption(i));
+        else
+            ASSERT_TRUE(form.grab().toImage().save(FileName(look, pages->PageCaption(i))));
     }
+    pages->SetActivePageIndex(0);
 }
+
+// The program's dark look for one test; the toolkit's defaults come back after it.
+struct Look {
+    explicit Look(bool dark) : style(QApplication::style()->name()) {
+        if (dark) ProgramLook::Apply(*qApp);
+    }
+    ~Look() {
+        QApplication::setStyle(style);
+        QApplication::setPalette(QApplication::style()->standardPalette());
+        for (QObject* child : qApp->children())
+            if (child->objectName() == QLatin1String("ProgramLookNoFieldMenu")) delete child;
+    }
+    QString style;
+};
+
+int Lightness(QRgb c) { return (qRed(c) + qGreen(c) + qBlue(c)) / 3; }
 
 TEST(Gallery, EditorPagesLightAndDark) {
     for (const bool dark : {false, true}) {
-        const QPalette saved = QApplication::palette();
-        if (dark) QApplication::setPalette(DarkPalette());
+        Look look(dark);
+        const QString tag = dark ? QStringLiteral("dark") : QStringLiteral("light");
         auto plot = MakePlot();
         plot->SetEditorFormStyle(ipfsStayOnTop);
         plot->Master().EditProperties();
@@ -64,9 +90,30 @@ TEST(Gallery, EditorPagesLightAndDark) {
         // A filled channel page: the trace width edit shows the channel's width.
         EXPECT_EQ(form->Find<TiComponentEditorEdit>(QStringLiteral("ChannelTraceLineWidthEdit"))->AsInteger(),
                   plot->Channel(0)->TraceLineWidth());
-        SaveEveryPage(*form, dark ? QStringLiteral("dark") : QStringLiteral("light"));
+        SaveEveryPage(*form, tag);
+        // The form's face follows the look.
+        const QImage page = form->grab().toImage();
+        const int face = Lightness(page.pixel(page.width() - 20, page.height() - 20));
+        if (dark)
+            EXPECT_LT(face, 110);
+        else
+            EXPECT_GT(face, 180);
+        // The layout page's popup menu over the X axis's block.
+        form->PageControl()->SetActivePageIndex(1);
+        TiPlotLayoutViewer* viewer = form->LayoutViewer();
+        viewer->Layout();
+        const TRect r = plot->XAxis(0)->LayoutRect();
+        const QPoint at((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+        QTest::mouseClick(viewer, Qt::RightButton, {}, at);
+        QMenu* menu = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* m = qobject_cast<QMenu*>(w); m && m->isVisible()) menu = m;
+        ASSERT_NE(menu, nullptr);
+        const QImage shot = menu->grab().toImage();
+        ASSERT_TRUE(shot.save(FileName(tag, QStringLiteral("Layout_Popup"))));
+        if (dark) EXPECT_LT(Lightness(shot.pixel(shot.width() / 2, shot.height() - 4)), 110);
+        menu->close();
         form->Close();
-        QApplication::setPalette(saved);
     }
 }
 

@@ -392,6 +392,8 @@ void TiComponentEditorPageControl::SetPageVisible(int index, bool visible) {
     ShowActive();
 }
 
+bool TiComponentEditorPageControl::PageVisible(int index) const { return FTabs->isTabVisible(index); }
+
 void TiComponentEditorPageControl::SetPageCaption(int index, const QString& caption) {
     FPages.at(std::size_t(index))->SetCaption(caption);
     FTabs->setTabText(index, caption);

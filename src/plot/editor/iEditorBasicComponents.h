@@ -184,6 +184,7 @@ public:
     int ActivePageIndex() const;
     void SetActivePageIndex(int index);
     void SetPageVisible(int index, bool visible);
+    bool PageVisible(int index) const;
     void SetPageCaption(int index, const QString& caption);
     QString PageCaption(int index) const;
     void SetBounds(int left, int top, int width, int height) override;

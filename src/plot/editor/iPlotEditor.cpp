@@ -5,7 +5,9 @@
 #include "core/iPlotComponent.h"
 #include "core/iPlotFont.h"
 #include "core/iPlotMasterManager.h"
+#include "objects/iPlotLayoutViewer.h"
 #include "ui/TLabel.h"
+#include "ui/TMenu.h"
 
 #include <QEvent>
 #include <QFontMetrics>
@@ -31,15 +33,18 @@ QStringList GroupParts(const char* group) {
 
 bool IsHidden(const TiEditorRow& row) { return QString::fromLatin1(row.Group).contains(QStringLiteral("Hidden")); }
 
-QString SubPageOf(const TiEditorRow& row) {
+// The sub-page a row lies on and its group within it, reading the group parts from `depth`
+// on (a nested page control's rows start one part further).
+QString SubPageOf(const TiEditorRow& row, int depth = 0) {
     if (IsHidden(row)) return QString();
     const QStringList parts = GroupParts(row.Group);
-    return parts.first().isEmpty() ? QStringLiteral("General") : parts.first();
+    if (depth >= parts.size()) return QStringLiteral("General");
+    return parts[depth].isEmpty() ? QStringLiteral("General") : parts[depth];
 }
 
-QString GroupOf(const TiEditorRow& row) {
+QString GroupOf(const TiEditorRow& row, int depth = 0) {
     const QStringList parts = GroupParts(row.Group);
-    return parts.size() > 1 ? parts.mid(1).join(QStringLiteral(" / ")) : QString();
+    return parts.size() > depth + 1 ? parts.mid(depth + 1).join(QStringLiteral(" / ")) : QString();
 }
 
 // The label beside an edit, list, colour or font control: the property's words less those
@@ -92,6 +97,7 @@ TiPlotEditorForm::TiPlotEditorForm(TiPlotComponent* plot, TiPlotMasterManager* m
     FPageControl->SetBounds(6, 6, kFormWidth - 12, kFormHeight - 12);
 
     BuildControlPage();
+    BuildLayoutPage();
     auto add = [&](TiPlotObjectKind kind, const char* prefix, const char* caption, const std::vector<TiEditorRow>* rows,
                    bool refreshAll) {
         auto page = std::make_unique<ObjectPage>();
@@ -126,6 +132,7 @@ TiPlotEditorForm::TiPlotEditorForm(TiPlotComponent* plot, TiPlotMasterManager* m
     BuildValueConverterPickers();
     BuildFileButtons();
     BuildChannelStats();
+    BuildCopyDefaultButtons();
     FPageControl->SetActivePageIndex(0);
 }
 
@@ -148,7 +155,8 @@ TiComponentEditorListBox* TiPlotEditorForm::ListOf(TiPlotObjectKind kind) {
 // ---- Building ----
 
 void TiPlotEditorForm::BuildRows(TiComponentEditorPageControl* pages, const std::vector<TiEditorRow>& rows,
-                                 const std::function<void()>& onChange, const std::function<TiPersistent*()>& sample) {
+                                 const std::function<void()>& onChange, const std::function<TiPersistent*()>& sample,
+                                 const std::vector<NestedPages>& nested, int depth) {
     struct Cursor {
         TWinControl* page;
         int column = 0, y = 10;
@@ -160,7 +168,7 @@ void TiPlotEditorForm::BuildRows(TiComponentEditorPageControl* pages, const std:
     auto measure = [&](const QString& subPage, int& labelWidth, int& columnWidth) {
         int widest = 40, widestBox = 0;
         for (const TiEditorRow& row : rows) {
-            if (IsHidden(row) || SubPageOf(row) != subPage) continue;
+            if (IsHidden(row) || SubPageOf(row, depth) != subPage) continue;
             if (row.Kind == K::Check) widestBox = std::max(widestBox, metrics.horizontalAdvance(QString::fromLatin1(row.Caption)) + 24);
             else if (row.Kind != K::Radio) widest = std::max(widest, metrics.horizontalAdvance(LabelOf(row)));
         }
@@ -191,23 +199,37 @@ void TiPlotEditorForm::BuildRows(TiComponentEditorPageControl* pages, const std:
     // Laid out group by group (the ungrouped controls first), whatever order the page writes in.
     QStringList groupOrder{QString()};
     for (const TiEditorRow& row : rows)
-        if (!groupOrder.contains(GroupOf(row))) groupOrder << GroupOf(row);
+        if (!groupOrder.contains(GroupOf(row, depth))) groupOrder << GroupOf(row, depth);
     std::vector<const TiEditorRow*> layoutOrder;
     for (const TiEditorRow& row : rows) layoutOrder.push_back(&row);
     std::stable_sort(layoutOrder.begin(), layoutOrder.end(), [&](const TiEditorRow* a, const TiEditorRow* b) {
-        return groupOrder.indexOf(GroupOf(*a)) < groupOrder.indexOf(GroupOf(*b));
+        return groupOrder.indexOf(GroupOf(*a, depth)) < groupOrder.indexOf(GroupOf(*b, depth));
     });
+    // Rows of a nested sub-page wait for its page control; their sheet takes its tab now.
+    std::vector<std::vector<TiEditorRow>> nestedRows(nested.size());
+    auto nestedIndex = [&](const TiEditorRow& row) -> int {
+        for (std::size_t i = 0; i < nested.size(); ++i)
+            if (!IsHidden(row) && SubPageOf(row, depth) == nested[i].SubPage &&
+                (nested[i].Groups.isEmpty() || nested[i].Groups.contains(GroupOf(row, depth).section(QStringLiteral(" / "), 0, 0))))
+                return int(i);
+        return -1;
+    };
     for (const TiEditorRow* rowPointer : layoutOrder) {
         const TiEditorRow& row = *rowPointer;
+        if (const int n = nestedIndex(row); n >= 0) {
+            cursorFor(nested[std::size_t(n)].SubPage);
+            nestedRows[std::size_t(n)].push_back(row);
+            continue;
+        }
         const QString control = QString::fromLatin1(row.Control);
         const bool hidden = IsHidden(row);
-        Cursor* c = hidden ? nullptr : &cursorFor(SubPageOf(row));
+        Cursor* c = hidden ? nullptr : &cursorFor(SubPageOf(row, depth));
         TWinControl* parent = hidden ? hiddenParent : c->page;
         const int height = row.Kind == K::Radio ? 22 + 18 * int(QString::fromLatin1(row.Items).count(QLatin1Char('|')) + 1)
                                                 : kRowHeight;
         int x = 8, y = 0;
         if (c) {
-            const QString group = GroupOf(row);
+            const QString group = GroupOf(row, depth);
             bool heading = !group.isEmpty() && group != c->group;
             if (c->y + height + (heading ? 20 : 0) > pageHeight - 6) {
                 // A group that goes on in the next column says so again at its top.
@@ -225,7 +247,7 @@ void TiPlotEditorForm::BuildRows(TiComponentEditorPageControl* pages, const std:
         }
         const int columnWidth = c ? c->columnWidth : 240, labelWidth = c ? c->labelWidth : 100;
         const int fieldWidth = kFieldWidth;
-        auto addLabel = [&] { AddLabel(parent, LabelOf(row), x, y + 4); };
+        auto addLabel = [&] { AddLabel(parent, LabelOf(row), x, y + 4)->SetName(control + QStringLiteral("Label")); };
         const TNotifyEvent changed = [onChange](TComponent*) { onChange(); };
         switch (row.Kind) {
         case K::Text:
@@ -270,6 +292,8 @@ void TiPlotEditorForm::BuildRows(TiComponentEditorPageControl* pages, const std:
                 if (p && p->Kind == tkLString) combo->SetStyle(csDropDown);
             }
             combo->OnChange = changed;
+            // A name list is filled again as it drops down, so objects added since show.
+            if (row.Kind == K::Names) combo->OnDropDown = [this, control](TComponent*) { FillNames(control); };
             break;
         }
         case K::Radio: {
@@ -302,6 +326,19 @@ void TiPlotEditorForm::BuildRows(TiComponentEditorPageControl* pages, const std:
         }
         }
     }
+    for (std::size_t i = 0; i < nested.size(); ++i) {
+        if (nestedRows[i].empty()) continue;
+        const Cursor& c = cursorFor(nested[i].SubPage);
+        TWinControl* sheet = c.page;
+        // Beside the rows the sheet already holds, or filling it.
+        const int left = c.column > 0 || c.y > 10 ? 8 + (c.column + 1) * c.columnWidth : 4;
+        auto* inner = new TiComponentEditorPageControl(this);
+        inner->SetName(nested[i].Name);
+        inner->SetParent(sheet);
+        inner->SetBounds(left, 4, sheet->Width() - left - 4, sheet->Height() - 8);
+        BuildRows(inner, nestedRows[i], onChange, sample, {}, depth + 1);
+        inner->SetActivePageIndex(0);
+    }
 }
 
 void TiPlotEditorForm::BuildControlPage() {
@@ -331,6 +368,7 @@ void TiPlotEditorForm::BuildObjectPage(ObjectPage& page) {
     TWinControl* sheet = FPageControl->AddPage(
         page.Prefix + (page.Kind == TiPlotObjectKind::Channel ? QStringLiteral("sTabSheet") : QStringLiteral("TabSheet")),
         page.Caption);
+    page.Sheet = sheet;
     const bool listShown = page.Kind != TiPlotObjectKind::Legend && page.Kind != TiPlotObjectKind::ToolBar &&
                            page.Kind != TiPlotObjectKind::DataView;
     const int areaHeight = FPageControl->Height() - TiComponentEditorPageControl::kTabHeight;
@@ -367,12 +405,22 @@ void TiPlotEditorForm::BuildObjectPage(ObjectPage& page) {
     page.SubPages->SetName(page.Prefix + QStringLiteral("PageControl"));
     page.SubPages->SetParent(sheet);
     page.SubPages->SetBounds(subLeft, 4, FPageControl->Width() - subLeft - 8, areaHeight - 10);
+    // An axis page's label formats (default, cursor, legend) are sub-pages of its Labels page.
+    std::vector<NestedPages> nested;
+    if (kind == TiPlotObjectKind::XAxis || kind == TiPlotObjectKind::YAxis)
+        nested.push_back({QStringLiteral("Labels"), page.Prefix + QStringLiteral("LabelsPageControl"), {}});
+    // The data view's custom grid lines, one sub-page per kind of line.
+    if (kind == TiPlotObjectKind::DataView)
+        nested.push_back({QStringLiteral("Grid Lines"), QStringLiteral("DataViewGridLinesCustomPageControl"),
+                          {QStringLiteral("X-Majors"), QStringLiteral("X-Minors"), QStringLiteral("Y-Majors"),
+                           QStringLiteral("Y-Minors")}});
     BuildRows(
         page.SubPages, *page.Rows, [this, kind] { PageChange(kind); },
         [this, kind]() -> TiPersistent* {
             TiPlotObjectManagerCustom* m = FMaster->ManagerOf(kind);
             return m && m->Count() > 0 ? m->Objects().front() : nullptr;
-        });
+        },
+        nested);
     if (listShown) {
         const bool axis = kind == TiPlotObjectKind::XAxis || kind == TiPlotObjectKind::YAxis;
         page.AddButton = new TiComponentEditorButton(this);
@@ -455,6 +503,7 @@ namespace {
 constexpr const char* kConfigFilter = "Config (*.cfg)|*.cfg|All Files (*.*)|*.*";
 constexpr const char* kDataFilter = "Data (*.dat)|*.dat|All Files (*.*)|*.*";
 constexpr const char* kLogFilter = "Log (*.log)|*.log|All Files (*.*)|*.*";
+constexpr const char* kAnnotationFilter = "Annotations (*.ano)|*.ano|All Files (*.*)|*.*";
 
 }  // namespace
 
@@ -480,7 +529,7 @@ void TiPlotEditorForm::SetDefaultDir(TiComponentEditorButton& button, const QStr
 void TiPlotEditorForm::BuildFileButtons() {
     using Open = TiComponentEditorOpenPicker;
     using Save = TiComponentEditorSavePicker;
-    // The plot's property and data files, on the Control page.
+    // The plot's property, data and annotation files and its log, on the Control page.
     if (auto* page = Find<TWinControl>(QStringLiteral("ControlFileIOTabSheet"))) {
         const int x = 340;
         AddLabel(page, QStringLiteral("Properties"), x, 12, true);
@@ -500,6 +549,22 @@ void TiPlotEditorForm::BuildFileButtons() {
                             });
         AddFileButton<Save>(page, "ControlDataSavePicker", "Save", kDataFilter, "dat", x + 85, 90,
                             [this](Save& p) { FPlot->SaveDataToFile(p.FileName); });
+        AddLabel(page, QStringLiteral("Annotations"), x, 128, true);
+        // Their default extension is the filter's: with "dat" a typed "notes" became "notes.dat.ano".
+        AddFileButton<Open>(page, "ControlAnnotationOpenPicker", "Load", kAnnotationFilter, "ano", x, 148,
+                            [this](Open& p) { FPlot->LoadAnnotationsFromFile(p.FileName); });
+        AddFileButton<Save>(page, "ControlAnnotationSavePicker", "Save", kAnnotationFilter, "ano", x + 85, 148,
+                            [this](Save& p) { FPlot->SaveAnnotationsToFile(p.FileName); });
+        AddLogButtons(
+            page, QStringLiteral("Control"),
+            [this](const QString& fileName) {
+                Find<TiComponentEditorEdit>(QStringLiteral("ControlLogFileNameEdit"))->SetAsString(fileName);
+                FMaster->BasicPropertyChanged();
+            },
+            [this](bool activate) {
+                activate ? FPlot->LogActivate(false) : FPlot->LogDeactivate();
+                FMaster->BasicPropertyChanged();
+            });
     }
     // The selected channel's files and log, on the channel's File I/O sub-page.
     auto* page = Find<TWinControl>(QStringLiteral("ChannelFileIOTabSheet"));
@@ -523,32 +588,43 @@ void TiPlotEditorForm::BuildFileButtons() {
     AddFileButton<Save>(page, "ChannelDataSavePicker", "Save", kDataFilter, "dat", x + 85, 90, [channel](Save& p) {
         if (TiPlotChannelCustom* c = channel()) c->SaveDataToFile(p.FileName);
     });
-    auto* nameEdit = Find<TiComponentEditorEdit>(QStringLiteral("ChannelLogFileNameEdit"));
+    AddLogButtons(
+        page, QStringLiteral("Channel"),
+        [this](const QString& fileName) {
+            Find<TiComponentEditorEdit>(QStringLiteral("ChannelLogFileNameEdit"))->SetAsString(fileName);
+            PageChange(TiPlotObjectKind::Channel);
+        },
+        [this, channel](bool activate) {
+            if (TiPlotChannelCustom* c = channel()) activate ? c->LogActivate(false) : c->LogDeactivate();
+            UpdatePage(TiPlotObjectKind::Channel);
+        });
+}
+
+void TiPlotEditorForm::AddLogButtons(TWinControl* page, const QString& prefix,
+                                     const std::function<void(const QString&)>& named,
+                                     const std::function<void(bool activate)>& toggled) {
+    auto* nameEdit = Find<TiComponentEditorEdit>(prefix + QStringLiteral("LogFileNameEdit"));
     if (!nameEdit) return;
     nameEdit->SetWidth(nameEdit->Width() - 24);
-    auto* logPicker = AddFileButton<Save>(page, "ChannelLogFileNamePicker", "...", kLogFilter, "log",
-                                          nameEdit->Left() + nameEdit->Width() + 3, nameEdit->Top(), [this, nameEdit](Save& p) {
-                                              nameEdit->SetAsString(p.FileName);
-                                              PageChange(TiPlotObjectKind::Channel);
-                                          });
+    const QByteArray pickerName = (prefix + QStringLiteral("LogFileNamePicker")).toLatin1();
+    auto* logPicker = AddFileButton<TiComponentEditorSavePicker>(
+        page, pickerName.constData(), "...", kLogFilter, "log", nameEdit->Left() + nameEdit->Width() + 3,
+        nameEdit->Top(), [named](TiComponentEditorSavePicker& p) { named(p.FileName); });
     logPicker->SetBounds(logPicker->Left(), nameEdit->Top(), 21, 21);
     TFont bold = logPicker->Font();
     bold.SetStyle(fsBold);
     logPicker->SetFont(bold);
     const int y = nameEdit->Top() + 2 * kRowHeight + 4;
-    auto addLogButton = [&](const char* name, const char* caption, int left, bool activate) {
+    auto addButton = [&](const char* suffix, const char* caption, int left, bool activate) {
         auto* button = new TiComponentEditorButton(this);
-        button->SetName(QString::fromLatin1(name));
+        button->SetName(prefix + QString::fromLatin1(suffix));
         button->SetParent(page);
         button->SetCaption(QString::fromLatin1(caption));
         button->SetBounds(left, y, 90, 25);
-        button->OnClick = [this, channel, activate](TComponent*) {
-            if (TiPlotChannelCustom* c = channel()) activate ? c->LogActivate(false) : c->LogDeactivate();
-            UpdatePage(TiPlotObjectKind::Channel);
-        };
+        button->OnClick = [toggled, activate](TComponent*) { toggled(activate); };
     };
-    addLogButton("ChannelLogActivateButton", "Activate", 8, true);
-    addLogButton("ChannelLogDeactivateButton", "Deactivate", 108, false);
+    addButton("LogActivateButton", "Activate", 8, true);
+    addButton("LogDeactivateButton", "Deactivate", 108, false);
 }
 
 void TiPlotEditorForm::UpdateChannelLogControls() {
@@ -631,10 +707,14 @@ void TiPlotEditorForm::FillLists() {
         page->List->SetItemIndex(page->List->Count() > 0 ? 0 : -1);
         UpdatePage(kind);
     }
+    ClearChannelStats();  // the channel selection is new
     if (ObjectPage* channels = Page(TiPlotObjectKind::Channel)) {
         const bool canAdd = FPlot && FPlot->UserCanAddRemoveChannels();
         channels->AddButton->SetVisible(canAdd);
         channels->RemoveButton->SetVisible(canAdd);
+        // Without the buttons the list takes their place.
+        const int bottom = canAdd ? channels->AddButton->Top() - 6 : channels->AddButton->Top() + channels->AddButton->Height();
+        channels->List->SetHeight(bottom - channels->List->Top());
     }
 }
 
@@ -752,15 +832,31 @@ void TiPlotEditorForm::ApplyChannelVisibility() {
     ObjectPage* page = Page(TiPlotObjectKind::Channel);
     TiPlotObject* o = page ? static_cast<TiPlotObject*>(page->List->Selected()) : nullptr;
     if (!o) return;
+    auto has = [o](const TiEditorRow& row) {
+        return QByteArray(row.Property) == "Name" || o->PublishedClass().Find(QString::fromLatin1(row.Property));
+    };
+    // The sheet a row lies on, by name: captions may be translated.
+    auto sheetOf = [&](const TiEditorRow& row) {
+        QString name = SubPageOf(row);
+        name.remove(QRegularExpression(QStringLiteral("[^A-Za-z0-9]")));
+        return page->Prefix + name + QStringLiteral("TabSheet");
+    };
     // Sub-pages whose every property the channel lacks are hidden (an XY channel has no
-    // fill, bar, high/low or digital drawing).
+    // fill, bar, high/low or digital drawing); sub-pages without rows (Stats) stay.
     for (int i = 0; i < page->SubPages->PageCount(); ++i) {
-        bool any = false;
+        const QString sheet = page->SubPages->Page(i)->Name();
+        int rows = 0, present = 0;
         for (const TiEditorRow& row : *page->Rows)
-            if (SubPageOf(row) == page->SubPages->PageCaption(i) &&
-                (QByteArray(row.Property) == "Name" || o->PublishedClass().Find(QString::fromLatin1(row.Property))))
-                any = true;
-        page->SubPages->SetPageVisible(i, any);
+            if (sheetOf(row) == sheet) ++rows, present += has(row) ? 1 : 0;
+        page->SubPages->SetPageVisible(i, rows == 0 || present > 0);
+    }
+    // So are the single controls it lacks (Fast Draw, the interpolation style), except Clip
+    // To Axes, which shows greyed.
+    for (const TiEditorRow& row : *page->Rows) {
+        if (QByteArray(row.Property) == "ClipToAxes") continue;
+        const QString control = QString::fromLatin1(row.Control);
+        for (const QString& name : {control, control + QStringLiteral("Label"), control + QStringLiteral("UpDown")})
+            if (auto* c = Find<TControl>(name)) c->SetVisible(has(row));
     }
 }
 
@@ -773,6 +869,12 @@ void TiPlotEditorForm::UpdatePage(TiPlotObjectKind kind) {
     page->List->SetEnabled(object != nullptr);
     if (page->RemoveButton) page->RemoveButton->SetEnabled(object != nullptr);
     EnableRows(*page->Rows, object != nullptr);
+    // The page's buttons outside its rows (file, log, statistics, Copy Default) follow it by
+    // their names, as the rows do.
+    for (int i = 0; i < ComponentCount(); ++i)
+        if (auto* button = dynamic_cast<TiComponentEditorButton*>(Components(i));
+            button && button->Name().startsWith(page->Prefix, Qt::CaseInsensitive))
+            button->SetEnabled(object != nullptr);
     if (object) {
         for (const TiEditorRow& row : *page->Rows) FillRow(row, *object);
         if (kind == TiPlotObjectKind::Channel) ApplyChannelVisibility();
@@ -815,6 +917,9 @@ void TiPlotEditorForm::FillControlPage() {
         if (auto* p = Find<TiComponentEditorButton>(QString::fromLatin1(name))) SetDefaultDir(*p, FPlot->DefaultPropertyDirectory());
     for (const char* name : {"ControlDataOpenPicker", "ControlDataSavePicker"})
         if (auto* p = Find<TiComponentEditorButton>(QString::fromLatin1(name))) SetDefaultDir(*p, FPlot->DefaultDataDirectory());
+    for (const char* name : {"ControlAnnotationOpenPicker", "ControlAnnotationSavePicker"})
+        if (auto* p = Find<TiComponentEditorButton>(QString::fromLatin1(name)))
+            SetDefaultDir(*p, FPlot->DefaultAnnotationDirectory());
     for (const TiEditorRow& row : TiEditorPageTables::ControlRows) FillRow(row, *FPlot);
     UpdateLogControls();
 }
@@ -826,13 +931,21 @@ void TiPlotEditorForm::WriteControlPage() {
 }
 
 void TiPlotEditorForm::UpdateLogControls() {
-    const TiPublishedProperty* active = FPlot ? FPlot->PublishedClass().Find(QStringLiteral("LoggingActive")) : nullptr;
-    if (!active) return;
-    const bool logging = NumberOf(active->Get(*FPlot)) != 0;
+    if (!FPlot) return;
+    // While logging, the log keeps its file: only Deactivate is on.
+    const bool logging = FPlot->LoggingActive();
+    if (auto* b = Find<TiComponentEditorButton>(QStringLiteral("ControlLogActivateButton"))) b->SetEnabled(!logging);
+    if (auto* b = Find<TiComponentEditorButton>(QStringLiteral("ControlLogDeactivateButton"))) b->SetEnabled(logging);
     if (auto* e = Find<TiComponentEditorEdit>(QStringLiteral("ControlLogFileNameEdit"))) logging ? e->DisableNoClear() : e->Enable();
+    if (auto* p = Find<TiComponentEditorSavePicker>(QStringLiteral("ControlLogFileNamePicker"))) p->SetEnabled(!logging);
 }
 
-void TiPlotEditorForm::GeneralChanged() { FMaster->BasicPropertyChanged(); }
+void TiPlotEditorForm::GeneralChanged() {
+    FMaster->BasicPropertyChanged();
+    auto* edit = Find<TiComponentEditorEdit>(QStringLiteral("ControlLogFileNameEdit"));
+    if (auto* p = Find<TiComponentEditorSavePicker>(QStringLiteral("ControlLogFileNamePicker")); p && edit)
+        p->FileName = edit->AsString();
+}
 
 void TiPlotEditorForm::TitleChange() {
     TiPlotLabelManager* labels = FMaster->LabelManager();
@@ -887,19 +1000,180 @@ void TiPlotEditorForm::ObjectRenamed(TiPlotObject* object) {
     }
 }
 
-void TiPlotEditorForm::DeleteLayoutObject() {
+bool TiPlotEditorForm::SelectObject(TiPlotObject* object) {
+    ObjectPage* page = object ? Page(object->Kind()) : nullptr;
+    const int index = page ? page->List->IndexOfObject(object) : -1;
+    if (index < 0) return false;
+    // By the sheet, not its caption, which a translation may have replaced.
+    for (int i = 0; i < FPageControl->PageCount(); ++i)
+        if (FPageControl->Page(i) == page->Sheet) FPageControl->SetActivePageIndex(i);
+    page->List->SetItemIndex(index);
+    UpdatePage(page->Kind);
+    return true;
+}
+
+// ---- Layout page ----
+
+namespace {
+
+// Axes, tables and labels other than the plot's title label may be deleted from the layout.
+bool LayoutDeletable(const TiPlotObject& object, const TiPlotLabelManager* labels) {
+    switch (object.Kind()) {
+    case TiPlotObjectKind::XAxis:
+    case TiPlotObjectKind::YAxis:
+    case TiPlotObjectKind::Table: return true;
+    case TiPlotObjectKind::Label: return !labels || labels->Count() == 0 || labels->Objects().front() != &object;
+    default: return false;
+    }
+}
+
+}  // namespace
+
+void TiPlotEditorForm::BuildLayoutPage() {
+    TWinControl* sheet = FPageControl->AddPage(QStringLiteral("LayoutTabSheet"), QStringLiteral("Layout"));
+    FLayoutViewer = new TiPlotLayoutViewer(this);
+    FLayoutViewer->SetName(QStringLiteral("iPlotLayoutViewer"));
+    FLayoutViewer->SetParent(sheet);
+    FLayoutViewer->SetBounds(8, 8, sheet->Width() - 16, sheet->Height() - 16);
+    FLayoutViewer->SetMaster(FMaster);
+    FLayoutViewer->SetLayoutManager(FMaster->LayoutManager());
+    FLayoutViewer->SetTranslationManager(FMaster->TranslationManager());
+    FLayoutViewer->OnChange = [this](TComponent*) { UpdateAll(); };
+    FLayoutViewer->OnMouseDown = [this](TComponent*, TMouseButton, TShiftState, int x, int y) {
+        FLayoutObjectUnderMouse = FLayoutViewer->GetMouseOverBlock(x, y);
+    };
+    // As a context menu does, the popup opens when the right button is released, so the
+    // viewer has seen the whole click.
+    FLayoutViewer->OnMouseUp = [this](TComponent*, TMouseButton button, TShiftState, int x, int y) {
+        if (button != mbRight) return;
+        const QPoint at = FLayoutViewer->mapToGlobal(QPoint(x, y));
+        FLayoutPopupMenu->Popup(at.x(), at.y());
+    };
+    FLayoutPopupMenu = std::make_unique<TPopupMenu>();
+    FLayoutPopupMenu->OnPopup = [this](TPopupMenu*) { LayoutPopupMenuPopup(); };
+    // Each item's change shows at once in the schematic.
+    auto add = [this](const char* name, const char* caption, std::function<void()> click) {
+        TMenuItem* item = FLayoutPopupMenu->Items().Add(QString::fromLatin1(caption));
+        item->Name = QString::fromLatin1(name);
+        if (click)
+            item->OnClick = [this, click](TMenuItem*) {
+                click();
+                FLayoutViewer->Layout();
+                FLayoutViewer->update();
+            };
+    };
+    add("XYAxesReverseMenuItem", "XY-Axes Reverse", [this] { FMaster->SetXYAxesReverse(!FMaster->XYAxesReverse()); });
+    add("N1", "-", nullptr);
+    add("AddXAxisMenuItem", "Add X-Axis", [this] { FMaster->AddXAxis(); });
+    add("AddYAxisMenuItem", "Add Y-Axis", [this] { FMaster->AddYAxis(); });
+    add("AddLabelMenuItem", "Add Label", [this] { FMaster->AddLabel(); });
+    add("N2", "-", nullptr);
+    add("DeleteMenuItem", "Delete", [this] { DeleteLayoutObject(); });
+    add("VisibleMenuItem", "Visible", [this] { ToggleLayoutObjectVisible(); });
+    add("EditMenuItem", "Edit", [this] { EditLayoutObject(); });
+}
+
+TMenuItem* TiPlotEditorForm::LayoutMenuItem(const QString& name) const {
+    TMenuItem& items = FLayoutPopupMenu->Items();
+    for (int i = 0; i < items.Count(); ++i)
+        if (items.Items(i)->Name == name) return items.Items(i);
+    return nullptr;
+}
+
+void TiPlotEditorForm::LayoutPopupMenuPopup() {
+    TMenuItem* remove = LayoutMenuItem(QStringLiteral("DeleteMenuItem"));
+    TMenuItem* visible = LayoutMenuItem(QStringLiteral("VisibleMenuItem"));
+    TMenuItem* edit = LayoutMenuItem(QStringLiteral("EditMenuItem"));
+    LayoutMenuItem(QStringLiteral("XYAxesReverseMenuItem"))->Checked = FMaster->XYAxesReverse();
+    remove->Enabled = visible->Enabled = edit->Enabled = false;
+    visible->Checked = false;
     TiPlotObject* object = FLayoutObjectUnderMouse;
     if (!object) return;
-    const TiPlotObjectKind kind = object->Kind();
-    TiPlotLabelManager* labels = FMaster->LabelManager();
-    const bool firstLabel = kind == TiPlotObjectKind::Label && labels && labels->Count() > 0 &&
-                            labels->Objects().front() == object;
-    const bool deletable =
-        kind == TiPlotObjectKind::XAxis || kind == TiPlotObjectKind::YAxis || kind == TiPlotObjectKind::Table ||
-        (kind == TiPlotObjectKind::Label && !firstLabel);
-    if (!deletable) return;
+    remove->Enabled = LayoutDeletable(*object, FMaster->LabelManager());
+    visible->Enabled = object->Kind() != TiPlotObjectKind::DataView;
+    visible->Checked = object->Visible();
+    edit->Enabled = true;
+}
+
+void TiPlotEditorForm::DeleteLayoutObject() {
+    TiPlotObject* object = FLayoutObjectUnderMouse;
+    if (!object || !LayoutDeletable(*object, FMaster->LabelManager())) return;
     TiPlotObject::Free(object);  // the remove notification forgets it here
     UpdateAll();
+}
+
+void TiPlotEditorForm::ToggleLayoutObjectVisible() {
+    TiPlotObject* object = FLayoutObjectUnderMouse;
+    if (!object || object->Kind() == TiPlotObjectKind::DataView) return;
+    object->SetVisible(!object->Visible());
+    UpdateAll();
+}
+
+void TiPlotEditorForm::EditLayoutObject() {
+    TiPlotObject* object = FLayoutObjectUnderMouse;
+    if (!object) return;
+    switch (object->Kind()) {
+    case TiPlotObjectKind::XAxis:
+    case TiPlotObjectKind::YAxis:
+    case TiPlotObjectKind::Legend:
+    case TiPlotObjectKind::ToolBar:
+    case TiPlotObjectKind::Label:
+    case TiPlotObjectKind::DataView: SelectObject(object); break;
+    default: break;
+    }
+}
+
+// ---- Copy Default ----
+
+void TiPlotEditorForm::BuildCopyDefaultButtons() {
+    for (TiPlotObjectKind kind : {TiPlotObjectKind::XAxis, TiPlotObjectKind::YAxis}) {
+        const QString prefix = Page(kind)->Prefix;
+        for (const char* targetName : {"Cursor", "Legend"}) {
+            const QString target = QString::fromLatin1(targetName);
+            auto* sheet = Find<TWinControl>(prefix + QStringLiteral("Labels") + target + QStringLiteral("TabSheet"));
+            if (!sheet) continue;
+            auto* button = new TiComponentEditorButton(this);
+            button->SetName(prefix + target + QStringLiteral("CopyDefaultButton"));
+            button->SetParent(sheet);
+            button->SetCaption(QStringLiteral("Copy Default"));
+            // Below the sub-page's rows, at their left edge.
+            int bottom = 0;
+            for (QObject* child : sheet->children())
+                if (auto* w = qobject_cast<QWidget*>(child)) bottom = std::max(bottom, w->geometry().bottom());
+            button->SetBounds(8, bottom + 12, 110, 25);
+            button->OnClick = [this, kind, target](TComponent*) { CopyDefaultLabelFormat(kind, target); };
+        }
+    }
+}
+
+void TiPlotEditorForm::CopyDefaultLabelFormat(TiPlotObjectKind axis, const QString& target) {
+    ObjectPage* page = Page(axis);
+    if (!page) return;
+    // A (Default) control by its name less the page prefix, and its namesake on the target.
+    auto source = [&](const char* suffix) { return page->Prefix + QString::fromLatin1(suffix); };
+    auto destination = [&](const char* suffix) { return page->Prefix + target + QString::fromLatin1(suffix); };
+    using Combo = TiComponentEditorComboBox;
+    using Edit = TiComponentEditorEdit;
+    struct Copy {
+        const char* from;
+        const char* to;
+    };
+    for (const Copy& c : {Copy{"LabelFormatStyleComboBox", "FormatStyleComboBox"},
+                          Copy{"LabelPrecisionStyleComboBox", "PrecisionStyleComboBox"}})
+        if (auto *from = Find<Combo>(source(c.from)), *to = Find<Combo>(destination(c.to)); from && to)
+            to->SetAsInteger(from->AsInteger());
+    if (auto *from = Find<Combo>(source("DateTimeFormatComboBox")), *to = Find<Combo>(destination("DateTimeFormatComboBox"));
+        from && to)
+        to->SetAsString(from->AsString());
+    for (const Copy& c : {Copy{"LabelPrecisionEdit", "PrecisionEdit"}, Copy{"LabelMinLengthEdit", "MinLengthEdit"}})
+        if (auto *from = Find<Edit>(source(c.from)), *to = Find<Edit>(destination(c.to)); from && to)
+            to->SetAsString(from->AsString());
+    using Check = TiComponentEditorCheckBox;
+    if (auto *from = Find<Check>(source("LabelMinLengthAutoAdjustCheckBox")),
+        *to = Find<Check>(destination("MinLengthAutoAdjustCheckBox"));
+        from && to)
+        to->SetAsBoolean(from->AsBoolean());
+    PageChange(axis);
 }
 
 std::vector<TiComponentEditorPageControl*> TiPlotEditorForm::RememberedPageControls() const {
@@ -911,16 +1185,16 @@ std::vector<TiComponentEditorPageControl*> TiPlotEditorForm::RememberedPageContr
             FControlPages,
             sub(TiPlotObjectKind::Channel),
             sub(TiPlotObjectKind::XAxis),
-            nullptr,
+            Find<TiComponentEditorPageControl>(QStringLiteral("XAxisLabelsPageControl")),
             sub(TiPlotObjectKind::YAxis),
-            nullptr,
+            Find<TiComponentEditorPageControl>(QStringLiteral("YAxisLabelsPageControl")),
             sub(TiPlotObjectKind::DataCursor),
             sub(TiPlotObjectKind::Limit),
             sub(TiPlotObjectKind::Label),
             sub(TiPlotObjectKind::Legend),
             sub(TiPlotObjectKind::Table),
             sub(TiPlotObjectKind::DataView),
-            nullptr};
+            Find<TiComponentEditorPageControl>(QStringLiteral("DataViewGridLinesCustomPageControl"))};
 }
 
 bool TiPlotEditorForm::event(QEvent* event) {

@@ -11,8 +11,12 @@
 #include <QPointer>
 
 #include <deque>
+#include <memory>
 
 class TiPlotComponent;
+class TiPlotLayoutViewer;
+class TPopupMenu;
+class TMenuItem;
 class TiPlotMasterManager;
 class TiPersistent;
 struct TiPublishedProperty;
@@ -28,6 +32,7 @@ public:
         QString Prefix;
         QString Caption;
         const std::vector<TiEditorRow>* Rows;
+        TWinControl* Sheet = nullptr;  // the page's tab sheet
         TiComponentEditorListBox* List = nullptr;
         TiComponentEditorPageControl* SubPages = nullptr;
         TiComponentEditorButton* AddButton = nullptr;
@@ -54,6 +59,9 @@ public:
     // Refreshes every object page from its selected object (not the Control page).
     void UpdateAll();
     void UpdatePage(TiPlotObjectKind kind);
+    // Shows the page of the object's kind with the object selected and filled in; false when
+    // the editor has no page for it.
+    bool SelectObject(TiPlotObject* object);
     // Writes a page's controls into its selected object.
     void PageChange(TiPlotObjectKind kind);
 
@@ -72,8 +80,23 @@ public:
     // The layout object the last press on the layout landed on (none after it was removed).
     TiPlotObject* LayoutObjectUnderMouse() const { return FLayoutObjectUnderMouse; }
     void SetLayoutObjectUnderMouse(TiPlotObject* object) { FLayoutObjectUnderMouse = object; }
+    // The Layout page: the plot's layout schematic and its popup menu.
+    TiPlotLayoutViewer* LayoutViewer() const { return FLayoutViewer; }
+    TPopupMenu& LayoutPopupMenu() const { return *FLayoutPopupMenu; }
+    // The popup's item of that name ("DeleteMenuItem", ...), or null.
+    TMenuItem* LayoutMenuItem(const QString& name) const;
+    // Sets the popup's check marks and enabled items for the remembered object.
+    void LayoutPopupMenuPopup();
     // The layout popup's "Delete": destroys the remembered object.
     void DeleteLayoutObject();
+    // The layout popup's "Visible": shows or hides the remembered object.
+    void ToggleLayoutObjectVisible();
+    // The layout popup's "Edit": shows the remembered object's page with it selected.
+    void EditLayoutObject();
+
+    // "Copy Default" on an axis page's Cursor or Legend label sub-page: the (Default)
+    // formatting goes into that sub-page's controls, then the axis page is written back.
+    void CopyDefaultLabelFormat(TiPlotObjectKind axis, const QString& target);
 
     // The page controls whose active page the master manager remembers, in its order.
     std::vector<TiComponentEditorPageControl*> RememberedPageControls() const;
@@ -86,10 +109,22 @@ protected:
 
 private:
     void BuildControlPage();
+    void BuildLayoutPage();
     void BuildObjectPage(ObjectPage& page);
-    // Lays out rows on sub-pages of a page control; returns the created controls' rows.
+    // A sub-page whose rows go on a page control of their own, one sub-page per next group
+    // part ("Labels / Cursor" on the "Cursor" page of "XAxisLabelsPageControl"); with
+    // Groups, only the rows of those groups, the others staying beside the page control.
+    struct NestedPages {
+        QString SubPage;
+        QString Name;
+        QStringList Groups;
+    };
+    // Lays out rows on sub-pages of a page control, the group parts from `depth` on naming
+    // sub-page and group.
     void BuildRows(TiComponentEditorPageControl* pages, const std::vector<TiEditorRow>& rows,
-                   const std::function<void()>& onChange, const std::function<TiPersistent*()>& sample);
+                   const std::function<void()>& onChange, const std::function<TiPersistent*()>& sample,
+                   const std::vector<NestedPages>& nested = {}, int depth = 0);
+    void BuildCopyDefaultButtons();
     // Fills a name list from the objects it names.
     void FillNames(const QString& control);
     void FillRow(const TiEditorRow& row, TiPersistent& object);
@@ -106,6 +141,10 @@ private:
     Picker* AddFileButton(TWinControl* parent, const char* name, const char* caption, const char* filter,
                           const char* defaultExt, int left, int top, std::function<void(Picker&)> chosen);
     void UpdateChannelLogControls();
+    // A log's "..." name picker beside its name edit and its Activate and Deactivate buttons
+    // on the rows below it.
+    void AddLogButtons(TWinControl* page, const QString& prefix, const std::function<void(const QString&)>& named,
+                       const std::function<void(bool activate)>& toggled);
     // The channel's "Stats" sub-page: the selected channel's counts and running values.
     void BuildChannelStats();
     void ClearChannelStats();
@@ -119,5 +158,7 @@ private:
     TiComponentEditorPageControl* FControlPages = nullptr;
     std::vector<std::unique_ptr<ObjectPage>> FPages;
     TiPlotObject* FLayoutObjectUnderMouse = nullptr;
+    TiPlotLayoutViewer* FLayoutViewer = nullptr;
+    std::unique_ptr<TPopupMenu> FLayoutPopupMenu;
     std::vector<TiEditorRow> FTitleRows;
 };

@@ -4,6 +4,7 @@
 #include "core/iPlotMasterManager.h"
 #include "editor/iPlotEditor.h"
 #include "ui/TLabel.h"
+#include "ui/TMenu.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -113,6 +114,12 @@ void TiPlotMasterManager::TranslateForm(TForm* form) {
             if (!control->Caption().isEmpty()) control->SetCaption(tr(control->Caption()));
         }
     }
+    // The top-level items of the form's popup menu.
+    if (auto* editor = dynamic_cast<TiPlotEditorForm*>(form)) {
+        TMenuItem& items = editor->LayoutPopupMenu().Items();
+        for (int i = 0; i < items.Count(); ++i)
+            if (items.Items(i)->Caption != QLatin1String("-")) items.Items(i)->Caption = tr(items.Items(i)->Caption);
+    }
 }
 
 void TiPlotMasterManager::EditorObjectInserted(TiPlotObject* object) { FEditorForm->ObjectInserted(object); }
@@ -122,9 +129,6 @@ void TiPlotMasterManager::EditorObjectRenamed(TiPlotObject* object) { FEditorFor
 void TiPlotMasterManager::EditorSelect(TiPlotObject* object) {
     CreateEditorForm();
     if (!FEditorForm) return;
-    TiPlotEditorForm::ObjectPage* page = FEditorForm->Page(object->Kind());
-    if (!page || object->Kind() == TiPlotObjectKind::Label) return;
-    FEditorForm->PageControl()->SetActivePageIndex(FEditorForm->PageControl()->IndexOfPage(page->Caption));
-    page->List->SetItemIndex(page->List->IndexOfObject(object));
-    FEditorForm->UpdatePage(object->Kind());
+    if (object->Kind() == TiPlotObjectKind::Label) return;
+    FEditorForm->SelectObject(object);
 }
