@@ -264,6 +264,12 @@ public:
     void DoAxisCustomizeLabel(TiPlotObject* axis, QString& text, double value);
     void SetCustomizeLabelText(const QString& value) { FTempCustomLabel = value; }
     void DoDataCursorChange(TiPlotObject* cursor);
+    // An annotation's coordinates changed; the user moved or resized it; a drag that changed
+    // its coordinates ended.
+    void DoAnnotationCoordinatesChange(TiPlotObject* annotation);
+    void DoAnnotationMoveUser(TiPlotObject* annotation);
+    void DoAnnotationResizeUser(TiPlotObject* annotation);
+    void DoAnnotationCoordinatesChangeFinished(TiPlotObject* annotation);
     void DoBeforeDataCursorUpdate(TiPlotObject* cursor);
     void DoDataCursorCustomizeHint(TiPlotObject* cursor, QString& text);
     void DoToolBarButtonClick(TiPlotObject* toolBar, int button);
@@ -478,6 +484,8 @@ public:
     TiPlotObjectCustomizeTextEvent OnDataCursorCustomizeHint, OnToolBarCustomizeHint;
     TiPlotDataPointCustomizeTextEvent OnDataPointCustomizeHint;
     TiPlotObjectEvent OnDataCursorChange, OnBeforeDataCursorUpdate;
+    TiPlotObjectEvent OnAnnotationCoordinatesChange, OnAnnotationMoveUser, OnAnnotationResizeUser,
+        OnAnnotationCoordinatesChangeFinished;
     TiPlotToolBarButtonEvent OnToolBarButtonClick;
     TiPlotToolBarButtonBeforeEvent OnBeforeToolBarButtonClick;
     TiPlotZoomBoxEvent OnBeforeZoomBox;

@@ -66,6 +66,10 @@ void DrawBorderStyle(TCanvas& canvas, const TRect& rect, int style);
 void FillGradientRect(TCanvas& canvas, const TRect& rect, TiFillDirection direction, TColor startColor,
                       TColor stopColor);
 
+// The picture with every pixel of the colour of its bottom-left pixel made transparent (how
+// the plot's own pictures mark their background).
+QImage CornerColorTransparent(const QImage& image);
+
 TRect NormalizedRect(int x1, int y1, int x2, int y2);
 TRect OrientedRect(bool swap, int x1, int y1, int x2, int y2);
 TPoint OrientedPoint(bool swap, int a, int b);
