@@ -356,15 +356,17 @@ TEST(Annotation, ExchangedAxesTurnPercentAndChannelCoordinates) {
 
 TEST(Annotation, ClippingToTheChannelsAxes) {
     AnnotationPlot p;
-    // The X axis spans the left half of the data view only.
-    p.XAxis()->SetStopPercent(50);
+    // The channel's X axis spans the left half of the data view only.
+    TiPlotXAxis* half = p.plot->XAxis(p.plot->AddXAxis());
+    half->SetStopPercent(50);
+    p.plot->Channel(0)->SetXAxisName(half->Name());
     p.Paint();
     TiPlotAnnotation* a = p.Add(ipasRectangle2);
     a->SetChannelName(p.plot->Channel(0)->Name());
     a->SetReference(iprtChannel);
     a->SetX(50), a->SetY(40), a->SetX2(150), a->SetY2(60);
-    const int axisEnd = p.XAxis()->MaxPixels(), y = p.YAxis()->PositionToPixels(50);
-    ASSERT_LT(axisEnd + 10, p.dv.Right) << p.XAxis()->MinPixels() << " " << p.dv.Left << " " << p.plot->Width();
+    const int axisEnd = half->MaxPixels(), y = p.YAxis()->PositionToPixels(50);
+    ASSERT_LT(axisEnd + 10, p.dv.Right);
     QImage image = p.Paint();
     EXPECT_EQ(PixelAt(image, axisEnd - 2, y), Rgb(kBrush));
     EXPECT_EQ(PixelAt(image, axisEnd + 5, y), Rgb(kBack));
