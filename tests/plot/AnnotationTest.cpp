@@ -647,6 +647,20 @@ TEST(AnnotationFile, DamagedFilesAreRefused) {
             << c.bytes.toStdString();
         EXPECT_FALSE(plot->UpdateActive());
     }
+    // Values at the ends of their types load, and paint held to the screen's range.
+    WriteAll(name, "AnnotationCount = 2\r\n"
+                   "Annotation0.Style = 8\r\nAnnotation0.Text = W\r\nAnnotation0.X = 50\r\nAnnotation0.Y = 50\r\n"
+                   "Annotation0.OuterMargin = 2147483647\r\nAnnotation0.PenWidth = 2147483647\r\n"
+                   "Annotation0.Font.Size = 2147483647\r\nAnnotation0.TextHorzMargin = 1E300\r\n"
+                   "Annotation0.TextHorzAlignment = 1\r\n"
+                   "Annotation1.Style = 2\r\nAnnotation1.Y = -50\r\nAnnotation1.Width = 1E300\r\n"
+                   "Annotation1.Height = 1E300\r\n");
+    plot->LoadAnnotationsFromFile(name);
+    ASSERT_EQ(plot->AnnotationCount(), 2);
+    plot->PaintOffScreen();
+    // The box pushed out to the right by its margin; the rectangle reaching up from far below.
+    EXPECT_FALSE(static_cast<TiPlotAnnotation*>(plot->Annotation(0))->Showing());
+    EXPECT_TRUE(static_cast<TiPlotAnnotation*>(plot->Annotation(1))->Showing());
 }
 
 // A plot as it comes, with one annotation of every style, saved for looking at.
