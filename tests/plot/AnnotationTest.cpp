@@ -450,6 +450,19 @@ TEST(Annotation, DraggingMovesTheAnchorAndTheFarCorner) {
     EXPECT_EQ(log.Count("click1"), 1);
 }
 
+TEST(Annotation, DraggingWithExchangedAxesMovesYAcrossTheScreen) {
+    AnnotationPlot p;
+    p.plot->SetXYAxesReverse(true);
+    TiPlotAnnotation* a = p.Add(ipasRectangle);
+    a->SetX(50), a->SetY(50), a->SetWidth(20), a->SetHeight(20);
+    a->SetUserCanMove(true);
+    p.Paint();
+    const TPoint from{p.PctX(50), p.PctY(50)};
+    Drag(*p.plot, from, {from.X + p.PctX(8) - p.PctX(0), from.Y + p.PctY(0) - p.PctY(4)});
+    EXPECT_NEAR(a->Y(), 58, 0.5);
+    EXPECT_NEAR(a->X(), 46, 0.5);
+}
+
 TEST(Annotation, SizingHandlesAndCursors) {
     AnnotationPlot p;
     TiPlotAnnotation* a = p.Add(ipasRectangle);
