@@ -62,10 +62,6 @@ public:
     bool Showing() const { return FShowing; }
     TRect ClickRect() const { return FClickRect; }
     TRect DrawRect() const { return FDrawRect; }
-    // The four sizing handles of the last drawn box: top-left, top-right, bottom-left,
-    // bottom-right.
-    const std::array<TRect, 4>& SizeHandles() const { return FHandles; }
-    TiPlotAnnotationSelectStyle SelectStyle() const { return FSelectStyle; }
 
     void SetPaintDataView(TiPlotDataView* dataView, bool xyAxesReversed) override;
     void NotificationRemove(TObject* sender) override;
@@ -175,6 +171,8 @@ private:
     TiPlotReferenceType FReference = iprtDataView;
     std::array<TiPlotReferenceIndividual, 4> FReferences = {ipriAuto, ipriAuto, ipriAuto, ipriAuto};
     TiPlotAnnotationSelectStyle FSelectStyle = ipassNone;
+    // The four sizing handles of the last drawn box: top-left, top-right, bottom-left,
+    // bottom-right.
     std::array<TRect, 4> FHandles{};
     std::vector<std::pair<double, double>> FPolyPoints;
     double FX = 0, FY = 0, FY2 = 0, FX2 = 0, FWidth = 0, FHeight = 0;
