@@ -5,6 +5,7 @@
 #include "core/iPlotChannelCustom.h"
 #include "core/iPlotManagers.h"
 #include "core/iPlotTranslation.h"
+#include "objects/iPlotAnnotation.h"
 #include "objects/iPlotLabel.h"
 #include "objects/iPlotToolBar.h"
 #include "rtl/FloatText.h"
@@ -116,6 +117,10 @@ TEST(LayoutStream, CollectionsAndTranslationsSurviveAWriteAndRead) {
     source->XAxis(0)->SetLabelSeparation(0);
     source->XAxis(0)->SetTitleMargin(0);
     source->AddTranslation(QStringLiteral("Zoom"), QStringLiteral("Lupe"));
+    auto* note = static_cast<TiPlotAnnotation*>(source->Annotation(source->AddAnnotation()));
+    note->SetStyle(ipasEllipse);
+    note->SetText(QStringLiteral("note"));
+    note->SetX2(12.5);
     const auto values = source->LayoutDefinedProperties();
     QStringList names;
     for (const auto& [n, v] : values) names << n;
@@ -136,6 +141,11 @@ TEST(LayoutStream, CollectionsAndTranslationsSurviveAWriteAndRead) {
     EXPECT_EQ(target->XAxis(0)->TitleMargin(), 0);
     ASSERT_EQ(target->TranslationCount(), 1);
     EXPECT_EQ(target->GetTranslationReplacementString(0), QStringLiteral("Lupe"));
+    ASSERT_EQ(target->AnnotationCount(), 1);
+    auto* read = static_cast<TiPlotAnnotation*>(target->Annotation(0));
+    EXPECT_EQ(read->Style(), ipasEllipse);
+    EXPECT_EQ(read->Text(), QStringLiteral("note"));
+    EXPECT_EQ(read->X2(), 12.5);
 }
 
 TEST(LayoutStream, AxisDefinedDataAndFrameworkLoadingState) {

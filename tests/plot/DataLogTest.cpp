@@ -92,7 +92,7 @@ TEST(DataLog, TransferAndAnnotationFiles) {
     EXPECT_TRUE(plot->Channel(1)->GetEmpty(0));
     EXPECT_EQ(plot->Channel(1)->GetY(1), 4.0);
 
-    // No annotation objects exist yet: the file of none, and a hostile count refused.
+    // A plot without annotations: the file of none, and a hostile count refused.
     const QString name = dir.filePath(QStringLiteral("a.txt"));
     plot->SaveAnnotationsToFile(name);
     EXPECT_EQ(ReadAll(name), QByteArray("AnnotationCount = 0\r\n"));

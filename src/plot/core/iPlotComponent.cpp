@@ -2,6 +2,7 @@
 
 #include "core/iPlotAxis.h"
 #include "core/iPlotChannelCustom.h"
+#include "objects/iPlotAnnotation.h"
 #include "objects/iPlotDataCursor.h"
 #include "objects/iPlotDataView.h"
 #include "objects/iPlotLabel.h"
@@ -147,7 +148,22 @@ int TiPlotComponent::AddLabel() { return FMaster->AddLabel(); }
 int TiPlotComponent::AddDataView() { return FMaster->AddDataView(); }
 int TiPlotComponent::AddDataCursor() { return FMaster->AddDataCursor(); }
 int TiPlotComponent::AddLimit() { return FMaster->AddLimit(); }
-int TiPlotComponent::AddAnnotation() { return FMaster->AddAnnotation(); }
+int TiPlotComponent::AddAnnotation() {
+    const int index = FMaster->AddAnnotation();
+    auto* a = static_cast<TiPlotAnnotation*>(Annotation(index));
+    a->SetBrushStyle(FAnnotationDefaultBrushStyle);
+    a->SetBrushColor(FAnnotationDefaultBrushColor);
+    a->SetPenStyle(FAnnotationDefaultPenStyle);
+    a->SetPenColor(FAnnotationDefaultPenColor);
+    a->SetPenWidth(FAnnotationDefaultPenWidth);
+    a->SetReference(FAnnotationDefaultReference);
+    a->SetReferencePositionX(FAnnotationDefaultRefPosX);
+    a->SetReferencePositionY(FAnnotationDefaultRefPosY);
+    a->SetReferenceSizeX(FAnnotationDefaultRefSizeX);
+    a->SetReferenceSizeY(FAnnotationDefaultRefSizeY);
+    a->Font().Assign(FAnnotationDefaultFont.Font());
+    return index;
+}
 
 int TiPlotComponent::AddTranslation(const QString& originalString, const QString& replacementString) {
     const int index = FMaster->AddTranslation();
@@ -573,6 +589,23 @@ void TiPlotComponent::DoLimitLine2PositionChange(TiPlotObject* limit, double old
 
 void TiPlotComponent::DoDataCursorChange(TiPlotObject* cursor) {
     if (OnDataCursorChange) OnDataCursorChange(this, IndexOfObject(cursor));
+}
+
+void TiPlotComponent::DoAnnotationCoordinatesChange(TiPlotObject* annotation) {
+    if (!IsLoading() && OnAnnotationCoordinatesChange) OnAnnotationCoordinatesChange(this, IndexOfObject(annotation));
+}
+
+void TiPlotComponent::DoAnnotationMoveUser(TiPlotObject* annotation) {
+    if (!IsLoading() && OnAnnotationMoveUser) OnAnnotationMoveUser(this, IndexOfObject(annotation));
+}
+
+void TiPlotComponent::DoAnnotationResizeUser(TiPlotObject* annotation) {
+    if (!IsLoading() && OnAnnotationResizeUser) OnAnnotationResizeUser(this, IndexOfObject(annotation));
+}
+
+void TiPlotComponent::DoAnnotationCoordinatesChangeFinished(TiPlotObject* annotation) {
+    if (!IsLoading() && OnAnnotationCoordinatesChangeFinished)
+        OnAnnotationCoordinatesChangeFinished(this, IndexOfObject(annotation));
 }
 
 void TiPlotComponent::DoBeforeDataCursorUpdate(TiPlotObject* cursor) {

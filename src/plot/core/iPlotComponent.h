@@ -266,6 +266,12 @@ public:
     void DoAxisCustomizeLabel(TiPlotObject* axis, QString& text, double value);
     void SetCustomizeLabelText(const QString& value) { FTempCustomLabel = value; }
     void DoDataCursorChange(TiPlotObject* cursor);
+    // An annotation's coordinates changed; the user moved or resized it; a drag that changed
+    // its coordinates ended.
+    void DoAnnotationCoordinatesChange(TiPlotObject* annotation);
+    void DoAnnotationMoveUser(TiPlotObject* annotation);
+    void DoAnnotationResizeUser(TiPlotObject* annotation);
+    void DoAnnotationCoordinatesChangeFinished(TiPlotObject* annotation);
     void DoBeforeDataCursorUpdate(TiPlotObject* cursor);
     void DoDataCursorCustomizeHint(TiPlotObject* cursor, QString& text);
     void DoToolBarButtonClick(TiPlotObject* toolBar, int button);

@@ -137,7 +137,8 @@ std::vector<std::pair<QString, TiPlotObjectManagerCustom*>> StreamedManagers(con
             {QStringLiteral("DataViewManager"), m.DataViewManager()},
             {QStringLiteral("DataCursorManager"), m.DataCursorManager()},
             {QStringLiteral("LimitManager"), m.LimitManager()},
-            {QStringLiteral("LabelManager"), m.LabelManager()}};
+            {QStringLiteral("LabelManager"), m.LabelManager()},
+            {QStringLiteral("AnnotationManager"), m.AnnotationManager()}};
 }
 
 QByteArray CollectionBytes(const auto& manager) {

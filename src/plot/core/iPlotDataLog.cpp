@@ -206,10 +206,15 @@ void TiPlotComponent::LoadAnnotationsFromFile(const QString& fileName) {
         QString value;
         if (!DeleteListKey(QStringLiteral("AnnotationCount"), value, lines)) return;
         const int count = StrToInt(value);
-        // Every annotation section holds at least one line.
-        if (count > lines.size()) throw Exception(QStringLiteral("Invalid AnnotationCount %1").arg(value));
-        for (int i = 0; i < count; ++i)
-            LoadPropertiesFromList(*Annotation(AddAnnotation()), QStringLiteral("Annotation%1").arg(i), lines);
+        // Every annotation section holds at least one line (its coordinates are always
+        // written), so a count beyond the lines, or a section missing, is a damaged file.
+        if (count < 0 || count > lines.size()) throw Exception(QStringLiteral("Invalid AnnotationCount %1").arg(value));
+        for (int i = 0; i < count; ++i) {
+            const QString section = QStringLiteral("Annotation%1").arg(i);
+            const qsizetype before = lines.size();
+            LoadPropertiesFromList(*Annotation(AddAnnotation()), section, lines);
+            if (lines.size() == before) throw Exception(QStringLiteral("%1 not found").arg(section));
+        }
     } catch (const Exception& e) {
         throw Exception(QStringLiteral("Error Loading Annotations - ") + e.Message());
     }

@@ -225,6 +225,17 @@ TRect NormalizedRect(int x1, int y1, int x2, int y2) {
     return {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
 }
 
+QImage CornerColorTransparent(const QImage& image) {
+    QImage picture = image.convertToFormat(QImage::Format_ARGB32);
+    if (picture.isNull()) return picture;
+    const QRgb key = picture.pixel(0, picture.height() - 1);
+    for (int y = 0; y < picture.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(picture.scanLine(y));
+        std::replace(row, row + picture.width(), key, QRgb(0));
+    }
+    return picture;
+}
+
 TRect OrientedRect(bool swap, int x1, int y1, int x2, int y2) {
     return swap ? NormalizedRect(y1, x1, y2, x2) : NormalizedRect(x1, y1, x2, y2);
 }

@@ -68,6 +68,11 @@ void FillGradientRect(TCanvas& canvas, const TRect& rect, TiFillDirection direct
 
 // Narrows the canvas's clip region to its part inside Rect (an empty part when they do not meet).
 void IntersectClipRect(TCanvas& canvas, TRect rect);
+
+// The picture with every pixel of the colour of its bottom-left pixel made transparent (how
+// the plot's own pictures mark their background).
+QImage CornerColorTransparent(const QImage& image);
+
 TRect NormalizedRect(int x1, int y1, int x2, int y2);
 TRect OrientedRect(bool swap, int x1, int y1, int x2, int y2);
 TPoint OrientedPoint(bool swap, int a, int b);

@@ -2,6 +2,7 @@
 
 #include "core/iPlotAxis.h"
 #include "core/iPlotChannelCustom.h"
+#include "objects/iPlotAnnotation.h"
 #include "objects/iPlotDataCursor.h"
 #include "objects/iPlotDataView.h"
 #include "objects/iPlotLabel.h"
@@ -190,6 +191,10 @@ TiPlotAnnotationManager::TiPlotAnnotationManager(TObject* owner, TiNotifyEvent o
 void TiPlotAnnotationManager::NotificationInsert(TObject* sender) {
     auto* object = dynamic_cast<TiPlotObject*>(sender);
     if (object && object->Kind() == TiPlotObjectKind::Annotation) InsertObject(object);
+}
+
+TiPlotObject* TiPlotAnnotationManager::CreateObject() {
+    return new TiPlotAnnotation(FOwner, OnChange, OnInsert, OnRemove, OnRename);
 }
 
 TiPlotObject* TiPlotToolBarManager::CreateObject() {

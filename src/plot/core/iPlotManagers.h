@@ -164,13 +164,13 @@ protected:
     void SetNewObjectDefaults(TiPlotObject* object) override;
 };
 
-// Annotations are only appended, without names; creating them joins when the annotation
-// object is built.
+// Annotations are only appended, without names.
 class TiPlotAnnotationManager : public TiPlotObjectOwnedManager {
 public:
     TiPlotAnnotationManager(TObject* owner, TiNotifyEvent onChange, TiNotifyEvent onInsert, TiNotifyEvent onRemove,
                             TiNotifyEvent onRename);
     QString GetBaseName() const override { return QStringLiteral("Annotation"); }
+    TiPlotObject* CreateObject() override;
     void NotificationInsert(TObject* sender) override;
 
 protected:

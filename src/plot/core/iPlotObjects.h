@@ -134,8 +134,8 @@ public:
     // Painting: the pre-draw step (the object may be drawn in this pass) and the drawing.
     virtual void SetCanDraw(TCanvas& canvas) { FCanDraw = true; }
     virtual void Draw(TCanvas& canvas, TColor backGroundColor) {}
-    // Objects placed on the data view learn it here before each paint (data cursors; later
-    // the annotations).
+    // Objects placed on the data view learn it here before each paint (data cursors and
+    // annotations).
     virtual void SetPaintDataView(TiPlotDataView* dataView, bool xyAxesReversed) {}
     // Objects that fill an area of the data view are drawn below its grid (filled limits).
     virtual bool FillsDataViewArea() const { return false; }

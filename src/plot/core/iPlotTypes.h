@@ -19,6 +19,7 @@ enum TiFillDirection {
 
 enum TiRotationAngle { ira000, ira090, ira180, ira270 };
 enum TiAlignmentHorizontal { iahCenter, iahLeft, iahRight };
+enum TiAlignmentVertical { iavCenter, iavTop, iavBottom };
 enum TiOrientation { ioVertical, ioHorizontal };
 enum TiOrientationSide { iosBottomRight, iosTopLeft };
 

@@ -85,14 +85,7 @@ void TiPlotLabel::Draw(TCanvas& canvas, TColor backGroundColor) {
         }
     };
     if (!FImage.isNull()) {
-        // Transparent where the picture has the colour of its bottom-left pixel.
-        QImage picture = FImage.convertToFormat(QImage::Format_ARGB32);
-        const QRgb key = picture.pixel(0, picture.height() - 1);
-        for (int y = 0; y < picture.height(); ++y) {
-            auto* row = reinterpret_cast<QRgb*>(picture.scanLine(y));
-            for (int x = 0; x < picture.width(); ++x)
-                if (row[x] == key) row[x] = 0;
-        }
+        const QImage picture = CornerColorTransparent(FImage);
         if (QPainter* p = canvas.Painter()) {
             const int x = imageX(picture.width()), y = t + FMarginTopPixels;
             p->drawImage(x, y, picture);

@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the plot's file readers (configuration, data, annotation and
 // translation files) and to the layout collection stream: each must end or refuse with an
-// exception, never hang or read past the bytes.
+// exception, never hang or read past the bytes; annotations read are drawn as well.
 #include "core/iComponentStream.h"
 #include "core/iPlotManagers.h"
 #include "core/iXYPlot.h"
@@ -26,10 +26,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         f.write(bytes);
     }
     TiXYPlot plot(nullptr);
+    plot.SetBounds(0, 0, 200, 150);
     plot.AddChannel();
     const std::function<void()> readers[] = {
-        [&] { plot.LoadPropertiesFromFile(file); },   [&] { plot.LoadDataFromFile(file); },
-        [&] { plot.LoadAnnotationsFromFile(file); }, [&] { plot.LoadTranslationsFromFile(file); },
+        [&] { plot.LoadPropertiesFromFile(file); }, [&] { plot.LoadDataFromFile(file); },
+        // Loaded annotations are also drawn, whatever their values.
+        [&] {
+            plot.LoadAnnotationsFromFile(file);
+            plot.PaintOffScreen();
+        },
+        [&] { plot.LoadTranslationsFromFile(file); },
         [&] {
             TiStreamReader reader(bytes);
             plot.Master().ChannelManager()->ReadFromStream(reader);
