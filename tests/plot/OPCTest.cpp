@@ -1,9 +1,10 @@
 // The OPC pieces through a fake support library loaded by path: the binding's checks and
 // errors, items (registration, new data conversion, quality, error display), the manager's
-// groups and explorer, and the XY channel fed by a group update; and all of it inert
-// without the library.
+// groups and explorer, the XY channel fed by a group update and the time-series channel fed
+// by each of its X sources; and all of it inert without the library.
 #include "PlotTestSupport.h"
 
+#include "core/iPlot.h"
 #include "core/iXYPlotChannel.h"
 #include "opc/iOPCHelper.h"
 #include "opc/iOPCItem.h"
@@ -326,6 +327,110 @@ TEST_F(OPCWithLibrary, ChannelAddsAPointPerGroupUpdate) {
     channel->OPCUpdateResume();
     channel->OPCDeactivate();
     EXPECT_FALSE(channel->OPCActive());
+}
+
+TEST_F(OPCWithLibrary, TimeSeriesChannelTakesItsXFromTheChosenSource) {
+    constexpr double kNow = 45100.25, kStart = 45100.0;
+    struct Case {
+        TiOPCXValueSourceStyle source;
+        double x;  // of a value 2 with the server's time stamp 45000.5
+    };
+    for (const Case& c : {Case{iopcxvsOPCServerTimeStamp, 45000.5}, Case{iopcxvsSystemTimeStamp, kNow},
+                          Case{iopcxvsElapsedTime, kNow - kStart}, Case{iopcxvsElapsedSeconds, (kNow - kStart) * 86400}}) {
+        TiPlot plot(nullptr);
+        TiPlotChannel* channel = plot.Channel(0);
+        channel->SetClock([] { return kNow; });
+        channel->SetElapsedStartTime(kStart);
+        channel->SetOPCXValueSource(c.source);
+        channel->SetOPCServerName(QStringLiteral("Sim"));
+        channel->SetOPCItemName(QStringLiteral("Level"));
+        channel->SetOPCItem2Name(QStringLiteral("Time"));
+        channel->SetOPCScalar(10);
+        channel->OPCActivate();
+        // Only item 0 registers, in no group of the channel's.
+        const int h = channel->OPCItem(0)->SignalHandle();
+        ASSERT_GT(h, 0) << c.source;
+        EXPECT_EQ(channel->OPCItem(1)->SignalHandle(), 0);
+        EXPECT_EQ(channel->OPCManager()->GroupCount(), 0);
+        EXPECT_TRUE(channel->OPCActive());
+
+        fake.SetValue(h, OPC_VT_R8, 0, 0.2, nullptr, 0xC0);
+        ASSERT_EQ(channel->Count(), 1) << c.source;
+        EXPECT_DOUBLE_EQ(channel->GetX(0), c.x) << c.source;
+        EXPECT_DOUBLE_EQ(channel->GetY(0), 2.0) << c.source;
+        EXPECT_TRUE(channel->OPCQualityGood());
+
+        channel->OPCDeactivate();
+        EXPECT_FALSE(channel->OPCActive());
+    }
+}
+
+TEST_F(OPCWithLibrary, TimeSeriesChannelPairsTwoItemsInItsGroup) {
+    TiPlot plot(nullptr);
+    TiPlotChannel* channel = plot.Channel(0);
+    channel->SetOPCXValueSource(iopcxvsOPCItem);
+    channel->SetOPCServerName(QStringLiteral("Sim"));
+    channel->SetOPCUpdateRate(250);
+    channel->SetOPCItemName(QStringLiteral("X"));
+    channel->SetOPCItem2Name(QStringLiteral("Y"));
+    channel->SetOPCOffset(100);
+    channel->SetAllowOutOfOrderXValues(false);
+    channel->OPCActivate();
+    ASSERT_EQ(channel->OPCManager()->GroupCount(), 1);
+    const TiOPCGroupObject* group = channel->OPCManager()->GetGroup(0);
+    EXPECT_EQ(group->UpdateRate(), 250);
+    EXPECT_EQ(channel->OPCGroupName(), group->Name());
+    const int hx = channel->OPCItem(0)->SignalHandle(), hy = channel->OPCItem(1)->SignalHandle();
+    ASSERT_GT(hy, 0);
+    ASSERT_GT(hx, 0);
+    EXPECT_EQ(fake.SignalName(hy, 3), group->Name());
+    EXPECT_EQ(fake.SignalName(hx, 3), group->Name());
+
+    // Each item's own value adds nothing; the group's update adds (item 0 + offset, item 1).
+    auto update = [&](double x, double y) {
+        fake.SetValue(hy, OPC_VT_R8, 0, y, nullptr, 0xC0, false);
+        fake.SetValue(hx, OPC_VT_R8, 0, x, nullptr, 0xC0, false);
+        fake.GroupUpdate(group->DLLGroupHandle());
+    };
+    update(1, 5);
+    update(2, 7);
+    ASSERT_EQ(channel->Count(), 2);
+    EXPECT_DOUBLE_EQ(channel->GetX(1), 102);
+    EXPECT_DOUBLE_EQ(channel->GetY(1), 7);
+    // An X the channel refuses (out of order) is dropped without reaching the library.
+    update(0, 9);
+    EXPECT_EQ(channel->Count(), 2);
+    update(3, 11);
+    EXPECT_EQ(channel->Count(), 3);
+
+    // Suspended or deactivated, neither item feeds the group any longer.
+    channel->OPCUpdateSuspend();
+    EXPECT_EQ(fake.SignalInt(hy, 1), 1);
+    EXPECT_EQ(fake.SignalInt(hx, 1), 1);
+    channel->OPCUpdateResume();
+    EXPECT_EQ(fake.SignalInt(hx, 1), 0);
+    channel->OPCDeactivate();
+    EXPECT_EQ(fake.SignalInt(hy, 3), 0);
+    EXPECT_EQ(fake.SignalInt(hx, 3), 0);
+
+    // Suspended activation registers both suspended. Back to a time-stamp source, the group
+    // goes and only item 0 registers.
+    channel->OPCActivateSuspend();
+    EXPECT_EQ(fake.SignalInt(channel->OPCItem(0)->SignalHandle(), 1), 1);
+    EXPECT_EQ(fake.SignalInt(channel->OPCItem(1)->SignalHandle(), 1), 1);
+    channel->SetOPCXValueSource(iopcxvsOPCServerTimeStamp);
+    channel->OPCActivate();
+    EXPECT_EQ(channel->OPCManager()->GroupCount(), 0);
+    EXPECT_EQ(channel->OPCItem(1)->SignalHandle(), 0);
+
+    // Without a server the items stay in the group named by OPCGroupName.
+    channel->SetOPCXValueSource(iopcxvsOPCItem);
+    channel->SetOPCServerName(QString());
+    channel->SetOPCGroupName(QStringLiteral("Plant"));
+    channel->OPCActivate();
+    EXPECT_EQ(channel->OPCManager()->GroupCount(), 0);
+    EXPECT_EQ(fake.SignalName(channel->OPCItem(0)->SignalHandle(), 3), QStringLiteral("Plant"));
+    EXPECT_EQ(fake.SignalName(channel->OPCItem(1)->SignalHandle(), 3), QStringLiteral("Plant"));
 }
 
 TEST(OPCWithoutLibrary, ManagerPlaceholderGallery) {

@@ -71,3 +71,12 @@ void TCustomControl::mouseReleaseEvent(QMouseEvent* event) {
     if (event->buttons() == Qt::NoButton) FMouseCapture = false;
     TWinControl::mouseReleaseEvent(event);
 }
+
+bool TCustomControl::event(QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (FMouseCapture && (type == QEvent::FocusOut || type == QEvent::WindowDeactivate)) {
+        FMouseCapture = false;
+        MouseCaptureLost();
+    }
+    return TWinControl::event(event);
+}

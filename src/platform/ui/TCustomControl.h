@@ -8,7 +8,9 @@
 //
 // It also raises the mouse-wheel events (a wheel it does not handle goes on to its parent)
 // and knows whether it holds the mouse capture (a button pressed on it and not yet
-// released).
+// released). The capture is lost when, before the release, the control loses the focus (a
+// popup opens, another window becomes active) or its window is deactivated; the control
+// then hears MouseCaptureLost, as the release will not come.
 #include "graphics/TCanvas.h"
 #include "ui/TWinControl.h"
 
@@ -44,6 +46,10 @@ protected:
     virtual bool DoMouseWheel(TShiftState shift, int delta, QPoint pos);
     virtual bool DoMouseWheelDown(TShiftState shift, QPoint pos);
     virtual bool DoMouseWheelUp(TShiftState shift, QPoint pos);
+    // The capture went elsewhere before the buttons were released.
+    virtual void MouseCaptureLost() {}
+
+    bool event(QEvent* event) override;
 
     void paintEvent(QPaintEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;

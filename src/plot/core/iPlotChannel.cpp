@@ -18,7 +18,7 @@ const TiPublishedClass& TiPlotChannel::Published() {
     using C = TiPlotChannel;
     static const TiPublishedClass info(
         QStringLiteral("TiPlotChannel"), &TiPlotChannelCustom::Published(),
-        TiPlotChannelOPCSettings::WithProperties<C>({
+        TiPlotChannelOPC::WithProperties<C>({
             Prop<C>("FastDrawEnabled", &C::FastDrawEnabled, &C::SetFastDrawEnabled, 1),
             Prop<C>("AllowOutOfOrderXValues", &C::AllowOutOfOrderXValues, &C::SetAllowOutOfOrderXValues, 1),
             Prop<C>("DrawOutOfOrderXValues", &C::DrawOutOfOrderXValues, &C::SetDrawOutOfOrderXValues, 0),
@@ -69,7 +69,9 @@ const TiPublishedClass& TiPlotChannel::PublishedClass() const { return Published
 
 TiPlotChannel::TiPlotChannel(TObject* owner, TiNotifyEvent onChange, TiNotifyEvent onInsert, TiNotifyEvent onRemove,
                              TiNotifyEvent onRename)
-    : TiPlotChannelCustom(owner, std::move(onChange), std::move(onInsert), std::move(onRemove), std::move(onRename)) {
+    : TiPlotChannelCustom(owner, std::move(onChange), std::move(onInsert), std::move(onRemove), std::move(onRename)),
+      TiPlotChannelOPC(static_cast<TiPlotChannelCustom&>(*this)) {
+    FOPCItemManager->OnNewData = [this](TiOPCItem* item) { DoOPCNewData(item); };
     FDataList->StoredBarReference = 0;
     FDataList->StoredBarWidth = 5;
     FDataList->StoredBarPenColor = 255;
@@ -432,5 +434,38 @@ bool TiPlotChannel::iMouseHitTest(const TiPlotMouseData& d) {
 
 void TiPlotChannel::DoInsert() {
     TiPlotChannelCustom::DoInsert();
-    if (FOPCAutoConnect) OPCActivate();
+    if (OPCItem(0)->AutoConnect()) OPCActivate();
+}
+
+// ---- OPC ----------------------------------------------------------------------------------
+
+void TiPlotChannel::Activate(bool suspended) {
+    AttachItemsToPlot();
+    OPCDeactivate();
+    // A group left from an earlier activation would go on adding points of its own.
+    FOPCManager->GroupClear();
+    TiOPCItem* y = OPCItem(0);
+    if (FOPCXValueSource != iopcxvsOPCItem) {
+        if (suspended)
+            y->ActivateSuspend();
+        else
+            y->Activate();
+        return;
+    }
+    // A server named gives the channel a group of its own; without one both items stay in
+    // the group named by OPCGroupName.
+    if (!y->ServerName().trimmed().isEmpty()) y->SetGroupName(AddChannelGroup());
+    OPCItem(1)->SetGroupName(y->GroupName());
+    ActivateBoth(suspended);
+}
+
+void TiPlotChannel::DoOPCNewData(TiOPCItem* item) {
+    const double y = item->Data().toDouble();
+    switch (FOPCXValueSource) {
+    case iopcxvsOPCServerTimeStamp: AddPoint(item->TimeStamp(), y, false, false); break;
+    case iopcxvsSystemTimeStamp: AddPoint(Now(), y, false, false); break;
+    case iopcxvsElapsedTime: AddYElapsedTime(y); break;
+    case iopcxvsElapsedSeconds: AddYElapsedSeconds(y); break;
+    case iopcxvsOPCItem: break;
+    }
 }

@@ -5,7 +5,7 @@
 // per-pixel-column trace, a spline, polynomial or rational curve, two step styles or a digital
 // two-level trace) it draws area fills, bars and high-low price bars.
 #include "core/iPlotChannelCustom.h"
-#include "core/iPlotChannelOPCSettings.h"
+#include "core/iPlotChannelOPC.h"
 #include "core/iPlotMinMaxPoint.h"
 
 #include <chrono>
@@ -37,7 +37,7 @@ struct TiPlotPixelPoint {
     double YValue = 0;
 };
 
-class TiPlotChannel : public TiPlotChannelCustom, public TiPlotChannelOPCSettings {
+class TiPlotChannel : public TiPlotChannelCustom, public TiPlotChannelOPC {
 public:
     TiPlotChannel(TObject* owner, TiNotifyEvent onChange, TiNotifyEvent onInsert, TiNotifyEvent onRemove,
                   TiNotifyEvent onRename);
@@ -105,15 +105,13 @@ public:
     TRect GetBarRect(int index) const;
 
     // ---- OPC ------------------------------------------------------------------------------
-    // The data items would feed the channel from an OPC server; without the OPC support
-    // library there is nothing to connect, so the channel is fed by its Add methods.
-    void OPCActivate() {}
-    void OPCActivateSuspend() {}
-    void OPCDeactivate() {}
-    void OPCUpdateSuspend() {}
-    void OPCUpdateResume() {}
-    bool OPCActive() const { return false; }
-    bool OPCQualityGood() const { return false; }
+    // By OPCXValueSource: item 0 gives Y with the X of the server's time stamp, the system
+    // time, or the elapsed time or seconds; or (iopcxvsOPCItem) item 0 gives X and item 1 Y,
+    // both in one group whose every update adds the pair as a point.
+    void OPCActivate() { Activate(false); }
+    void OPCActivateSuspend() { Activate(true); }
+    // The item manager's new data: a point of the item's value unless the group adds them.
+    void DoOPCNewData(TiOPCItem* item);
 
     // ---- published settings ---------------------------------------------------------------
     bool FastDrawEnabled() const { return FFastDrawEnabled; }
@@ -197,8 +195,8 @@ public:
     void SetBarBrushStyle(TBrushStyle v) { SetStored(FDataList->StoredBarBrushStyle, v); }
     TiOPCXValueSourceStyle OPCXValueSource() const { return FOPCXValueSource; }
     void SetOPCXValueSource(TiOPCXValueSourceStyle v) { FOPCXValueSource = v; }
-    const QString& OPCGroupName() const { return FOPCGroupName; }
-    void SetOPCGroupName(const QString& v) { FOPCGroupName = v; }
+    const QString& OPCGroupName() const { return OPCItem(0)->GroupName(); }
+    void SetOPCGroupName(const QString& v) { OPCItem(0)->SetGroupName(v); }
 
 private:
     template <class T> void SetStored(T& field, T value) {
@@ -214,6 +212,7 @@ private:
     int FirstValidIndex() const;
     int LastValidIndex() const;
     double FitYExtreme(bool largest);
+    void Activate(bool suspended);
     // Y at the cursor's X by the interpolation style.
     TiPlotDataPointStatus GetCursorY(double x, double& y) const;
 
@@ -270,5 +269,4 @@ private:
     bool FBarEnabled = false;
     bool FBarPenUseChannelColor = true;
     bool FBarBrushUseChannelColor = true;
-    QString FOPCGroupName;
 };

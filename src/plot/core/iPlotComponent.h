@@ -12,6 +12,8 @@
 #include "ui/LayoutProperties.h"
 #include "ui/TMenu.h"
 
+#include <QPicture>
+
 #include <array>
 #include <functional>
 #include <memory>
@@ -312,6 +314,9 @@ public:
     // ---- clipboard, images and printing (iPlotPrinting.cpp) -----------------------------
     // Puts the plot (toolbars hidden) on the clipboard in CopyToClipBoardFormat.
     virtual void CopyToClipBoard();
+    // The plot's picture (Width x Height) recorded as a drawing that the plot owns; the next
+    // call replaces it. The print preview draws it scaled onto its sheet.
+    const QPicture& GetSnapShotPicture();
     // Asks for a file name and saves the picture by its ending (SaveImageByName).
     virtual void Save();
     // "bmp", "emf" (the PDF picture), "jpg" or "png", compared with exact case; any other
@@ -521,6 +526,7 @@ protected:
     bool iMouseWheel(int wheelDelta, TShiftState shift, const TPoint& mousePos) override;
     void iKeyDown(int& key, TShiftState shift) override;
     bool iWantSpecialKey(int key) override;
+    void MouseCaptureLost() override { CaptureLost(); }
     void SetMouseObjects(TiPlotObject* down, TiPlotObject* over, TiPlotObject* click) {
         FMouseDownObject = down, FLastMouseOverObject = over, FLastMouseClickObject = click;
     }
@@ -572,6 +578,7 @@ private:
     bool FJustReleasedCapture = false;
     bool FMasterAxisBlock = false;
     TImageList& CheckedImageList(int index);
+    QPicture FSnapShotPicture;
     // Printing.
     void PrintPages(QPrinter& printer);
     QString FPrinterName;

@@ -87,10 +87,20 @@ void TiPlotComponent::CopyToClipBoard() {
         mime->setImageData(PaintOffScreen());
         break;
     case ipefJPEG:
-        mime->setData(QStringLiteral("image/jpeg"), GetBytesJPEG(100, false));
+        mime->setData(QStringLiteral("image/jpeg"), GetJPEGImage(100, false)->Data());
         break;
     }
     QApplication::clipboard()->setMimeData(mime);
+}
+
+const QPicture& TiPlotComponent::GetSnapShotPicture() {
+    const QImage image = PaintOffScreen();
+    FSnapShotPicture = QPicture();
+    FSnapShotPicture.setBoundingRect(QRect(0, 0, Width(), Height()));
+    QPainter painter(&FSnapShotPicture);
+    painter.drawImage(0, 0, image);
+    painter.end();
+    return FSnapShotPicture;
 }
 
 bool TiPlotComponent::SaveImageByName(const QString& fileName) {

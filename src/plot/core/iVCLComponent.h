@@ -2,8 +2,9 @@
 // The layer between the control base and the concrete plot-family controls: the control's
 // critical section (every paint pass runs under it, so that a thread feeding data under
 // the same lock never overlaps a paint), a private internal timer (the plot's hint timer
-// runs on it), the mouse wheel handed to the input hook, the picture export as JPEG,
-// PNG and "metafile" files or bytes, and colour themes read from scheme files.
+// runs on it), the mouse wheel handed to the input hook, transparency over the parent,
+// painting onto a foreign painter, the picture export as JPEG, PNG and "metafile" files or
+// bytes, and colour themes read from scheme files.
 //
 // The metafile export writes a one-page PDF of the control's size (in points) holding its
 // picture: PDF is the vector format Qt writes without further libraries, and the control's
@@ -18,7 +19,20 @@
 #include <mutex>
 #include <vector>
 
+class QPainter;
 class TRepeatTimer;
+
+// A picture held JPEG-compressed, as GetJPEGImage makes it: the encoded file's bytes and
+// the picture they decode to.
+class TJPEGImage {
+public:
+    explicit TJPEGImage(QByteArray data) : FData(std::move(data)) {}
+    const QByteArray& Data() const { return FData; }
+    QImage Image() const { return QImage::fromData(FData, "JPEG"); }
+
+private:
+    QByteArray FData;
+};
 
 class TiVCLComponent : public TiComponent {
 public:
@@ -36,6 +50,19 @@ public:
     void InternalTimerStop();
     int InternalTimerInterval() const { return FTimerInterval; }
 
+    // Transparency: the parent's drawing under the control is its background, read from the
+    // parent at every paint (the parent is never asked to repaint for it); a control without
+    // a parent draws its own background. Moving a transparent control repaints it.
+    bool Transparent() const { return FTransparent; }
+    void SetTransparent(bool value);
+    void DrawBackGround(TCanvas& canvas, TColor color) override;
+
+    // Paints the whole control onto a foreign painter at (X, Y), clipped to the control's
+    // rectangle there (printing and embedding). With Transparent the control's background is
+    // left out, so what the painter holds shows through. The painter's state comes back
+    // however the paint ends; a failure of the paint leaves the painter as it was.
+    void iPaintToDC(int x, int y, bool transparent, QPainter& dc);
+
     // Picture export. JPEG Compression is the quality 1..100 ("Compression must be in the
     // range of 1-100"), PNG Compression the zlib level 0..9 ("Compression must be in the
     // range of 0-9"); nothing is drawn or written outside the range.
@@ -44,6 +71,8 @@ public:
     void SaveImageToPNG(const QString& fileName, int compression);
     QByteArray GetBytesJPEG(int compression, bool progressive);
     QByteArray GetBytesPNG(int compression);
+    // A new JPEG picture of the control that the caller owns (the encoder's best quality).
+    std::unique_ptr<TJPEGImage> GetJPEGImage(int compression, bool progressive);
     // The PDF picture as bytes (what SaveImageToMetaFile writes).
     QByteArray GetBytesMetaFile();
 
@@ -71,11 +100,14 @@ protected:
     std::function<void()> FOnInternalTimer;
     // The wheel goes to the input hook; its answer is whether the wheel was handled.
     bool DoMouseWheel(TShiftState shift, int delta, QPoint pos) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     void InternalTimerTick();
     std::recursive_mutex FDataCriticalSection;
     bool FDestroying = false;
+    bool FTransparent = false;
+    bool FPaintDCTransparent = false;  // only during iPaintToDC
     struct Scheme {
         QString name;
         QStringList lines;  // "path = value"

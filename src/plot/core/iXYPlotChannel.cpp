@@ -12,18 +12,7 @@ const TiPublishedClass& TiXYPlotChannel::Published() {
     using namespace published;
     using C = TiXYPlotChannel;
     static const TiPublishedClass info(QStringLiteral("TiXYPlotChannel"), &TiPlotChannelCustom::Published(),
-                                       {
-                                           Prop<C>("OPCComputerName", &C::OPCComputerName, &C::SetOPCComputerName),
-                                           Prop<C>("OPCServerName", &C::OPCServerName, &C::SetOPCServerName),
-                                           Prop<C>("OPCItemName", &C::OPCItemName, &C::SetOPCItemName),
-                                           Prop<C>("OPCItem2Name", &C::OPCItem2Name, &C::SetOPCItem2Name),
-                                           Prop<C>("OPCUpdateRate", &C::OPCUpdateRate, &C::SetOPCUpdateRate, 500),
-                                           Prop<C>("OPCScalar", &C::OPCScalar, &C::SetOPCScalar),
-                                           Prop<C>("OPCOffset", &C::OPCOffset, &C::SetOPCOffset),
-                                           Prop<C>("OPCScalar2", &C::OPCScalar2, &C::SetOPCScalar2),
-                                           Prop<C>("OPCOffset2", &C::OPCOffset2, &C::SetOPCOffset2),
-                                           Prop<C>("OPCAutoConnect", &C::OPCAutoConnect, &C::SetOPCAutoConnect, 1),
-                                       });
+                                       TiPlotChannelOPC::WithProperties<C>({}));
     return info;
 }
 
@@ -31,9 +20,8 @@ const TiPublishedClass& TiXYPlotChannel::PublishedClass() const { return Publish
 
 TiXYPlotChannel::TiXYPlotChannel(TObject* owner, TiNotifyEvent onChange, TiNotifyEvent onInsert,
                                  TiNotifyEvent onRemove, TiNotifyEvent onRename)
-    : TiPlotChannelCustom(owner, std::move(onChange), std::move(onInsert), std::move(onRemove), std::move(onRename)) {
-    CreateOPC();
-}
+    : TiPlotChannelCustom(owner, std::move(onChange), std::move(onInsert), std::move(onRemove), std::move(onRename)),
+      TiPlotChannelOPC(static_cast<TiPlotChannelCustom&>(*this)) {}
 
 TiPlotChannelCustom* TiXYPlotChannel::Create(TObject* owner, TiNotifyEvent onChange, TiNotifyEvent onInsert,
                                              TiNotifyEvent onRemove, TiNotifyEvent onRename) {
@@ -62,6 +50,21 @@ void TiXYPlotChannel::Draw(TCanvas& canvas, TColor backGroundColor) {
 void TiXYPlotChannel::DoInsert() {
     TiPlotChannelCustom::DoInsert();
     if (OPCItem(0)->AutoConnect()) OPCActivate();
+}
+
+void TiXYPlotChannel::OPCActivate() {
+    AttachItemsToPlot();
+    OPCDeactivate();
+    FOPCManager->GroupClear();
+    const QString group = AddChannelGroup();
+    OPCItem(0)->SetGroupName(group);
+    OPCItem(1)->SetGroupName(group);
+    ActivateBoth(false);
+}
+
+void TiXYPlotChannel::OPCActivateSuspend() {
+    OPCActivate();
+    OPCUpdateSuspend();
 }
 
 double TiXYPlotChannel::FitExtreme(double (TiPlotChannelCustom::*extent)(int) const, bool largest, double none) {

@@ -230,23 +230,24 @@ void TiPlotPreviewForm::DrawSheet(QImage& bitmap) {
     p.setBrush(::Qt::NoBrush);
     p.drawRect(sheet.adjusted(0, 0, -1, -1));
 
-    const QImage picture = plot->PaintOffScreen();
-    if (picture.isNull() || picture.width() <= 0 || picture.height() <= 0) return;
-    const double rx = double(aw) / picture.width(), ry = double(ah) / picture.height();
+    const QPicture& picture = plot->GetSnapShotPicture();
+    const QRect bounds = picture.boundingRect();
+    if (bounds.width() <= 0 || bounds.height() <= 0) return;
+    const double rx = double(aw) / bounds.width(), ry = double(ah) / bounds.height();
     int pictureWidth = 0, pictureHeight = 0;
     if (rx < ry) {
         pictureWidth = aw;
-        pictureHeight = Round(picture.height() * rx);
+        pictureHeight = Round(bounds.height() * rx);
     } else {
-        pictureWidth = Round(picture.width() * ry);
+        pictureWidth = Round(bounds.width() * ry);
         pictureHeight = ah;
     }
     // Margins wider than the sheet leave no room: no picture rather than a mirrored one.
     if (!std::isfinite(rx) || !std::isfinite(ry) || pictureWidth <= 0 || pictureHeight <= 0) return;
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawImage(QRect(sheet.left() + Round(ppi * plot->PrintMarginLeft()), sheet.top() + Round(ppi * plot->PrintMarginTop()),
-                      pictureWidth, pictureHeight),
-                picture);
+    p.translate(sheet.left() + Round(ppi * plot->PrintMarginLeft()), sheet.top() + Round(ppi * plot->PrintMarginTop()));
+    p.scale(double(pictureWidth) / bounds.width(), double(pictureHeight) / bounds.height());
+    p.drawPicture(0, 0, picture);
 }
 
 void TiPlotPreviewForm::PreviewPaint() {

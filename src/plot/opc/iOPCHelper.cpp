@@ -3,6 +3,7 @@
 #include "rtl/Exception.h"
 
 #include <QDateTime>
+#include <QDebug>
 #include <QTimeZone>
 
 #include <dlfcn.h>
@@ -325,4 +326,16 @@ QString OPCGetLastCallErrorString() {
     const uint16_t* text = nullptr;
     b.GetLastCallErrorString(&text);
     return FromWide(text);
+}
+
+void RunOPCCallback(const std::function<void()>& work) noexcept {
+    try {
+        work();
+    } catch (const Exception& e) {
+        qWarning().noquote() << "OPC update dropped:" << e.Message();
+    } catch (const std::exception& e) {
+        qWarning().noquote() << "OPC update dropped:" << e.what();
+    } catch (...) {
+        qWarning() << "OPC update dropped";
+    }
 }

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QVariant>
 
+#include <functional>
+
 // The library's file name, as loaded at the first use of the binding.
 extern const char* const kOPCHelperFileName;
 
@@ -23,6 +25,10 @@ void CheckOPCHelperLoaded();
 // Raises the library's last-call error text when it is not empty.
 void CheckOPCHelperCallError();
 [[noreturn]] void RaiseOPCFunctionNotFound(const char* name);
+// Runs the work of a callback from the library. Nothing may unwind into the library's
+// frames, so a failure (a feed the channel refuses, a library error while reading) is
+// written to the log and the callback returns to the library normally.
+void RunOPCCallback(const std::function<void()>& work) noexcept;
 
 // Values cross as the library's variants: signed integers of up to 32 bits as int, unsigned
 // ones as uint, 64-bit ones as qlonglong / qulonglong, single as float, double as double,

@@ -9,7 +9,9 @@
 
 namespace {
 
-void NewDataCallback(void* context, int32_t) { static_cast<TiOPCItem*>(context)->NewData(); }
+void NewDataCallback(void* context, int32_t) {
+    RunOPCCallback([context] { static_cast<TiOPCItem*>(context)->NewData(); });
+}
 
 bool IsStringKind(int kind) { return kind == tkLString || kind == tkWString || kind == tkUString; }
 

@@ -14,8 +14,12 @@ namespace {
 // The explorer window known to the unit; a window opened earlier stays open.
 TiOPCExplorerForm* gExplorer = nullptr;
 
-void BeforeCallback(void* context, int32_t handle) { static_cast<TiOPCManager*>(context)->BeforeGroupUpdate(handle); }
-void AfterCallback(void* context, int32_t handle) { static_cast<TiOPCManager*>(context)->AfterGroupUpdate(handle); }
+void BeforeCallback(void* context, int32_t handle) {
+    RunOPCCallback([=] { static_cast<TiOPCManager*>(context)->BeforeGroupUpdate(handle); });
+}
+void AfterCallback(void* context, int32_t handle) {
+    RunOPCCallback([=] { static_cast<TiOPCManager*>(context)->AfterGroupUpdate(handle); });
+}
 
 // The node pictures: a server (0), a folder of groups (1), a connection (2); the manager's
 // placeholder uses the first at 24 x 24.
