@@ -1,6 +1,7 @@
 // Pictures of every dialog in English and Chinese, in the states a user meets them, saved in
 // the build tree (gallery_<dialog>_<language>.png), with a few pixels checked.
 #include "DialogTestSupport.h"
+#include "ProgramLookScope.h"
 
 #include "AdvProgressBar.h"
 #include "FAbout.h"
@@ -48,6 +49,8 @@ int Lightness(QRgb c) { return (qRed(c) + qGreen(c) + qBlue(c)) / 3; }
 
 class Gallery : public DialogTest, public ::testing::WithParamInterface<bool> {
 protected:
+    ProgramLookScope look;  // the look the program draws with
+
     void SetUp() override {
         DialogTest::SetUp();
         if (GetParam()) UseChinese();
