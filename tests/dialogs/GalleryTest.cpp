@@ -108,6 +108,8 @@ TEST_P(Gallery, ProgressLogAndMemo) {
         fmProcess->StatusBar->SetSimpleText(host->LangText("SID_LOAD_PRESET"));
     });
     EXPECT_EQ(progress.size(), QSize(454, 95));
+    EXPECT_LT(Lightness(progress.pixel(420, 35)), 60) << "the bar's empty track is dark";
+    EXPECT_GT(qBlue(progress.pixel(40, 35)), 140) << "its filled part blue";
     Picture(*fmHidData, "traffic_log", Chinese(), [&] {
         for (int i = 0; i < 40; ++i) {
             fmHidData->Log(i % 2 ? "USB R 10 02 01 01 02 40 00 10 03 53" : "USB W 10 02 00 01 01 40 10 03 53");

@@ -369,6 +369,9 @@ void PaintDropDownArrow(TCanvas& canvas, const TRect& rect, int style, bool enab
         if (style == 1) {
             // The themed chevron takes the theme's arrow colour; themes are off here.
             color = ColorsAreSimilar(clBlack, clWindow) ? cl3DDkShadow : clBlack;
+        } else if (IsDarkColor(canvas.Brush.Color)) {
+            // On a dark button the arrow takes the dark look's text colour.
+            color = ProgramLook::OnFace(clBtnText, canvas.Brush.Color);
         } else {
             color = ColorsAreSimilar(canvas.Brush.Color, clBlack) ? cl3DDkShadow : clBlack;
         }

@@ -248,7 +248,8 @@ TVrDemoButton* AddDemoButton(TfmMain& form, TWinControl* parent, const QString& 
   auto* button = Make<TVrDemoButton>(form, parent, name, tag, left, top, width, height);
   button->SetColor(clBlack);
   button->SetBevelWidth(1);
-  TFont font = Font(8, clActiveBorder, true);
+  // Regular weight: in bold, "EQ Bypass" fills the 65 pixels to the bevels.
+  TFont font = Font(8, clActiveBorder);
   font.SetName(QStringLiteral("Arial"));
   button->SetFontLeave(font);
   font.SetColor(clWhite);

@@ -117,6 +117,54 @@ TEST_P(LookGallery, TheParameterFrameAndThePresetBarStayAligned) {
     }
 }
 
+// The columns of a picture that hold light pixels (text or an arrow on a dark face), between
+// rows top and bottom.
+std::vector<int> LightColumns(const QImage& image, int top, int bottom) {
+    std::vector<int> columns;
+    for (int x = 0; x < image.width(); ++x)
+        for (int y = top; y < bottom; ++y)
+            if (Lightness(image.pixel(x, y)) > 120) {
+                columns.push_back(x);
+                break;
+            }
+    return columns;
+}
+
+// Captions clear of their boxes in both languages: the EQ buttons' texts keep two pixels
+// from the bevels, and every slope text of the 60-pixel slope box ends two pixels before its
+// arrow.
+TEST_P(LookGallery, CaptionsStayClearOfTheirBoxes) {
+    form->Show();
+    ShowPage(0);
+    Settle();
+    for (const char* name : {"vrbEqBypassInA", "vrbEqResetInA"}) {
+        auto* button = form->Find<TControl>(QLatin1String(name));
+        ASSERT_NE(button, nullptr) << name;
+        const QImage shot = button->grab().toImage();
+        const std::vector<int> text = LightColumns(shot, 3, shot.height() - 3);
+        ASSERT_FALSE(text.empty()) << name;
+        // Outline and bevel take one pixel each.
+        EXPECT_GE(text.front(), 4) << name;
+        EXPECT_LE(text.back(), shot.width() - 5) << name;
+    }
+    auto* slope = form->Find<TRzComboBox>(QStringLiteral("rzcLowCutSlopInA"));
+    ASSERT_NE(slope, nullptr);
+    EXPECT_EQ(slope->Width(), 60);
+    const int index = slope->ItemIndex();
+    slope->SetItemIndex(-1);
+    const std::vector<int> arrow = LightColumns(slope->grab().toImage(), 3, slope->Height() - 3);
+    ASSERT_FALSE(arrow.empty());
+    for (int i = 0; i < slope->Count(); ++i) {
+        slope->SetItemIndex(i);
+        int right = -1;
+        for (const int x : LightColumns(slope->grab().toImage(), 3, slope->Height() - 3))
+            if (x < arrow.front()) right = x;
+        EXPECT_GT(right, 0) << slope->Items()[i].toStdString();
+        EXPECT_LE(right, arrow.front() - 3) << slope->Items()[i].toStdString();
+    }
+    slope->SetItemIndex(index);
+}
+
 // The pop-ups the toolkit draws are dark: a context menu and a progress bar.
 TEST_P(LookGallery, ToolkitPopupsAreDark) {
     QMenu menu;
