@@ -257,7 +257,10 @@ TRect PaintCtl3DFrame(TCanvas& canvas, const TRect& rect, bool lowered, TSides s
 
 TRect PaintButtonFrame(TCanvas& canvas, const TRect& rect, bool down, TSides sides, TColor face) {
     const auto f = [face](TColor c) { return ProgramLook::OnFace(c, face); };
-    if (down) return TwoRings(canvas, rect, f(clBtnText), f(clBtnText), f(clBtnShadow), f(clBtnShadow), sides);
+    // The dark outer ring of a pressed frame: the text colour on a light face, the darkest
+    // shadow on a dark one (where the text colour is light).
+    const TColor outer = IsDarkColor(face) ? f(cl3DDkShadow) : clBtnText;
+    if (down) return TwoRings(canvas, rect, outer, outer, f(clBtnShadow), f(clBtnShadow), sides);
     return TwoRings(canvas, rect, f(clBtnHighlight), f(cl3DDkShadow), f(cl3DLight), f(clBtnShadow), sides);
 }
 

@@ -493,6 +493,8 @@ void TRzCustomGroupBox::Paint() {
     }
     const TRect frame = Rect(0, y0, W, H);
     const TColor fc = AdjustColor(FlatColor(), FlatColorAdjustment());
+    // What the frame stands on: the parent's colour where the box is transparent.
+    const TColor face = Transparent() && Parent() ? Parent()->Color() : Color();
     const auto line = [&c](int x1, int y1, int x2, int y2, TColor color) {
         c.Pen.Color = color;
         c.Pen.Width = 1;
@@ -510,13 +512,13 @@ void TRzCustomGroupBox::Paint() {
             line(frame.Left + 2, frame.Top, frame.Right - 2, frame.Top, fc);
             line(frame.Left + 2, frame.Top + 1, frame.Right - 2, frame.Top + 1, fc);
         } else if (BorderOuter() == fsNone) {
-            PaintFrame(c, frame, fsGroove, sides, Color());
+            PaintFrame(c, frame, fsGroove, sides, face);
         } else if (BorderOuter() == fsFlat) {
             PaintSides(c, frame, fc, fc, sides);
         } else if (BorderOuter() == fsFlatBold) {
             PaintBevel(c, frame, fc, fc, 2, sides);
         } else {
-            PaintFrame(c, frame, BorderOuter(), sides, Color());
+            PaintFrame(c, frame, BorderOuter(), sides, face);
         }
         break;
     }
