@@ -19,6 +19,17 @@ TfmProcess::TfmProcess(TComponent* owner) : TForm(owner) {
     ProgressBar->SetLevel1Perc(70);
     ProgressBar->SetLevel2Perc(90);
     ProgressBar->SetShowBorder(true);
+    // The dark track of the program's bars (not the bar's white default), the figure light on it.
+    ProgressBar->SetBackgroundColor(kTrack);
+    ProgressBar->SetBorderColor(RGBColor(70, 76, 86));
+    ProgressBar->SetFont(DialogLook::Font(9, kText, true));
+    // One blue for every level, dark enough for the light figure (4.5:1 and more).
+    for (auto set : {&TAdvProgressBar::SetLevel0Color, &TAdvProgressBar::SetLevel1Color, &TAdvProgressBar::SetLevel2Color,
+                     &TAdvProgressBar::SetLevel3Color})
+        (ProgressBar->*set)(RGBColor(40, 96, 150));
+    for (auto set : {&TAdvProgressBar::SetLevel0ColorTo, &TAdvProgressBar::SetLevel1ColorTo,
+                     &TAdvProgressBar::SetLevel2ColorTo, &TAdvProgressBar::SetLevel3ColorTo})
+        (ProgressBar->*set)(RGBColor(52, 120, 184));
     ProgressBar->SetPosition(0);
     StatusBar = new TStatusBar(this);
     StatusBar->SetName(QStringLiteral("StatusBar"));

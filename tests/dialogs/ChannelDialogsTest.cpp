@@ -3,6 +3,7 @@
 // copies the copy buttons ask for, and the 8-byte names the name dialogs hand over; with
 // their pictures in both languages.
 #include "DialogTestSupport.h"
+#include "ProgramLookScope.h"
 
 #include "FChNameList.h"
 #include "FChannelName.h"
@@ -179,6 +180,8 @@ TEST_F(ChannelDialogsTest, NameListSendsOnlyChangedNamesCaseSensitively) {
 
 class ChannelDialogsGallery : public ChannelDialogsTest, public ::testing::WithParamInterface<bool> {
 protected:
+    ProgramLookScope look;  // the look the program draws with
+
     void SetUp() override {
         ChannelDialogsTest::SetUp();
         if (GetParam()) UseChinese();

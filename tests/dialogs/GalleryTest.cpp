@@ -1,6 +1,7 @@
 // Pictures of every dialog in English and Chinese, in the states a user meets them, saved in
 // the build tree (gallery_<dialog>_<language>.png), with a few pixels checked.
 #include "DialogTestSupport.h"
+#include "ProgramLookScope.h"
 
 #include "AdvProgressBar.h"
 #include "FAbout.h"
@@ -48,6 +49,8 @@ int Lightness(QRgb c) { return (qRed(c) + qGreen(c) + qBlue(c)) / 3; }
 
 class Gallery : public DialogTest, public ::testing::WithParamInterface<bool> {
 protected:
+    ProgramLookScope look;  // the look the program draws with
+
     void SetUp() override {
         DialogTest::SetUp();
         if (GetParam()) UseChinese();
@@ -105,6 +108,8 @@ TEST_P(Gallery, ProgressLogAndMemo) {
         fmProcess->StatusBar->SetSimpleText(host->LangText("SID_LOAD_PRESET"));
     });
     EXPECT_EQ(progress.size(), QSize(454, 95));
+    EXPECT_LT(Lightness(progress.pixel(420, 35)), 60) << "the bar's empty track is dark";
+    EXPECT_GT(qBlue(progress.pixel(40, 35)), 140) << "its filled part blue";
     Picture(*fmHidData, "traffic_log", Chinese(), [&] {
         for (int i = 0; i < 40; ++i) {
             fmHidData->Log(i % 2 ? "USB R 10 02 01 01 02 40 00 10 03 53" : "USB W 10 02 00 01 01 40 10 03 53");

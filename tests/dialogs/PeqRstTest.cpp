@@ -1,6 +1,7 @@
 // The EQ reset confirmation: its texts in both languages, Cancel resets nothing, OK hides the
 // window and resets the channel it was given, inside its modal showing.
 #include "DialogTestSupport.h"
+#include "ProgramLookScope.h"
 
 #include "FPeqRst.h"
 #include "RzBmpBtn.h"
@@ -36,6 +37,7 @@ TEST_F(PeqRstTest, TextsInBothLanguages)
         bool chinese;
         const char* file;
     } cases[] = {{false, "peq_reset_en.png"}, {true, "peq_reset_zh.png"}};
+    const ProgramLookScope look;
     for (const Case& c : cases) {
         if (c.chinese)
             UseChinese();

@@ -3,6 +3,7 @@
 #include "graphics/DrawText.h"
 #include "graphics/GdiDrawing.h"
 #include "graphics/RasterOps.h"
+#include "ui/ProgramLook.h"
 #include "ui/TForm.h"
 
 #include <QResizeEvent>
@@ -24,13 +25,20 @@ void CreateDownPattern() {
             if (x % 2 == y % 2) c.SetPixel(x, y, clWhite);
 }
 
-// Fills the area with the 8 x 8 pattern, aligned to the canvas's origin.
-void FillPattern(TCanvas& canvas, const TRect& area, const TBitmap& pattern) {
+// Fills the area with the 8 x 8 pattern, aligned to the canvas's origin. Each of the
+// pattern's colours is kept readable behind a caption in `text`.
+void FillPattern(TCanvas& canvas, const TRect& area, const TBitmap& pattern, TColor text) {
     for (int y = area.Top; y < area.Bottom; ++y)
         for (int x = area.Left; x < area.Right; ++x) {
             const QRgb p = pattern.Image().pixel(((x % 8) + 8) % 8, ((y % 8) + 8) % 8);
-            canvas.SetPixel(x, y, RGBColor(qRed(p), qGreen(p), qBlue(p)));
+            canvas.SetPixel(x, y, ReadableBehind(RGBColor(qRed(p), qGreen(p), qBlue(p)), text));
         }
+}
+
+// The colour under the middle of a caption's place.
+TColor FaceUnder(const TCanvas& canvas, const TRect& caption) {
+    const TColor c = canvas.Pixel((caption.Left + caption.Right) / 2, (caption.Top + caption.Bottom) / 2);
+    return c == clNone ? clBtnFace : c;
 }
 
 }  // namespace
@@ -457,7 +465,7 @@ void TRzBmpButton::Paint() {
                                 content.Bottom - inset + bevel);
         if (FShowDownPattern) {
             CreateDownPattern();
-            FillPattern(c, area, *DownPatternBitmap);
+            FillPattern(c, area, *DownPatternBitmap, Font().Color());
         } else {
             c.FillRect(area);
         }
@@ -482,10 +490,9 @@ void TRzBmpButton::Paint() {
         c.Font = Font();
         c.Brush.Style = bsClear;
         if (FState == bsDisabled) {
-            c.Font.SetColor(clWhite);
-            DrawCenteredText(c, Caption(), Rect(captionRect.Left + 1, captionRect.Top + 1, captionRect.Right + 1,
-                                                captionRect.Bottom + 1));
-            c.Font.SetColor(RGBColor(128, 128, 128));
+            // One muted colour that reads on the face under the caption (an embossed pair
+            // of white and grey smears on a dark face).
+            c.Font.SetColor(DisabledTextOn(FaceUnder(c, captionRect)));
             DrawCenteredText(c, Caption(), captionRect);
         } else if (pressed) {
             const int d = FCaptionDownOffset;
@@ -498,7 +505,8 @@ void TRzBmpButton::Paint() {
     }
 
     if (IsFocused && FShowFocus && !Caption().isEmpty())
-        DrawFocusRect(c, Rect(captionRect.Left - 2, captionRect.Top - 2, captionRect.Right + 2, captionRect.Bottom + 2));
+        ProgramLook::PaintFocusFrame(
+            c, Rect(captionRect.Left - 2, captionRect.Top - 2, captionRect.Right + 2, captionRect.Bottom + 2));
 
     Canvas().CopyRect(Rect(0, 0, w, h), c, Rect(0, 0, w, h));
 }

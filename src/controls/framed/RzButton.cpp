@@ -2,6 +2,7 @@
 
 #include "ChangedWriter.h"
 #include "graphics/DrawText.h"
+#include "ui/ProgramLook.h"
 #include "ui/TForm.h"
 #include "ui/SystemInfo.h"
 
@@ -146,7 +147,7 @@ void TRzCustomButton::DrawCaptionText(TCanvas& c, TRect rect, unsigned flags) {
         DrawText(c, Caption(), r, flags);
     };
     if (!Enabled()) {
-        pass(0, 0, ColorsAreSimilar(Color(), clGrayText) ? cl3DDkShadow : clGrayText);
+        pass(0, 0, DisabledTextOn(Color()));
         return;
     }
     const bool right = flags & DT_RIGHT;
@@ -397,10 +398,10 @@ void TRzButton::Paint() {
         for (int y = r.Top; y < r.Bottom; ++y)
             for (int x = r.Left; x < r.Right; ++x) {
                 const QRgb p = pattern.Image().pixel(x % 8, y % 8);
-                c.SetPixel(x, y, RGBColor(qRed(p), qGreen(p), qBlue(p)));
+                c.SetPixel(x, y, ReadableBehind(RGBColor(qRed(p), qGreen(p), qBlue(p)), Font().Color()));
             }
     }
     PaintCaption(c, client);
     c.Brush.Style = bsSolid;
-    if (Focused() && FShowFocusRect) PaintDottedFrame(c, focus);
+    if (Focused() && FShowFocusRect) ProgramLook::PaintFocusFrame(c, focus);
 }

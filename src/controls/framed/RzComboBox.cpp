@@ -4,6 +4,7 @@
 #include "RzOldPropReader.h"
 
 #include "graphics/GdiDrawing.h"
+#include "ui/ProgramLook.h"
 #include "ui/SystemInfo.h"
 
 #include <QApplication>
@@ -128,11 +129,11 @@ void TRzCustomComboBox::SetItemHeight(int value) {
 void TRzCustomComboBox::DrawOwnerEntry(TCanvas& canvas, int index, const TRect& rect, TOwnerDrawState state) {
     const bool selected = state & odSelected;
     if (index < 0 && selected) {
-        DrawFocusRect(canvas, rect);
+        ProgramLook::PaintFocusFrame(canvas, rect);
         return;
     }
     TCustomComboBox::DrawOwnerEntry(canvas, index, rect, state);
-    if (index >= 0 && selected && FShowFocus) DrawFocusRect(canvas, rect);
+    if (index >= 0 && selected && FShowFocus) ProgramLook::PaintFocusFrame(canvas, rect);
 }
 
 void TRzCustomComboBox::SetReadOnly(bool value) {

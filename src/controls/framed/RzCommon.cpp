@@ -1,6 +1,7 @@
 #include "RzCommon.h"
 
 #include "graphics/DrawText.h"
+#include "ui/ProgramLook.h"
 #include "ui/SystemInfo.h"
 
 #include <QFontDatabase>
@@ -77,11 +78,13 @@ TRect Ring(TCanvas& canvas, const TRect& r, TColor color, TSides sides) {
 
 // The panels' and labels' outer and inner styles that draw bevels of their own.
 TRect PaintBorder(TCanvas& canvas, TRect r, TFrameStyleEx style, const TInnerOuterBorders& b, TColor m, bool inner) {
+    const TColor light = ProgramLook::OnFace(b.BorderHighlight, b.FaceColor);
+    const TColor shadow = ProgramLook::OnFace(b.BorderShadow, b.FaceColor);
     switch (style) {
     case fsFlat: return PaintBevel(canvas, r, m, m, 1, b.Sides);
     case fsFlatBold: return PaintBevel(canvas, r, m, m, 2, b.Sides);
-    case fsPopup: return PaintBevel(canvas, r, b.BorderHighlight, b.BorderShadow, b.BevelWidth, b.Sides);
-    case fsStatus: return PaintBevel(canvas, r, b.BorderShadow, b.BorderHighlight, b.BevelWidth, b.Sides);
+    case fsPopup: return PaintBevel(canvas, r, light, shadow, b.BevelWidth, b.Sides);
+    case fsStatus: return PaintBevel(canvas, r, shadow, light, b.BevelWidth, b.Sides);
     case fsFlatRounded:
         if (!inner) {
             const bool gap = b.BorderWidth > 0 || b.Inner != fsNone;
@@ -96,7 +99,7 @@ TRect PaintBorder(TCanvas& canvas, TRect r, TFrameStyleEx style, const TInnerOut
             if (!b.Transparent) Ring(canvas, in, b.FaceColor, b.Sides);
         }
         return PaintRoundedFrame(canvas, r, m, b.Sides);
-    default: return PaintFrame(canvas, r, style, b.Sides);
+    default: return PaintFrame(canvas, r, style, b.Sides, b.FaceColor);
     }
 }
 
@@ -246,14 +249,19 @@ TRect PaintBevel(TCanvas& canvas, const TRect& rect, TColor topLeft, TColor bott
     return r;
 }
 
-TRect PaintCtl3DFrame(TCanvas& canvas, const TRect& rect, bool lowered, TSides sides) {
-    if (lowered) return TwoRings(canvas, rect, clBtnShadow, clBtnHighlight, cl3DDkShadow, cl3DLight, sides);
-    return TwoRings(canvas, rect, cl3DLight, cl3DDkShadow, clBtnHighlight, clBtnShadow, sides);
+TRect PaintCtl3DFrame(TCanvas& canvas, const TRect& rect, bool lowered, TSides sides, TColor face) {
+    const auto f = [face](TColor c) { return ProgramLook::OnFace(c, face); };
+    if (lowered) return TwoRings(canvas, rect, f(clBtnShadow), f(clBtnHighlight), f(cl3DDkShadow), f(cl3DLight), sides);
+    return TwoRings(canvas, rect, f(cl3DLight), f(cl3DDkShadow), f(clBtnHighlight), f(clBtnShadow), sides);
 }
 
-TRect PaintButtonFrame(TCanvas& canvas, const TRect& rect, bool down, TSides sides) {
-    if (down) return TwoRings(canvas, rect, clBtnText, clBtnText, clBtnShadow, clBtnShadow, sides);
-    return TwoRings(canvas, rect, clBtnHighlight, cl3DDkShadow, cl3DLight, clBtnShadow, sides);
+TRect PaintButtonFrame(TCanvas& canvas, const TRect& rect, bool down, TSides sides, TColor face) {
+    const auto f = [face](TColor c) { return ProgramLook::OnFace(c, face); };
+    // The dark outer ring of a pressed frame: the text colour on a light face, the darkest
+    // shadow on a dark one (where the text colour is light).
+    const TColor outer = IsDarkColor(face) ? f(cl3DDkShadow) : clBtnText;
+    if (down) return TwoRings(canvas, rect, outer, outer, f(clBtnShadow), f(clBtnShadow), sides);
+    return TwoRings(canvas, rect, f(clBtnHighlight), f(cl3DDkShadow), f(cl3DLight), f(clBtnShadow), sides);
 }
 
 TRect PaintColorButtonFrame(TCanvas& canvas, const TRect& rect, TColor face, TSides sides, bool lowered) {
@@ -264,20 +272,23 @@ TRect PaintColorButtonFrame(TCanvas& canvas, const TRect& rect, TColor face, TSi
                     DarkerColor(face, 50), sides);
 }
 
-TRect PaintFrame(TCanvas& canvas, const TRect& rect, TFrameStyleEx style, TSides sides) {
+TRect PaintFrame(TCanvas& canvas, const TRect& rect, TFrameStyleEx style, TSides sides, TColor face) {
+    const TColor shadow = ProgramLook::OnFace(clBtnShadow, face);
+    const TColor light = ProgramLook::OnFace(clBtnHighlight, face);
+    const TColor dark = ProgramLook::OnFace(cl3DDkShadow, face);
     switch (style) {
     case fsNone: return rect;
-    case fsFlat: return PaintSides(canvas, rect, cl3DDkShadow, cl3DDkShadow, sides);
-    case fsGroove: return PaintGroove(canvas, rect, clBtnShadow, clBtnHighlight, sides);
-    case fsBump: return PaintGroove(canvas, rect, clBtnHighlight, clBtnShadow, sides);
-    case fsLowered: return PaintCtl3DFrame(canvas, rect, true, sides);
-    case fsRaised: return PaintCtl3DFrame(canvas, rect, false, sides);
-    case fsButtonDown: return PaintButtonFrame(canvas, rect, true, sides);
-    case fsButtonUp: return PaintButtonFrame(canvas, rect, false, sides);
-    case fsStatus: return PaintSides(canvas, rect, clBtnShadow, clBtnHighlight, sides);
-    case fsPopup: return PaintSides(canvas, rect, clBtnHighlight, clBtnShadow, sides);
-    case fsFlatBold: return PaintBevel(canvas, rect, clBtnShadow, clBtnShadow, 2, sides);
-    case fsFlatRounded: return PaintRoundedFrame(canvas, rect, clBtnShadow, sides);
+    case fsFlat: return PaintSides(canvas, rect, dark, dark, sides);
+    case fsGroove: return PaintGroove(canvas, rect, shadow, light, sides);
+    case fsBump: return PaintGroove(canvas, rect, light, shadow, sides);
+    case fsLowered: return PaintCtl3DFrame(canvas, rect, true, sides, face);
+    case fsRaised: return PaintCtl3DFrame(canvas, rect, false, sides, face);
+    case fsButtonDown: return PaintButtonFrame(canvas, rect, true, sides, face);
+    case fsButtonUp: return PaintButtonFrame(canvas, rect, false, sides, face);
+    case fsStatus: return PaintSides(canvas, rect, shadow, light, sides);
+    case fsPopup: return PaintSides(canvas, rect, light, shadow, sides);
+    case fsFlatBold: return PaintBevel(canvas, rect, shadow, shadow, 2, sides);
+    case fsFlatRounded: return PaintRoundedFrame(canvas, rect, shadow, sides);
     }
     return rect;
 }
@@ -361,6 +372,9 @@ void PaintDropDownArrow(TCanvas& canvas, const TRect& rect, int style, bool enab
         if (style == 1) {
             // The themed chevron takes the theme's arrow colour; themes are off here.
             color = ColorsAreSimilar(clBlack, clWindow) ? cl3DDkShadow : clBlack;
+        } else if (IsDarkColor(canvas.Brush.Color)) {
+            // On a dark button the arrow takes the dark look's text colour.
+            color = ProgramLook::OnFace(clBtnText, canvas.Brush.Color);
         } else {
             color = ColorsAreSimilar(canvas.Brush.Color, clBlack) ? cl3DDkShadow : clBlack;
         }

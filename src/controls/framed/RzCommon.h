@@ -66,10 +66,15 @@ void GetGroupBarColors(TRzGradientColorStyle style, TColor& stop, TColor& start,
 TRect PaintSides(TCanvas& canvas, const TRect& rect, TColor topLeft, TColor bottomRight, TSides sides = sdAllSides);
 TRect PaintBevel(TCanvas& canvas, const TRect& rect, TColor topLeft, TColor bottomRight, int width,
                  TSides sides = sdAllSides);
-TRect PaintCtl3DFrame(TCanvas& canvas, const TRect& rect, bool lowered, TSides sides = sdAllSides);
-TRect PaintButtonFrame(TCanvas& canvas, const TRect& rect, bool down, TSides sides = sdAllSides);
+// The frames in system colours; on a dark `face` those take the dark look's counterparts
+// (ProgramLook::OnFace), so no white bevel shows on a dark control.
+TRect PaintCtl3DFrame(TCanvas& canvas, const TRect& rect, bool lowered, TSides sides = sdAllSides,
+                      TColor face = clBtnFace);
+TRect PaintButtonFrame(TCanvas& canvas, const TRect& rect, bool down, TSides sides = sdAllSides,
+                       TColor face = clBtnFace);
 TRect PaintColorButtonFrame(TCanvas& canvas, const TRect& rect, TColor faceColor, TSides sides, bool lowered);
-TRect PaintFrame(TCanvas& canvas, const TRect& rect, TFrameStyleEx style, TSides sides = sdAllSides);
+TRect PaintFrame(TCanvas& canvas, const TRect& rect, TFrameStyleEx style, TSides sides = sdAllSides,
+                 TColor face = clBtnFace);
 TRect PaintColorFrame(TCanvas& canvas, const TRect& rect, TColor faceColor, TFrameStyleEx style,
                       TSides sides = sdAllSides);
 TRect PaintFlatFrame(TCanvas& canvas, const TRect& rect, TColor color);

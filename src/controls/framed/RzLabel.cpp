@@ -4,6 +4,7 @@
 #include "RzBlinkingControlsList.h"
 #include "RzOldPropReader.h"
 
+#include "graphics/ColorContrast.h"
 #include "graphics/DrawText.h"
 #include "ui/TWinControl.h"
 
@@ -34,6 +35,16 @@ int RectBorder(TFrameStyleEx style, int bevelWidth) {
 }
 
 int Round(double v) { return int(std::nearbyint(v)); }
+
+}  // namespace
+
+namespace {
+
+// The colour behind a label's text: its parent's where the label is transparent.
+TColor FaceOf(const TRzLabel& label) {
+    const TWinControl* parent = label.Parent();
+    return label.Transparent() && parent ? parent->Color() : label.Color();
+}
 
 }  // namespace
 
@@ -291,7 +302,7 @@ void TRzLabel::AdjustBounds() {
 
 void TRzLabel::DrawPasses(TCanvas& c, int shadowOffset, const std::function<void(int dx, int dy, TColor color)>& draw) {
     if (!Enabled()) {
-        draw(0, 0, clGrayText);
+        draw(0, 0, DisabledTextOn(FaceOf(*this)));
         return;
     }
     switch (FTextStyle) {
@@ -408,9 +419,7 @@ void TRzLabel::DrawCurvedText(TCanvas& c) {
         const int y = Round(cy - (ry - h) * std::cos(a));
         const int escapement = Round(a * 1800 / std::numbers::pi);
         if (!Enabled()) {
-            c.Font.SetColor(clBtnHighlight);
-            c.TextOutAligned(x + 1, y + 1, QString(ch), TA_CENTER | TA_BASELINE, escapement);
-            c.Font.SetColor(clBtnShadow);
+            c.Font.SetColor(DisabledTextOn(FaceOf(*this)));
             c.TextOutAligned(x, y, QString(ch), TA_CENTER | TA_BASELINE, escapement);
         } else {
             DrawPasses(c, FShadowDepth, [&](int dx, int dy, TColor color) {

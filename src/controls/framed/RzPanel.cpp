@@ -4,6 +4,7 @@
 #include "RzOldPropReader.h"
 #include "RzPanelDockManager.h"
 
+#include "graphics/ColorContrast.h"
 #include "graphics/DrawText.h"
 
 #include <QCursor>
@@ -272,7 +273,7 @@ void TRzCustomPanel::DrawCaption(const TRect& rect) {
         break;
     case avBottom: r.Top = std::max(r.Top, r.Bottom - t - 1); break;
     }
-    if (!Enabled()) c.Font.SetColor(clGrayText);
+    if (!Enabled()) c.Font.SetColor(DisabledTextOn(Color()));
     DrawText(c, Caption(), r, flags);
 }
 
@@ -492,6 +493,8 @@ void TRzCustomGroupBox::Paint() {
     }
     const TRect frame = Rect(0, y0, W, H);
     const TColor fc = AdjustColor(FlatColor(), FlatColorAdjustment());
+    // What the frame stands on: the parent's colour where the box is transparent.
+    const TColor face = Transparent() && Parent() ? Parent()->Color() : Color();
     const auto line = [&c](int x1, int y1, int x2, int y2, TColor color) {
         c.Pen.Color = color;
         c.Pen.Width = 1;
@@ -509,13 +512,13 @@ void TRzCustomGroupBox::Paint() {
             line(frame.Left + 2, frame.Top, frame.Right - 2, frame.Top, fc);
             line(frame.Left + 2, frame.Top + 1, frame.Right - 2, frame.Top + 1, fc);
         } else if (BorderOuter() == fsNone) {
-            PaintFrame(c, frame, fsGroove, sides);
+            PaintFrame(c, frame, fsGroove, sides, face);
         } else if (BorderOuter() == fsFlat) {
             PaintSides(c, frame, fc, fc, sides);
         } else if (BorderOuter() == fsFlatBold) {
             PaintBevel(c, frame, fc, fc, 2, sides);
         } else {
-            PaintFrame(c, frame, BorderOuter(), sides);
+            PaintFrame(c, frame, BorderOuter(), sides, face);
         }
         break;
     }
@@ -556,7 +559,7 @@ void TRzCustomGroupBox::Paint() {
         if (FGroupStyle == gsBanner) r = Rect(r.Left + 4, r.Top + 1, r.Right - 4, r.Bottom - 1);
         c.Brush.Style = bsClear;
         c.Font = FCaptionFont;
-        if (!Enabled()) c.Font.SetColor(clGrayText);
+        if (!Enabled()) c.Font.SetColor(DisabledTextOn(Color()));
         const unsigned align = Alignment() == taLeftJustify ? DT_LEFT : Alignment() == taRightJustify ? DT_RIGHT : DT_CENTER;
         DrawText(c, Caption(), r, DT_SINGLELINE | DT_VCENTER | align);
         c.Brush.Style = bsSolid;

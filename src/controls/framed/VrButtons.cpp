@@ -3,6 +3,7 @@
 #include "RzCommon.h"
 
 #include "graphics/DrawText.h"
+#include "ui/ProgramLook.h"
 
 #include <QResizeEvent>
 
@@ -104,6 +105,9 @@ void TVrPowerButton::resizeEvent(QResizeEvent* event) {
 }
 
 void TVrPowerButton::Paint() {
+    // System colours of the bevels take the dark look's counterparts on a dark face.
+    const TColor light = ProgramLook::OnFace(FHighlightColor, Color());
+    const TColor shadow = ProgramLook::OnFace(FShadowColor, Color());
     ClearBitmapCanvas();
     TCanvas& c = BitmapCanvas();
     TRect r = Rect(0, 0, Width(), Height());
@@ -111,14 +115,14 @@ void TVrPowerButton::Paint() {
     DrawFrame3D(c, r, outline, outline, FOutlineWidth);
     if (FPressed) {
         r = Rect(0, 0, Width(), Height());
-        DrawFrame3D(c, r, FOutlineColor, FHighlightColor, FOutlineWidth);
-        DrawFrame3D(c, r, FShadowColor, FOutlineColor, FBevelWidth);
+        DrawFrame3D(c, r, FOutlineColor, light, FOutlineWidth);
+        DrawFrame3D(c, r, shadow, FOutlineColor, FBevelWidth);
     } else {
-        DrawFrame3D(c, r, FHighlightColor, FShadowColor, FBevelWidth);
+        DrawFrame3D(c, r, light, shadow, FBevelWidth);
     }
     const TColor led = Enabled() ? FPalette.GetColor(FActive ? 1 : 0) : Color();
     TRect l = FImageRect;
-    DrawFrame3D(c, l, FShadowColor, FHighlightColor, 1);
+    DrawFrame3D(c, l, shadow, light, 1);
     DrawFrame3D(c, l, clBlack, clBlack, 1);
     c.Brush = TBrush{led, bsSolid};
     c.FillRect(l);
@@ -247,6 +251,9 @@ void TVrDemoButton::TextChanged() {
 }
 
 void TVrDemoButton::Paint() {
+    // System colours of the bevels take the dark look's counterparts on a dark face.
+    const TColor light = ProgramLook::OnFace(FHighlightColor, Color());
+    const TColor shadow = ProgramLook::OnFace(FShadowColor, Color());
     ClearBitmapCanvas();
     TCanvas& c = BitmapCanvas();
     const TRect client = Rect(0, 0, Width(), Height());
@@ -257,9 +264,9 @@ void TVrDemoButton::Paint() {
     const TColor outline = FFocused ? FFocusColor : FOutlineColor;
     DrawFrame3D(c, r, outline, outline, FOutlineWidth);
     if (FDownDrawn) {
-        DrawFrame3D(c, r, FShadowColor, FHighlightColor, FBevelWidth);
+        DrawFrame3D(c, r, shadow, light, FBevelWidth);
     } else if (!FFlat || FHasMouse) {
-        DrawFrame3D(c, r, FHighlightColor, FShadowColor, FBevelWidth);
+        DrawFrame3D(c, r, light, shadow, FBevelWidth);
     } else {
         r = Rect(r.Left + FBevelWidth, r.Top + FBevelWidth, r.Right - FBevelWidth, r.Bottom - FBevelWidth);
     }

@@ -1,5 +1,6 @@
 #include "VrSysUtils.h"
 
+#include "graphics/ColorContrast.h"
 #include "graphics/DrawText.h"
 
 void DrawFrame3D(TCanvas& canvas, TRect& rect, TColor topColor, TColor bottomColor, int width) {
@@ -89,11 +90,10 @@ void DrawButtonCaption(TCanvas& canvas, const QString& caption, const TRect& tex
         DrawText(canvas, caption, r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
         return;
     }
+    // One muted colour that reads on the face under the caption, not an embossed pair.
     const TColor color = canvas.Font.Color();
-    canvas.Font.SetColor(clBtnHighlight);
-    TRect shifted = Rect(r.Left + 1, r.Top + 1, r.Right + 1, r.Bottom + 1);
-    DrawText(canvas, caption, shifted, 0);
-    canvas.Font.SetColor(clBtnShadow);
+    const TColor face = canvas.Pixel((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+    canvas.Font.SetColor(DisabledTextOn(face == clNone ? clBtnFace : face));
     DrawText(canvas, caption, r, 0);
     canvas.Font.SetColor(color);
 }

@@ -1,6 +1,7 @@
 // The fader's painting: background, groove, tick marks, thumb, step buttons, value label,
 // rating pictures and focus rectangle.
 #include "AdvTrackBar.h"
+#include "ui/ProgramLook.h"
 
 #include <QPainter>
 
@@ -619,17 +620,5 @@ void TCustomTrackBar::PaintRating(TCanvas& canvas) {
 }
 
 void TCustomTrackBar::PaintFocus(TCanvas& canvas) {
-    QPainter* p = canvas.Painter();
-    if (!p) return;
-    p->setPen(QPen(Qt::black, 1));
-    const int w = width(), h = height();
-    for (int x = 0; x < w; x += 2) {
-        p->drawPoint(x, 0);
-        p->drawPoint(x, h - 1);
-    }
-    for (int y = 0; y < h; y += 2) {
-        p->drawPoint(0, y);
-        p->drawPoint(w - 1, y);
-    }
-    canvas.Changed(rect());
+    ProgramLook::PaintFocusFrame(canvas, TRect{0, 0, width(), height()});
 }

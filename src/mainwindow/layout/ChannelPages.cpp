@@ -29,7 +29,6 @@ constexpr const char* kSlopeTexts[] = {"BW -6",  "BL -6",  "BW -12", "BL -12", "
 
 constexpr int kFrameWidth = 1112, kGraphHeight = 284;
 constexpr int kMeterBottom = 216;
-constexpr int kParamLeft = 20, kParamTop = 292, kParamWidth = 1072, kParamHeight = 262;
 
 // The channel strip: heading, gain fader with its box, meter (and limiter lamp), mute, polarity.
 void BuildStrip(TfmMain& form, TWinControl* frame, int ch) {
@@ -163,8 +162,8 @@ void BuildCutFilters(TfmMain& form, TWinControl* frame, int ch) {
                 QLatin1String(c.text), true);
     AddLabel(form, frame, QStringLiteral("lb") + stem + QStringLiteral("Slop") + s, ch, x, 172, 86,
              QStringLiteral("Slope"), small, taCenter);
-    TRzComboBox* slope = AddCombo(form, frame, QStringLiteral("rzc") + stem + QStringLiteral("Slop") + s, ch, x + 8,
-                                  188, 70);
+    TRzComboBox* slope = AddCombo(form, frame, QStringLiteral("rzc") + stem + QStringLiteral("Slop") + s, ch, x + 13,
+                                  188, 60);
     slope->SetFlatButtons(true);
     for (const char* text : kSlopeTexts) slope->Add(QLatin1String(text));
     slope->SetItemIndex(19);

@@ -21,7 +21,6 @@ namespace MainLayout {
 namespace {
 
 constexpr int kFrameWidth = 1112, kGraphHeight = 284;
-constexpr int kParamLeft = 20, kParamTop = 292, kParamWidth = 1072, kParamHeight = 262;
 
 // A meter panel with its scale: `stems` are the scale labels' stems top to bottom, `tops`
 // their tops; `lamp` adds a limiter lamp above the meter. The meter, lamp and labels are

@@ -102,7 +102,8 @@ void BuildFunctionBar(TfmMain& form) {
 }
 
 void BuildPresetArea(TfmMain& form) {
-  form.rzgPreset = AddGroup(form, &form, QStringLiteral("rzgPreset"), 0, 10, 626, 1106, 66, kFrame);
+  form.rzgPreset = AddGroup(form, &form, QStringLiteral("rzgPreset"), 0, kPresetLeft, kPresetTop, kPresetWidth,
+                             kPresetHeight, kFrame);
   TRzGroupBox* g = form.rzgPreset;
   const TFont caption = Font(9, kDimText, true);
   AddLabel(form, g, QStringLiteral("lPreset"), 0, 24, 10, 90, QStringLiteral("Preset"), caption);

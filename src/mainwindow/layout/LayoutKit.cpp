@@ -106,24 +106,6 @@ void LoadThumb(TGDIPPicture& picture, const char* name) {
 
 }  // namespace
 
-namespace {
-
-double Luminance(TColor colour) {
-  const TColor rgb = ColorToRGB(colour);
-  const auto channel = [](int v) {
-    const double c = v / 255.0;
-    return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-  };
-  return 0.2126 * channel(GetRValue(rgb)) + 0.7152 * channel(GetGValue(rgb)) + 0.0722 * channel(GetBValue(rgb));
-}
-
-}  // namespace
-
-double ContrastRatio(TColor a, TColor b) {
-  const double la = Luminance(a), lb = Luminance(b);
-  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
 TColor ReadableOn(TColor colour, TColor face) {
   constexpr double kMinimum = 4.5;
   if (ContrastRatio(colour, face) >= kMinimum) return colour;
@@ -266,7 +248,8 @@ TVrDemoButton* AddDemoButton(TfmMain& form, TWinControl* parent, const QString& 
   auto* button = Make<TVrDemoButton>(form, parent, name, tag, left, top, width, height);
   button->SetColor(clBlack);
   button->SetBevelWidth(1);
-  TFont font = Font(8, clActiveBorder, true);
+  // Regular weight: in bold, "EQ Bypass" fills the 65 pixels to the bevels.
+  TFont font = Font(8, clActiveBorder);
   font.SetName(QStringLiteral("Arial"));
   button->SetFontLeave(font);
   font.SetColor(clWhite);

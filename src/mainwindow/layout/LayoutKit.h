@@ -3,6 +3,7 @@
 // per kind of control that creates it on the main window (its owner, so FindComponent finds
 // it by name), names it, tags it, places it on its parent and gives it the look of this
 // window. Event bindings stay with the builders.
+#include "graphics/ColorContrast.h"
 #include "graphics/TColor.h"
 #include "graphics/TFont.h"
 
@@ -46,8 +47,7 @@ constexpr TColor kSilverText = RGBColor(192, 192, 192);
 // The value boxes' read-only face and the editable face.
 constexpr TColor kReadOnlyFace = 16777183;
 
-// The contrast ratio of two colours (1 to 21), from their relative luminance.
-double ContrastRatio(TColor a, TColor b);
+using ::ContrastRatio;
 // One rule for names and values in a channel's colour on a dark face: the colour keeps its hue
 // and saturation and is lightened until it reads at 4.5:1 or more.
 TColor ReadableOn(TColor colour, TColor face);
@@ -116,5 +116,12 @@ void ApplyWidthTable(TfmMain& form, int dx);
 
 // The top of the page area below the menu bar and the function bar.
 constexpr int kMenuHeight = 22;
+
+// Every page's parameter frame (in rzgMain, at x 5) and the preset bar (in the window) at the
+// design size. Their lefts and tops are the resize tables'; the widths are ours: both grow by
+// half the extra width, so that their right edges stay on one line, 5 pixels inside the page
+// area's right edge, at every size.
+constexpr int kParamLeft = 20, kParamTop = 292, kParamWidth = 1087, kParamHeight = 262;
+constexpr int kPresetLeft = 10, kPresetTop = 626, kPresetWidth = 1102, kPresetHeight = 66;
 
 }  // namespace MainLayout

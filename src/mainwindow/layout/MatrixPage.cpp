@@ -17,7 +17,6 @@ namespace MainLayout {
 namespace {
 
 constexpr int kFrameWidth = 1112, kGraphHeight = 284;
-constexpr int kParamLeft = 20, kParamTop = 292, kParamWidth = 1072, kParamHeight = 262;
 
 constexpr TColor kBlockFace = RGBColor(52, 60, 72);
 constexpr TColor kBlockRim = RGBColor(96, 110, 130);

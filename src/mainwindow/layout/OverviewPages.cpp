@@ -23,7 +23,6 @@ namespace MainLayout {
 namespace {
 
 constexpr int kFrameWidth = 1112, kGraphHeight = 284;
-constexpr int kParamLeft = 20, kParamTop = 292, kParamWidth = 1072, kParamHeight = 262;
 
 // The strip of one channel on the Gain page.
 void BuildGainStrip(TfmMain& form, TWinControl* frame, int ch, int left) {

@@ -168,12 +168,14 @@ std::vector<Row> WidthRows() {
   rows.push_back({S("rzgMain"), Prop::Width, 1112, Share::Full});
   for (const QString& o : kOverviews) {
     rows.push_back({S("rzgFft") + o, Prop::Width, 1112, Share::Full});
-    rows.push_back({S("rzgParam") + o, Prop::Left, 20, Share::Half});
+    rows.push_back({S("rzgParam") + o, Prop::Left, kParamLeft, Share::Half});
+    rows.push_back({S("rzgParam") + o, Prop::Width, kParamWidth, Share::Half});
   }
   for (int ch = 0; ch < 8; ++ch) {
     const QString s = TfmMain::Suffix(ch);
     rows.push_back({S("rzgFft") + s, Prop::Width, 1112, Share::Full});
-    rows.push_back({S("rzgParam") + s, Prop::Left, 20, Share::Half});
+    rows.push_back({S("rzgParam") + s, Prop::Left, kParamLeft, Share::Half});
+    rows.push_back({S("rzgParam") + s, Prop::Width, kParamWidth, Share::Half});
     rows.push_back({S("fftDraw") + s, Prop::Width, 1070, Share::Full});
     rows.push_back({S("vrbEqBypass") + s, Prop::Left, 776, Share::Full});
     rows.push_back({S("vrbEqReset") + s, Prop::Left, 857, Share::Full});
@@ -245,7 +247,8 @@ std::vector<Row> WidthRows() {
   rows.push_back({S("imRightDownBase"), Prop::Left, 1077, Share::Full});
   rows.push_back({S("imLeftUpBase"), Prop::Width, 1082, Share::Full});
   rows.push_back({S("imLeftDownBase"), Prop::Width, 1082, Share::Full});
-  rows.push_back({S("rzgPreset"), Prop::Left, 10, Share::Half});
+  rows.push_back({S("rzgPreset"), Prop::Left, kPresetLeft, Share::Half});
+  rows.push_back({S("rzgPreset"), Prop::Width, kPresetWidth, Share::Half});
   rows.push_back({S("lbStatus"), Prop::Left, 900, Share::Full});
   for (int n = 1; n <= 6; ++n) rows.push_back({S("lbMatrixOut") + QString::number(n), Prop::Left, 545, Share::TwoThirds});
   return rows;

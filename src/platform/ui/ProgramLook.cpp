@@ -1,5 +1,7 @@
 #include "ui/ProgramLook.h"
 
+#include "graphics/TCanvas.h"
+
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -13,9 +15,11 @@ namespace ProgramLook {
 
 namespace {
 
+constexpr QColor kButton(52, 57, 65), kLight(80, 87, 98), kShadow(14, 15, 18);
+
 QPalette DarkPalette() {
   QPalette p;
-  const QColor button(52, 57, 65), light(80, 87, 98), shadow(14, 15, 18);
+  const QColor button = kButton, light = kLight, shadow = kShadow;
   for (const QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
     const bool off = g == QPalette::Disabled;
     p.setColor(g, QPalette::Window, kFace);
@@ -54,7 +58,33 @@ class NoFieldMenu : public QObject {
   }
 };
 
+TColor FromQ(QColor c) { return RGBColor(c.red(), c.green(), c.blue()); }
+
 }  // namespace
+
+TColor OnFace(TColor color, TColor face) {
+  if ((color & 0xFF000000u) != clSystemColor || !IsDarkColor(face)) return color;
+  switch (color) {
+    case clBtnHighlight: return FromQ(kLight);
+    case cl3DLight: return FromQ(kButton.lighter(115));
+    case clWindow:
+    case clBtnFace: return FromQ(kButton);
+    case clBtnShadow: return FromQ(kShadow.lighter(180));
+    case cl3DDkShadow: return FromQ(kShadow);
+    case clWindowText:
+    case clBtnText: return FromQ(kText);
+    case clGrayText: return DisabledTextOn(face);
+    default: return color;
+  }
+}
+
+void PaintFocusFrame(TCanvas& canvas, const TRect& rect) {
+  if (rect.Width() <= 0 || rect.Height() <= 0) return;
+  const TBrush brush = canvas.Brush;
+  canvas.Brush = TBrush{FromQ(kFocus), bsSolid};
+  canvas.FrameRect(rect);
+  canvas.Brush = brush;
+}
 
 void Apply(QApplication& app) {
   if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(fusion);

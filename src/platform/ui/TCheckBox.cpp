@@ -1,5 +1,6 @@
 #include "ui/TCheckBox.h"
 
+#include "ui/ProgramLook.h"
 #include "graphics/DrawText.h"
 
 TCheckBox::TCheckBox(TComponent* owner) : TCustomControl(owner) {
@@ -27,13 +28,15 @@ void TCheckBox::Paint() {
     const int size = 13;
     const int top = (Height() - size) / 2;
     const TRect box = Rect(0, top, size, top + size);
-    c.Brush = TBrush{Enabled() ? clWindow : clBtnFace, bsSolid};
+    // System colours in the dark look's colours on a dark face.
+    const auto look = [this](TColor color) { return ProgramLook::OnFace(color, Color()); };
+    c.Brush = TBrush{look(Enabled() ? clWindow : clBtnFace), bsSolid};
     c.FillRect(box);
-    c.Pen = TPen{clBtnShadow, 1, psSolid, pmCopy};
+    c.Pen = TPen{look(clBtnShadow), 1, psSolid, pmCopy};
     c.Brush.Style = bsClear;
     c.Rectangle(box);
     if (FChecked) {
-        c.Pen.Color = Enabled() ? clWindowText : clGrayText;
+        c.Pen.Color = look(Enabled() ? clWindowText : clGrayText);
         for (int d = 0; d < 2; ++d) {
             c.MoveTo(3, top + 6 + d);
             c.LineTo(5, top + 8 + d);
@@ -41,7 +44,7 @@ void TCheckBox::Paint() {
         }
     }
     c.Font = Font();
-    if (!Enabled()) c.Font.SetColor(clGrayText);
+    if (!Enabled()) c.Font.SetColor(DisabledTextOn(Color()));
     TRect text = Rect(size + 4, 0, Width(), Height());
     DrawText(c, Caption(), text, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
     c.Brush.Style = bsSolid;

@@ -1,6 +1,7 @@
 #include "ui/TCustomComboBox.h"
 
 #include "graphics/Frame3D.h"
+#include "ui/ProgramLook.h"
 #include "ui/SystemInfo.h"
 
 #include <QApplication>
@@ -285,7 +286,7 @@ void TCustomComboBox::PlaceEdit() {
     FEdit->setGeometry(f.Left + 1, f.Top + 1, std::max(0, f.Width() - 2), std::max(0, f.Height() - 2));
     QPalette pal = FEdit->palette();
     pal.setColor(QPalette::Base, ToQColor(Color()));
-    pal.setColor(QPalette::Text, ToQColor(Enabled() ? Font().Color() : clGrayText));
+    pal.setColor(QPalette::Text, ToQColor(Enabled() ? Font().Color() : DisabledTextOn(Color())));
     pal.setColor(QPalette::Highlight, ToQColor(clHighlight));
     pal.setColor(QPalette::HighlightedText, ToQColor(clHighlightText));
     FEdit->setPalette(pal);
@@ -301,23 +302,25 @@ void TCustomComboBox::EraseBackground(TCanvas& c) {
     const int w = Width(), h = Height();
     c.Brush = TBrush{Color(), bsSolid};
     c.FillRect(Rect(0, 0, w, h));
+    // The system colours of the edge and the button, in the dark look's colours on a dark box.
+    const auto look = [this](TColor color) { return ProgramLook::OnFace(color, Color()); };
     // The sunken edge.
-    TRect r = Frame3D(c, Rect(0, 0, w, h), clBtnShadow, clBtnHighlight);
-    Frame3D(c, r, cl3DDkShadow, cl3DLight);
+    TRect r = Frame3D(c, Rect(0, 0, w, h), look(clBtnShadow), look(clBtnHighlight));
+    Frame3D(c, r, look(cl3DDkShadow), look(cl3DLight));
     // The button: raised, or pressed while the list is down.
     const int bw = VerticalScrollBarWidth();
     TRect b = Rect(w - 2 - bw, 2, w - 2, h - 2);
     const bool down = DroppedDown();
     if (FStyle != csSimple) {
         if (down) {
-            b = Frame3D(c, b, clBtnShadow, clBtnShadow);
+            b = Frame3D(c, b, look(clBtnShadow), look(clBtnShadow));
         } else {
-            b = Frame3D(c, b, cl3DLight, cl3DDkShadow);
-            b = Frame3D(c, b, clBtnHighlight, clBtnShadow);
+            b = Frame3D(c, b, look(cl3DLight), look(cl3DDkShadow));
+            b = Frame3D(c, b, look(clBtnHighlight), look(clBtnShadow));
         }
-        c.Brush.Color = clBtnFace;
+        c.Brush.Color = look(clBtnFace);
         c.FillRect(b);
-        c.Brush.Color = Enabled() ? clBtnText : clGrayText;
+        c.Brush.Color = Enabled() ? look(clBtnText) : DisabledTextOn(look(clBtnFace));
         const int cx = b.Left + b.Width() / 2 + (down ? 1 : 0);
         const int cy = b.Top + b.Height() / 2 - 1 + (down ? 1 : 0);
         for (int i = 0; i < 4; ++i) c.FillRect(Rect(cx - 3 + i, cy - 2 + i, cx + 4 - i, cy - 1 + i));
@@ -342,7 +345,7 @@ void TCustomComboBox::EraseBackground(TCanvas& c) {
         c.FillRect(Rect(f.Left + 1, f.Top + 1, f.Right - 1, f.Bottom - 1));
         c.Font.SetColor(clHighlightText);
     }
-    if (!Enabled()) c.Font.SetColor(clGrayText);
+    if (!Enabled()) c.Font.SetColor(DisabledTextOn(Color()));
     c.Brush.Style = bsClear;
     const QString text = Text();
     if (!text.isEmpty()) c.TextOut(f.Left + 2, f.Top + (f.Height() - c.TextHeight(text)) / 2, text);

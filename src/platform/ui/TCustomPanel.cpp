@@ -1,5 +1,6 @@
 #include "ui/TCustomPanel.h"
 
+#include "ui/ProgramLook.h"
 #include "graphics/Frame3D.h"
 
 TCustomPanel::TCustomPanel(TComponent* owner) : TCustomControl(owner) {
@@ -57,8 +58,11 @@ void TPanel::Paint() {
     TRect r = Rect(0, 0, Width(), Height());
     const auto bevel = [&](TBevelCut cut) {
         if (cut == bvNone) return;
-        const TColor tl = cut == bvLowered ? clBtnShadow : cut == bvRaised ? clBtnHighlight : Color();
-        const TColor br = cut == bvLowered ? clBtnHighlight : cut == bvRaised ? clBtnShadow : Color();
+        // The system colours in the dark look's colours on a dark face.
+        const TColor shadow = ProgramLook::OnFace(clBtnShadow, Color());
+        const TColor light = ProgramLook::OnFace(clBtnHighlight, Color());
+        const TColor tl = cut == bvLowered ? shadow : cut == bvRaised ? light : Color();
+        const TColor br = cut == bvLowered ? light : cut == bvRaised ? shadow : Color();
         for (int i = 0; i < BevelWidth(); ++i) r = Frame3D(c, r, tl, br);
     };
     bevel(FBevelOuter);

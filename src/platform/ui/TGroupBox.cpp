@@ -1,5 +1,6 @@
 #include "ui/TGroupBox.h"
 
+#include "ui/ProgramLook.h"
 #include "graphics/DrawText.h"
 
 TGroupBox::TGroupBox(TComponent* owner) : TCustomControl(owner) {
@@ -25,14 +26,15 @@ void TGroupBox::Paint() {
         c.LineTo(l, b - 1);
         c.LineTo(l, t);
     };
-    ring(1, top + 1, Width(), Height(), clBtnHighlight);
-    ring(0, top, Width() - 1, Height() - 1, clBtnShadow);
+    // The etched ring; on a dark face in the dark look's colours, not white.
+    ring(1, top + 1, Width(), Height(), ProgramLook::OnFace(clBtnHighlight, Color()));
+    ring(0, top, Width() - 1, Height() - 1, ProgramLook::OnFace(clBtnShadow, Color()));
     if (!Caption().isEmpty()) {
         TRect r = Rect(8, 0, 8 + c.TextWidth(StripPrefixes(Caption())) + 2, h);
         c.Brush = TBrush{Color(), bsSolid};
         c.FillRect(r);
         c.Brush.Style = bsClear;
-        if (!Enabled()) c.Font.SetColor(clGrayText);
+        if (!Enabled()) c.Font.SetColor(DisabledTextOn(Color()));
         DrawText(c, Caption(), r, DT_SINGLELINE | DT_CENTER);
         c.Brush.Style = bsSolid;
     }

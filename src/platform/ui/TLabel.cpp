@@ -1,5 +1,6 @@
 #include "ui/TLabel.h"
 
+#include "graphics/ColorContrast.h"
 #include "graphics/DrawText.h"
 
 TCustomLabel::TCustomLabel(TComponent* owner) : TGraphicControl(owner) {
@@ -87,7 +88,7 @@ void TCustomLabel::Paint() {
     }
     c.Brush.Style = bsClear;
     c.Font = Font();
-    if (!Enabled()) c.Font.SetColor(clGrayText);
+    if (!Enabled()) c.Font.SetColor(DisabledTextOn(Color()));
     unsigned flags = (FAlignment == taCenter ? DT_CENTER : FAlignment == taRightJustify ? DT_RIGHT : DT_LEFT) |
                      DT_EXPANDTABS | (FWordWrap ? DT_WORDBREAK : 0u) | (FShowAccelChar ? 0u : DT_NOPREFIX);
     TRect text = r;

@@ -1,5 +1,6 @@
 #include "ui/TRadioButton.h"
 
+#include "ui/ProgramLook.h"
 #include "graphics/DrawText.h"
 
 #include <QPainter>
@@ -33,14 +34,16 @@ void TRadioButton::Paint() {
     TCanvas& c = Canvas();
     const int size = 12;
     const int top = (Height() - size) / 2;
+    // System colours in the dark look's colours on a dark face.
+    const auto look = [this](TColor color) { return ProgramLook::OnFace(color, Color()); };
     if (QPainter* p = c.Painter()) {
         p->setRenderHint(QPainter::Antialiasing, true);
-        p->setPen(QPen(ToQColor(clBtnShadow), 1));
-        p->setBrush(ToQColor(Enabled() ? clWindow : clBtnFace));
+        p->setPen(QPen(ToQColor(look(clBtnShadow)), 1));
+        p->setBrush(ToQColor(look(Enabled() ? clWindow : clBtnFace)));
         p->drawEllipse(QRectF(0.5, top + 0.5, size - 1, size - 1));
         if (FChecked) {
             p->setPen(Qt::NoPen);
-            p->setBrush(ToQColor(Enabled() ? clWindowText : clGrayText));
+            p->setBrush(ToQColor(look(Enabled() ? clWindowText : clGrayText)));
             p->drawEllipse(QRectF(3.5, top + 3.5, size - 7, size - 7));
         }
         p->setRenderHint(QPainter::Antialiasing, false);
@@ -49,7 +52,7 @@ void TRadioButton::Paint() {
         c.Changed(QRect(0, top, size, size));
     }
     c.Font = Font();
-    if (!Enabled()) c.Font.SetColor(clGrayText);
+    if (!Enabled()) c.Font.SetColor(DisabledTextOn(Color()));
     c.Brush.Style = bsClear;
     TRect text = Rect(size + 4, 0, Width(), Height());
     DrawText(c, Caption(), text, DT_SINGLELINE | DT_VCENTER | DT_LEFT);

@@ -1,5 +1,6 @@
 #include "ui/TStatusBar.h"
 
+#include "ui/ProgramLook.h"
 #include "graphics/DrawText.h"
 
 TStatusBar::TStatusBar(TComponent* owner) : TCustomControl(owner) {
@@ -21,10 +22,10 @@ void TStatusBar::SetSimplePanel(bool simple) {
 void TStatusBar::Paint() {
     TCanvas& c = Canvas();
     // The panel: a thin sunken edge two pixels in from the top.
-    c.Pen = TPen{clBtnShadow, 1, psSolid, pmCopy};
+    c.Pen = TPen{ProgramLook::OnFace(clBtnShadow, Color()), 1, psSolid, pmCopy};
     c.MoveTo(0, 2);
     c.LineTo(Width(), 2);
-    c.Pen.Color = clBtnHighlight;
+    c.Pen.Color = ProgramLook::OnFace(clBtnHighlight, Color());
     c.MoveTo(0, Height() - 1);
     c.LineTo(Width(), Height() - 1);
     if (!FSimplePanel) return;

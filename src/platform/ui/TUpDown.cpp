@@ -1,6 +1,7 @@
 #include "ui/TUpDown.h"
 
 #include "graphics/Frame3D.h"
+#include "ui/ProgramLook.h"
 
 #include <algorithm>
 
@@ -49,13 +50,16 @@ void TUpDown::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
 void TUpDown::Paint() {
     TCanvas& c = Canvas();
     const int half = Height() / 2;
+    // In the dark look's colours beside a dark parent.
+    const TColor around = Parent() ? Parent()->Color() : clBtnFace;
+    const auto look = [around](TColor color) { return ProgramLook::OnFace(color, around); };
     for (int part = 0; part < 2; ++part) {
         const TRect r = Rect(0, part * half, Width(), part == 0 ? half : Height());
-        c.Brush = TBrush{clBtnFace, bsSolid};
+        c.Brush = TBrush{look(clBtnFace), bsSolid};
         c.FillRect(r);
-        Frame3D(c, r, clBtnHighlight, clBtnShadow);
+        Frame3D(c, r, look(clBtnHighlight), look(clBtnShadow));
         // A small arrow: up in the top half, down in the bottom one.
-        c.Brush.Color = Enabled() ? clBtnText : clGrayText;
+        c.Brush.Color = Enabled() ? look(clBtnText) : DisabledTextOn(look(clBtnFace));
         const int cx = r.Left + r.Width() / 2, cy = r.Top + r.Height() / 2;
         for (int i = 0; i < 3; ++i) {
             const int y = part == 0 ? cy - 1 + i : cy + 1 - i;

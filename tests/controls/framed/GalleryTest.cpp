@@ -1,6 +1,7 @@
 // Renders every framed control in its states into PNG files in the build tree, for looking
 // at, and checks a few pixels of each picture.
 #include "FramedTestSupport.h"
+#include "ui/ProgramLook.h"
 #include "RzBmpBtn.h"
 #include "RzButton.h"
 #include "RzComboBox.h"
@@ -160,7 +161,8 @@ TEST(Gallery, FramesGradientsAndGroupBoxes) {
     const QImage shot = Grab(host);
     ASSERT_TRUE(SaveGallery(shot, "gallery_frames.png"));
     EXPECT_EQ(PixelAt(shot, 20, 20), kFace);  // a panel face
-    EXPECT_EQ(PixelAt(shot, 12 + 124 * 4, 12), Rgb(clBtnShadow));  // the lowered frame's outer ring
+    // The lowered frame's outer ring, in the dark look's shadow on the dark face.
+    EXPECT_EQ(PixelAt(shot, 12 + 124 * 4, 12), ProgramLook::OnFace(clBtnShadow, kFace));
     EXPECT_EQ(PixelAt(shot, 400, 300), kBack);  // a transparent group box shows the window
 }
 

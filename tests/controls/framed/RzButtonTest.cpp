@@ -1,4 +1,5 @@
 #include "FramedTestSupport.h"
+#include "ui/ProgramLook.h"
 #include "RzButton.h"
 #include "RzShapeButton.h"
 
@@ -94,10 +95,11 @@ TEST(PushButton, DefaultAndCancelAnswerEnterAndEscFromAnotherControl) {
     cancel->SetFocus();
     EXPECT_FALSE(ok->Active());
     EXPECT_TRUE(cancel->Active());
-    // The focused, active button has a frame ring and a dotted focus rectangle.
+    // The focused, active button has a frame ring and the look's solid focus frame.
     const QImage shot = Grab(*cancel);
     EXPECT_EQ(PixelAt(shot, 0, 10), Rgb(clWindowFrame));
-    EXPECT_EQ(PixelAt(shot, 4, 5), clBlack);
+    const QColor focus = ProgramLook::kFocus;
+    for (const int x : {4, 5, 6}) EXPECT_EQ(PixelAt(shot, x, 4), RGBColor(focus.red(), focus.green(), focus.blue())) << x;
 }
 
 TEST(PushButton, RightAlignedCaptionKeepsTheShadowDepthFromTheEdge) {

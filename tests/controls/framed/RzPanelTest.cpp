@@ -1,4 +1,5 @@
 #include "FramedTestSupport.h"
+#include "ui/ProgramLook.h"
 #include "RzPanel.h"
 #include "RzPanelDockManager.h"
 
@@ -163,10 +164,14 @@ TEST(Panel, FacesBordersAndGrid) {
     panel.SetParent(&host);
     panel.SetBounds(0, 0, 40, 30);
     panel.SetColor(RGBColor(50, 60, 70));
-    QImage shot = Grab(panel);  // raised two-ring border, face in Color
-    EXPECT_EQ(PixelAt(shot, 0, 10), Rgb(cl3DLight));
-    EXPECT_EQ(PixelAt(shot, 1, 10), Rgb(clBtnHighlight));
-    EXPECT_EQ(PixelAt(shot, 39, 10), Rgb(cl3DDkShadow));
+    // Raised two-ring border, face in Color; on the dark face the rings take the dark
+    // look's colours (no white).
+    QImage shot = Grab(panel);
+    const TColor face = RGBColor(50, 60, 70);
+    EXPECT_EQ(PixelAt(shot, 0, 10), ProgramLook::OnFace(cl3DLight, face));
+    EXPECT_EQ(PixelAt(shot, 1, 10), ProgramLook::OnFace(clBtnHighlight, face));
+    EXPECT_NE(PixelAt(shot, 1, 10), clWhite);
+    EXPECT_EQ(PixelAt(shot, 39, 10), ProgramLook::OnFace(cl3DDkShadow, face));
     EXPECT_EQ(PixelAt(shot, 20, 15), RGBColor(50, 60, 70));
 
     panel.SetBorderOuter(fsFlatRounded);
@@ -211,9 +216,12 @@ TEST(Panel, GroupBoxFrameLeavesTheCaptionAlone) {
     TCanvas measure;
     measure.Font = g.CaptionFont();
     const int y0 = measure.TextHeight("Pp") / 2 - 1;
-    EXPECT_EQ(PixelAt(shot, 4, y0), Rgb(clBtnShadow));  // groove before the caption
-    EXPECT_EQ(PixelAt(shot, 100, y0), Rgb(clBtnShadow));
-    EXPECT_EQ(PixelAt(shot, 0, 40), Rgb(clBtnShadow));
+    // The groove, in the dark look's shadow on the dark host behind the transparent box.
+    const TColor groove = ProgramLook::OnFace(clBtnShadow, kHost);
+    EXPECT_EQ(PixelAt(shot, 4, y0), groove);  // before the caption
+    EXPECT_EQ(PixelAt(shot, 100, y0), groove);
+    EXPECT_EQ(PixelAt(shot, 0, 40), groove);
+    EXPECT_NE(PixelAt(shot, 1, 40), clWhite);
     EXPECT_EQ(PixelAt(shot, 12, y0), kHost);  // under the caption
     EXPECT_EQ(PixelAt(shot, 50, 30), kHost);
 }
@@ -246,7 +254,7 @@ TEST(Panel, RightToLeftReadingMirrorsTheGroupCaption) {
         measure.Font = g.CaptionFont();
         const int y0 = measure.TextHeight("Pp") / 2 - 1;
         EXPECT_EQ(PixelAt(shot, c.captionX, y0), kHost);
-        EXPECT_EQ(PixelAt(shot, c.lineX, y0), Rgb(clBtnShadow));
+        EXPECT_EQ(PixelAt(shot, c.lineX, y0), ProgramLook::OnFace(clBtnShadow, kHost));
     }
 }
 

@@ -1,4 +1,5 @@
 #include "FramedTestSupport.h"
+#include "ui/ProgramLook.h"
 #include "VrButtons.h"
 
 #include <QTest>
@@ -151,11 +152,13 @@ TEST(PowerButton, DisabledLedShowsColorAndBevelsFollowPress) {
     b->SetOutlineWidth(1);
     QImage shot = Grab(*b);
     EXPECT_EQ(PixelAt(shot, 0, 8), clBlack);             // the outline
-    EXPECT_EQ(PixelAt(shot, 1, 8), Rgb(clBtnHighlight));  // raised bevel
-    EXPECT_EQ(PixelAt(shot, 116, 8), Rgb(clBtnShadow));
+    // The bevels in the dark look's colours on the black face.
+    const TColor light = ProgramLook::OnFace(clBtnHighlight, clBlack), shadow = ProgramLook::OnFace(clBtnShadow, clBlack);
+    EXPECT_EQ(PixelAt(shot, 1, 8), light);  // raised bevel
+    EXPECT_EQ(PixelAt(shot, 116, 8), shadow);
     QTest::mousePress(b, Qt::LeftButton, {}, QPoint(50, 8));
     shot = Grab(*b);
-    EXPECT_EQ(PixelAt(shot, 1, 8), Rgb(clBtnShadow));  // sunken while pressed
+    EXPECT_EQ(PixelAt(shot, 1, 8), shadow);  // sunken while pressed
     QTest::mouseRelease(b, Qt::LeftButton, {}, QPoint(50, 8));
 }
 
@@ -173,7 +176,8 @@ TEST(DemoButton, ClicksOnReleaseInsideBeforeMouseUp) {
     b->OnMouseUp = [&](TComponent*, TMouseButton, TShiftState, int, int) { log.push_back("up"); };
     QTest::mousePress(b, Qt::LeftButton, {}, QPoint(30, 8));
     EXPECT_TRUE(b->Down());
-    EXPECT_EQ(PixelAt(Grab(*b), 1, 8), Rgb(clBtnShadow));
+    // Sunken while down, raised after; the bevels in the dark look's colours on black.
+    EXPECT_EQ(PixelAt(Grab(*b), 1, 8), ProgramLook::OnFace(clBtnShadow, clBlack));
     QTest::mouseMove(b, QPoint(30, 40));
     EXPECT_FALSE(b->Down());
     QTest::mouseRelease(b, Qt::LeftButton, {}, QPoint(30, 40));
@@ -181,7 +185,7 @@ TEST(DemoButton, ClicksOnReleaseInsideBeforeMouseUp) {
     log.clear();
     QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(30, 8));
     EXPECT_EQ(log, (std::vector<QString>{"click", "up"}));
-    EXPECT_EQ(PixelAt(Grab(*b), 1, 8), Rgb(clBtnHighlight));
+    EXPECT_EQ(PixelAt(Grab(*b), 1, 8), ProgramLook::OnFace(clBtnHighlight, clBlack));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Renders the faders, value edits and progress bars as the editor shows them into PNG files
 // in the build tree, for looking at, and checks a few pixels at known places.
 #include "AdvProgressBar.h"
+#include "ui/ProgramLook.h"
 #include "AdvTrackBar.h"
 #include "CurvyControls.h"
 #include "splash/ProgramSplash.h"
@@ -130,14 +131,14 @@ TEST(Gallery, FadersEditsAndProgressBars) {
     (void)eqB;
 
     // The groove's 3D frame in medium grey beside the thumb, the thumb's index line at its
-    // centre, the focus dots, the disabled groove in black.
+    // centre, the focus frame, the disabled groove in black.
     const QRect thumb = normal->GetThumbRect().translated(normal->pos());
     EXPECT_EQ(image.pixel(16 + 13, 34 + 10), qRgb(0xA0, 0xA0, 0xA4));
     EXPECT_EQ(image.pixel(thumb.x() + 8, thumb.y() + 14), qRgb(56, 208, 255));
     EXPECT_TRUE(hot->ThumbHot());
     const QRect hotThumb = hot->GetThumbRect().translated(hot->pos());
     EXPECT_EQ(image.pixel(hotThumb.x() + 8, hotThumb.y() + 14), qRgb(140, 232, 255));
-    EXPECT_EQ(image.pixel(62, 34), qRgb(0, 0, 0));
+    EXPECT_EQ(image.pixel(62, 34), ProgramLook::kFocus.rgb());  // the look's solid focus frame
     EXPECT_EQ(image.pixel(154 + 13, 34 + 10), qRgb(0, 0, 0));
     // The value edits' pale cyan fill, the progress bars' empty track and full red bar.
     EXPECT_EQ(image.pixel(6 + 4, 200 + 12), qRgb(0xDF, 0xFF, 0xFF));

@@ -1,6 +1,7 @@
 #include "AdvTrackBar.h"
 #include "StyledTestSupport.h"
 
+#include "ui/ProgramLook.h"
 #include "ui/TForm.h"
 
 #include <gtest/gtest.h>
@@ -230,6 +231,17 @@ TEST_F(Fader, LimitsAndDesignTime) {
     bar->SetPosition(10);
     EXPECT_EQ(bar->Position(), 10);
     EXPECT_TRUE(changes.empty());
+}
+
+// A focused fader shows the look's solid focus frame along its edges (not black dots).
+TEST_F(Fader, FocusShowsAsTheSolidFocusFrame) {
+    bar->SetFocus();
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(bar->hasFocus());
+    const QImage shot = bar->grab().toImage();
+    const QColor focus = ProgramLook::kFocus;
+    for (const QPoint p : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(25, 77), QPoint(12, 154)})
+        EXPECT_EQ(shot.pixelColor(p), focus) << p.x() << "," << p.y();
 }
 
 TEST(TrackBar, RatingMode) {

@@ -10,13 +10,14 @@
 #include "LProgressBar.h"
 #include "RzBmpBtn.h"
 #include "RzComboBox.h"
-#include "ui/ProgramLook.h"
+#include "ProgramLookScope.h"
 
 #include <QApplication>
 #include <QMenu>
 #include <QProgressBar>
 #include <QStyle>
 
+#include <optional>
 #include <vector>
 
 namespace {
@@ -27,22 +28,18 @@ int Lightness(QRgb c) { return (qRed(c) + qGreen(c) + qBlue(c)) / 3; }
 class LookGallery : public MainWindowTest, public ::testing::WithParamInterface<bool> {
 protected:
     void SetUp() override {
-        styleName = QApplication::style()->name();
-        ProgramLook::Apply(*qApp);
+        look.emplace();
         MainWindowTest::SetUp();
         if (GetParam()) UseChinese();
     }
     void TearDown() override {
         MainWindowTest::TearDown();
-        QApplication::setStyle(styleName);
-        QApplication::setPalette(QApplication::style()->standardPalette());
-        for (QObject* child : qApp->children())
-            if (child->objectName() == QLatin1String("ProgramLookNoFieldMenu")) delete child;
+        look.reset();
     }
     QString Name(const char* size, const QString& page) const {
         return QStringLiteral("gallery_look_%1_%2_%3.png").arg(QLatin1String(size), page, GetParam() ? "zh" : "en");
     }
-    QString styleName;
+    std::optional<ProgramLookScope> look;
 };
 
 TEST_P(LookGallery, EveryPageAtTheDesignSizeAndEnlarged) {
@@ -87,6 +84,85 @@ TEST_P(LookGallery, TheChannelMeterEndsAboveItsButtons) {
             EXPECT_LT(qRed(c), 120) << suffix << " y " << y;
         }
     }
+}
+
+// Enlarged, the parameter frame and the preset bar grow with the page area, and their right
+// edges stay on one line 5 pixels inside the graph frame's, in geometry and on the screen.
+TEST_P(LookGallery, TheParameterFrameAndThePresetBarStayAligned) {
+    form->Show();
+    const auto right = [this](const QWidget* w) { return w->mapTo(form, QPoint(w->width(), 0)).x(); };
+    auto* preset = form->Find<TControl>(QStringLiteral("rzgPreset"));
+    ASSERT_NE(preset, nullptr);
+    for (const QSize size : {QSize(1126, 727), QSize(1400, 900)}) {
+        form->resize(size);
+        Settle();
+        const int dx = size.width() - 1126;
+        for (const auto& [page, suffix] : {std::pair{0, "InA"}, std::pair{8, "Comp"}, std::pair{11, "Matrix"}}) {
+            ShowPage(page);
+            Settle();
+            auto* param = form->Find<TControl>(QStringLiteral("rzgParam") + QLatin1String(suffix));
+            auto* graph = form->Find<TControl>(QStringLiteral("rzgFft") + QLatin1String(suffix));
+            ASSERT_TRUE(param && graph) << suffix;
+            EXPECT_EQ(param->Width(), 1087 + dx / 2) << suffix;
+            EXPECT_EQ(right(param), right(preset)) << suffix << " at " << size.width();
+            EXPECT_EQ(right(graph) - right(param), 5) << suffix << " at " << size.width();
+            // On the screen: both frames' right borders in one column, the page area beyond.
+            const QImage shot = form->grab().toImage();
+            const int x = right(param) - 1;
+            const int paramY = param->mapTo(form, QPoint(0, param->height() / 2)).y();
+            const int presetY = preset->mapTo(form, QPoint(0, preset->height() / 2)).y();
+            EXPECT_EQ(shot.pixel(x, paramY), shot.pixel(x, presetY)) << suffix << " at " << size.width();
+            EXPECT_NE(shot.pixel(x, paramY), shot.pixel(x + 2, paramY)) << suffix << " at " << size.width();
+        }
+    }
+}
+
+// The columns of a picture that hold light pixels (text or an arrow on a dark face), between
+// rows top and bottom.
+std::vector<int> LightColumns(const QImage& image, int top, int bottom) {
+    std::vector<int> columns;
+    for (int x = 0; x < image.width(); ++x)
+        for (int y = top; y < bottom; ++y)
+            if (Lightness(image.pixel(x, y)) > 120) {
+                columns.push_back(x);
+                break;
+            }
+    return columns;
+}
+
+// Captions clear of their boxes in both languages: the EQ buttons' texts keep two pixels
+// from the bevels, and every slope text of the 60-pixel slope box ends two pixels before its
+// arrow.
+TEST_P(LookGallery, CaptionsStayClearOfTheirBoxes) {
+    form->Show();
+    ShowPage(0);
+    Settle();
+    for (const char* name : {"vrbEqBypassInA", "vrbEqResetInA"}) {
+        auto* button = form->Find<TControl>(QLatin1String(name));
+        ASSERT_NE(button, nullptr) << name;
+        const QImage shot = button->grab().toImage();
+        const std::vector<int> text = LightColumns(shot, 3, shot.height() - 3);
+        ASSERT_FALSE(text.empty()) << name;
+        // Outline and bevel take one pixel each.
+        EXPECT_GE(text.front(), 4) << name;
+        EXPECT_LE(text.back(), shot.width() - 5) << name;
+    }
+    auto* slope = form->Find<TRzComboBox>(QStringLiteral("rzcLowCutSlopInA"));
+    ASSERT_NE(slope, nullptr);
+    EXPECT_EQ(slope->Width(), 60);
+    const int index = slope->ItemIndex();
+    slope->SetItemIndex(-1);
+    const std::vector<int> arrow = LightColumns(slope->grab().toImage(), 3, slope->Height() - 3);
+    ASSERT_FALSE(arrow.empty());
+    for (int i = 0; i < slope->Count(); ++i) {
+        slope->SetItemIndex(i);
+        int right = -1;
+        for (const int x : LightColumns(slope->grab().toImage(), 3, slope->Height() - 3))
+            if (x < arrow.front()) right = x;
+        EXPECT_GT(right, 0) << slope->Items()[i].toStdString();
+        EXPECT_LE(right, arrow.front() - 3) << slope->Items()[i].toStdString();
+    }
+    slope->SetItemIndex(index);
 }
 
 // The pop-ups the toolkit draws are dark: a context menu and a progress bar.

@@ -1,3 +1,4 @@
+#include "graphics/ColorContrast.h"
 #include "graphics/TBitmap.h"
 #include "graphics/TCanvas.h"
 #include "graphics/TColor.h"
@@ -28,6 +29,33 @@ TEST(Colors, SystemColoursResolveThroughTheFixedTable) {
     EXPECT_EQ(ToQColor(clBtnFace), QColor(240, 240, 240));
     EXPECT_EQ(ToQColor(clNone), QColor(0, 0, 0));
     EXPECT_EQ(RGBColor(1, 2, 3), 0x030201u);
+}
+
+// Disabled text and colours behind text read at 4.5:1 on any face; a colour that already
+// reads (grey text on the light button face, black on silver) stays as it is.
+TEST(Colors, ReadableColoursForDisabledTextAndBehindCaptions) {
+    EXPECT_NEAR(ContrastRatio(clBlack, clWhite), 21.0, 1e-9);
+    EXPECT_NEAR(ContrastRatio(clSilver, clSilver), 1.0, 1e-9);
+    EXPECT_TRUE(IsDarkColor(RGBColor(35, 38, 44)));
+    EXPECT_FALSE(IsDarkColor(clBtnFace));
+    for (const TColor face : {TColor(clBtnFace), clWhite, clBlack, RGBColor(35, 38, 44), RGBColor(120, 120, 120),
+                              clNavy, RGBColor(0xDF, 0xFF, 0xFF)}) {
+        const TColor text = DisabledTextOn(face);
+        EXPECT_GE(ContrastRatio(text, face), 4.5) << std::hex << face;
+        EXPECT_LT(ContrastRatio(text, face), 7.0) << std::hex << face << " muted, not full strength";
+    }
+    EXPECT_EQ(DisabledTextOn(clBtnFace), clGrayText);
+    struct Case {
+        TColor color, text;
+        bool kept;
+    };
+    const Case cases[] = {{clSilver, clBlack, true},  {clSilver, clWhite, false}, {clWhite, clWhite, false},
+                          {clBtnFace, clWhite, false}, {RGBColor(40, 40, 40), clWhite, true}, {clBlack, clBlack, false}};
+    for (const Case& c : cases) {
+        const TColor behind = ReadableBehind(c.color, c.text);
+        EXPECT_GE(ContrastRatio(behind, c.text), 4.5) << std::hex << c.color << " " << c.text;
+        EXPECT_EQ(behind == ColorToRGB(c.color) || behind == c.color, c.kept) << std::hex << c.color << " " << c.text;
+    }
 }
 
 TEST(Fonts, PointsAndPixelsAt96Dpi) {
