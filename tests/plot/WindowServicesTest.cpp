@@ -58,11 +58,6 @@ public:
     bool fail = false;
 };
 
-void Mouse(QWidget& w, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
-    QMouseEvent e(type, QPointF(at), w.mapToGlobal(QPointF(at)), button, held, Qt::NoModifier);
-    QApplication::sendEvent(&w, &e);
-}
-
 }  // namespace
 
 TEST(PlotWindowServices, TransparentPlotShowsWhatLiesBehindItWhereverItIs) {
