@@ -3,6 +3,8 @@
 #include "graphics/TSplinePath.h"
 #include "ui/SysUtils.h"
 
+#include <QHash>
+
 #include <algorithm>
 #include <cmath>
 
@@ -21,6 +23,28 @@ constexpr int kMarkerReach = 100;
 const QColor kFillColour(128, 128, 128, 30);
 
 TFloatFormat ToFloatFormat(TStringFloatFormat f) { return TFloatFormat(int(f)); }
+
+// The widest text `prefix` + label of pi times 10^-100 .. 10^100 in that format and the
+// canvas's font. Every graph asks it for the same few fonts and formats, at each change of
+// font or strip, so each answer is kept (the colour takes no part in a text's width).
+int WidestLabel(const TCanvas& c, const QString& prefix, TStringFloatFormat format, int precision, int digits) {
+    static QHash<QString, int> widest;
+    const TFont& f = c.Font;
+    const QString key = QStringLiteral("%1|%2|%3|%4|%5|%6|%7")
+                            .arg(f.Name())
+                            .arg(f.Height())
+                            .arg(f.Style())
+                            .arg(prefix)
+                            .arg(int(format))
+                            .arg(precision)
+                            .arg(digits);
+    if (const auto it = widest.constFind(key); it != widest.constEnd()) return *it;
+    int w = 0;
+    for (int n = -100; n <= 100; ++n)
+        w = std::max(w, c.TextWidth(prefix + FloatToStrF(std::pow(10.0, n) * M_PI, ToFloatFormat(format), precision, digits)));
+    widest.insert(key, w);
+    return w;
+}
 
 }  // namespace
 
@@ -315,11 +339,7 @@ void LCustomFFTDraw::ResizePaintPage() {
             const TCanvas& c = FPages[pgYLabel].Canvas();
             const int precision = std::max(FXLabelPrecision, FYLabelPrecision);
             const int digits = std::max(FXLabelDigits, FYLabelDigits);
-            int widest = 0;
-            for (int n = -100; n <= 100; ++n)
-                widest = std::max(widest, c.TextWidth(FormatLabel(std::pow(10.0, n) * M_PI, FXLabelFormat, precision,
-                                                                  digits)));
-            left += 4 + widest;
+            left += 4 + WidestLabel(c, QString(), FXLabelFormat, precision, digits);
         }
         if (FShowYTitle) {
             const TCanvas& c = FPages[pgYTitle].Canvas();
@@ -332,11 +352,7 @@ void LCustomFFTDraw::ResizePaintPage() {
         top = FShowPlotTitle ? 2 * FPages[pgPlotTitle].Canvas().TextHeight(FPlotTitle) : 10;
         if (FShowCoordinates) {
             const TCanvas& c = FPages[pgMouseCoord].Canvas();
-            int s = 0;
-            for (int n = -100; n <= 100; ++n)
-                s = std::max(s, c.TextWidth(QStringLiteral("x = ") + FormatLabel(std::pow(10.0, n) * M_PI,
-                                                                                  FYLabelFormat, FYLabelPrecision,
-                                                                                  FYLabelDigits)));
+            const int s = WidestLabel(c, QStringLiteral("x = "), FYLabelFormat, FYLabelPrecision, FYLabelDigits);
             const int th = c.TextHeight(QStringLiteral("x = "));
             FPages[pgMouseCoord].SetBounds(W - s - 5, top + 4, W - 5, top + 2 * th + 12);
         }

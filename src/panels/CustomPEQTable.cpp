@@ -30,11 +30,46 @@ TCustomPEQTable::TCustomPEQTable(TComponent* owner, TBandTableKind kind) : TRzGr
     SetBounds(Left(), Top(), 490, 420);
     SetCaption(QString());
     FRows.resize(std::size_t(FKind.Capacity));
-    for (int r = 0; r < FKind.Capacity; ++r) BuildRow(r);
+    // Every row starts with the same texts and font colour and in the construction's layout;
+    // row 0 is made now, the others when first needed.
+    FFirstFontColor = Font().Color();
+    FFirstFreqText = FreqText(1000);
+    FFirstQText = QText(0);
+    FFirstGainText = GainPositionText(0);
     LayOut(true);
 }
 
 TCustomPEQTable::~TCustomPEQTable() { DestroyComponents(); }
+
+TCustomPEQTable::Row& TCustomPEQTable::RowAt(int i) const {
+    auto* self = const_cast<TCustomPEQTable*>(this);
+    if (!Built(i)) self->BuildRowsTo(i);
+    return self->FRows[std::size_t(i)];
+}
+
+void TCustomPEQTable::BuildRowsTo(int i) {
+    if (FBuiltRows > i) return;
+    // A control's repaint while the rows are made would paint the table (and lay it out)
+    // in the middle of it: the table shows the new rows once, afterwards.
+    const bool updates = updatesEnabled();
+    if (updates) setUpdatesEnabled(false);
+    for (; FBuiltRows <= i; ++FBuiltRows) {
+        const int r = FBuiltRows;
+        BuildRow(r);
+        Row& row = FRows[std::size_t(r)];
+        const std::initializer_list<TControl*> controls{row.number, row.freqEdit, row.qEdit, row.gainEdit, row.type, row.bypass};
+        // The construction's layout, and a later layout's hiding (a row that a later layout
+        // shows is made by that layout).
+        PlaceRow(r, FFirstPlace, true);
+        if (!FFirstLayoutStands) {
+            for (TControl* c : controls) {
+                c->Hide();
+                c->SetTop(10000);
+            }
+        }
+    }
+    if (updates) setUpdatesEnabled(true);
+}
 
 void TCustomPEQTable::BuildRow(int r) {
     Row& row = FRows[std::size_t(r)];
@@ -49,13 +84,16 @@ void TCustomPEQTable::BuildRow(int r) {
     row.number->SetTransparent(true);
     row.number->SetCaption(QString::number(r + 1));
 
-    const auto field = [this, r](const QString& text, void (TCustomPEQTable::*entered)(int)) {
+    // The table's font in the colour the rows were made with (a later font keeps it).
+    TFont font = Font();
+    font.SetColor(FFirstFontColor);
+    const auto field = [this, r, &font](const QString& text, void (TCustomPEQTable::*entered)(int)) {
         auto* edit = new TEdit(this);
         edit->SetParent(this);
         edit->SetAlignment(taCenter);
         edit->SetMaxLength(7);
         edit->SetTag(r);
-        edit->SetFont(Font());
+        edit->SetFont(font);
         edit->SetText(text);
         edit->OnExit = [this, r, entered](TComponent*) { (this->*entered)(r); };
         edit->OnKeyDown = [this, r, entered](TComponent*, TKey& key, TShiftState) {
@@ -67,15 +105,15 @@ void TCustomPEQTable::BuildRow(int r) {
         };
         return edit;
     };
-    row.freqEdit = field(FKind.FirstFreqIsRowNumber ? QString::number(r) : FreqText(1000), &TCustomPEQTable::FrequencyEntered);
-    row.qEdit = field(QText(0), &TCustomPEQTable::QEntered);
-    row.gainEdit = field(GainPositionText(0), &TCustomPEQTable::GainEntered);
+    row.freqEdit = field(FKind.FirstFreqIsRowNumber ? QString::number(r) : FFirstFreqText, &TCustomPEQTable::FrequencyEntered);
+    row.qEdit = field(FFirstQText, &TCustomPEQTable::QEntered);
+    row.gainEdit = field(FFirstGainText, &TCustomPEQTable::GainEntered);
 
     row.type = new TRzComboBox(this, csDropDownList);
     row.type->SetParent(this);
     row.type->ClearItems();
     row.type->SetTag(r);
-    row.type->SetFont(Font());
+    row.type->SetFont(font);
     row.type->OnChange = [this, r](TComponent*) {
         MoveCurrent(r);
         Change();
@@ -88,8 +126,7 @@ void TCustomPEQTable::BuildRow(int r) {
     row.bypass->SetParent(this);
     row.bypass->SetThemeAware(false);
     row.bypass->SetTag(r);
-    row.bypass->SetFont(Font());
-    row.bypass->SetCaption(FBypassString);
+    row.bypass->SetFont(font);
     row.bypass->OnClick = [this, r](TComponent*) {
         MoveCurrent(r);
         Row& b = FRows[std::size_t(r)];
@@ -108,18 +145,57 @@ void TCustomPEQTable::BuildRow(int r) {
 
 void TCustomPEQTable::RePaint() { LayOut(false); }
 
+void TCustomPEQTable::PlaceRow(int r, const RowPlace& place, bool first) {
+    Row& row = FRows[std::size_t(r)];
+    const int x0 = 12 + 20;
+    const int c = place.column;
+    const int top = place.spaceAbove + place.rowHeight * r + 8;
+    row.number->SetCaption(QString::number(r + 1));
+    if (first && FFirstNumberHeight == 0) FFirstNumberHeight = row.number->Canvas().TextHeight("0") + 2;
+    row.number->SetBounds(12, top, 20, first ? FFirstNumberHeight : row.number->Canvas().TextHeight("0") + 2);
+    const int fieldHeight = row.freqEdit->Height();
+    row.freqEdit->SetBounds(x0 + 8, top - 1, place.fieldWidth, fieldHeight);
+    row.qEdit->SetBounds(x0 + c + 16, top - 1, place.fieldWidth, fieldHeight);
+    row.gainEdit->SetBounds(x0 + 2 * c + 24, top - 1, place.fieldWidth, fieldHeight);
+    row.type->SetBounds(x0 + 3 * c + 32, top - 1, c + 8, std::max(place.rowHeight, 1));
+    // The lists are first filled when the window is created; the layout made at
+    // construction leaves them empty, so creation's entries stand alone.
+    if (!first && FWindowCreated) {
+        row.type->ClearItems();
+        for (const QString& text : FEqTypeString) row.type->Add(text);
+        row.type->SetItemIndex(0);
+    }
+    row.bypass->SetBounds(x0 + 4 * c + 46, top - 1, c - 14, row.gainEdit->Height());
+    // The construction's layout ran before any caption was given.
+    row.bypass->SetCaption(first ? QString() : FBypassString);
+    for (TControl* c2 : std::initializer_list<TControl*>{row.number, row.freqEdit, row.qEdit, row.gainEdit, row.type, row.bypass})
+        c2->Show();
+}
+
 void TCustomPEQTable::LayOut(bool force) {
     if (!force && Width() == FLayoutWidth && Height() == FLayoutHeight) return;
+    const bool first = FBuiltRows == 0;
     const int title = FTitleVisable ? 13 : 0;
     FLayoutWidth = Width();
     FLayoutHeight = Height();
-    const int c = (Width() - 68) / 5;
+    RowPlace place;
+    place.spaceAbove = FTopBottomSpace + title;
+    place.column = (Width() - 68) / 5;
+    place.fieldWidth = FUpdownVisable ? place.column - 20 : place.column;
     // A table without rows has no row height (and no division by zero).
+    place.rowHeight = FChannelNumber >= 1 ? (Height() - FTopBottomSpace - title - 16) / FChannelNumber : 0;
     const int rows = std::min(FChannelNumber, int(FRows.size()));
-    const int h = FChannelNumber >= 1 ? (Height() - FTopBottomSpace - title - 16) / FChannelNumber : 0;
+    if (first) {
+        // The construction: every row is placed by this layout when it is made.
+        FFirstPlace = place;
+        if (!FRows.empty()) BuildRowsTo(0);
+    } else {
+        FFirstLayoutStands = false;
+        if (rows > 0) BuildRowsTo(rows - 1);
+    }
     if (!FRows.empty()) FNormalFontColor = FRows[0].freqEdit->Font().Color();
-    const int x0 = 12 + 20;
-    for (int r = 0; r < int(FRows.size()); ++r) {
+    if (first) return;
+    for (int r = 0; r < FBuiltRows; ++r) {
         Row& row = FRows[std::size_t(r)];
         if (r >= rows) {
             for (TControl* c2 : std::initializer_list<TControl*>{row.number, row.freqEdit, row.qEdit, row.gainEdit, row.type, row.bypass}) {
@@ -128,30 +204,13 @@ void TCustomPEQTable::LayOut(bool force) {
             }
             continue;
         }
-        const int top = FTopBottomSpace + title + h * r + 8;
-        row.number->SetCaption(QString::number(r + 1));
-        row.number->SetBounds(12, top, 20, row.number->Canvas().TextHeight("0") + 2);
-        const int fieldWidth = FUpdownVisable ? c - 20 : c;
-        const int fieldHeight = row.freqEdit->Height();
-        row.freqEdit->SetBounds(x0 + 8, top - 1, fieldWidth, fieldHeight);
-        row.qEdit->SetBounds(x0 + c + 16, top - 1, fieldWidth, fieldHeight);
-        row.gainEdit->SetBounds(x0 + 2 * c + 24, top - 1, fieldWidth, fieldHeight);
-        row.type->SetBounds(x0 + 3 * c + 32, top - 1, c + 8, std::max(h, 1));
-        // The lists are first filled when the window is created; the layout made at
-        // construction leaves them empty, so creation's entries stand alone.
-        if (FWindowCreated) {
-            row.type->ClearItems();
-            for (const QString& text : FEqTypeString) row.type->Add(text);
-            row.type->SetItemIndex(0);
-        }
-        row.bypass->SetBounds(x0 + 4 * c + 46, top - 1, c - 14, row.gainEdit->Height());
-        row.bypass->SetCaption(FBypassString);
-        for (TControl* c2 : std::initializer_list<TControl*>{row.number, row.freqEdit, row.qEdit, row.gainEdit, row.type, row.bypass})
-            c2->Show();
+        PlaceRow(r, place, false);
     }
 }
 
 void TCustomPEQTable::Paint() {
+    // Rows still in the construction's layout show now.
+    if (FFirstLayoutStands && !FRows.empty()) BuildRowsTo(int(FRows.size()) - 1);
     TRzGroupBox::Paint();
     RePaint();
 }
@@ -159,6 +218,7 @@ void TCustomPEQTable::Paint() {
 void TCustomPEQTable::resizeEvent(QResizeEvent* event) { TRzGroupBox::resizeEvent(event); }
 
 void TCustomPEQTable::showEvent(QShowEvent* event) {
+    if (FFirstLayoutStands && !FRows.empty()) BuildRowsTo(int(FRows.size()) - 1);
     TRzGroupBox::showEvent(event);
     if (!FWindowCreated) CreateWnd();
 }
@@ -169,7 +229,7 @@ void TCustomPEQTable::CreateWnd() {
     FEqTypeString = FKind.TypeTexts;
     FBypassString = kBypassCaption;
     for (int r = 0; r < std::min(FChannelNumber, int(FRows.size())); ++r) {
-        TRzComboBox* list = FRows[std::size_t(r)].type;
+        TRzComboBox* list = RowAt(r).type;
         for (const QString& text : FEqTypeString) list->Add(text);
         if (FKind.CreateWndSelectsItem1) list->SetItemIndex(1);
     }
@@ -210,7 +270,7 @@ void TCustomPEQTable::SetEditBackColor(TColor value) {
     if (value == FEditBackColor) return;
     FEditBackColor = value;
     for (int r = 0; r < std::min(FChannelNumber, int(FRows.size())); ++r) {
-        Row& row = FRows[std::size_t(r)];
+        Row& row = RowAt(r);
         for (TControl* c : std::initializer_list<TControl*>{row.freqEdit, row.qEdit, row.gainEdit, row.type}) c->SetColor(value);
     }
     RePaint();
@@ -219,13 +279,15 @@ void TCustomPEQTable::SetEditBackColor(TColor value) {
 void TCustomPEQTable::SetBypassBackColor(TColor value) {
     if (value == FBypassBackColor) return;
     FBypassBackColor = value;
-    for (int r = 0; r < std::min(FChannelNumber, int(FRows.size())); ++r) FRows[std::size_t(r)].bypass->SetColor(value);
+    for (int r = 0; r < std::min(FChannelNumber, int(FRows.size())); ++r) RowAt(r).bypass->SetColor(value);
     RePaint();
 }
 
 void TCustomPEQTable::SetFont(const TFont& font) {
     TRzGroupBox::SetFont(font);
-    for (Row& row : FRows) {
+    // Rows made later take the font when they are made.
+    for (int r = 0; r < FBuiltRows; ++r) {
+        Row& row = FRows[std::size_t(r)];
         for (TControl* c : std::initializer_list<TControl*>{row.freqEdit, row.qEdit, row.gainEdit, row.type, row.bypass}) {
             TFont f = font;
             f.SetColor(c->Font().Color());
@@ -257,9 +319,9 @@ QString TCustomPEQTable::GainPositionText(int position) const {
 }
 
 void TCustomPEQTable::ShowFreq(int row) {
-    double hz = PositionToFreq(FRows[std::size_t(row)].freq);
+    double hz = PositionToFreq(RowAt(row).freq);
     if (FKind.SinglePrecision) hz = float(hz);
-    FRows[std::size_t(row)].freqEdit->SetText(FreqText(hz));
+    RowAt(row).freqEdit->SetText(FreqText(hz));
 }
 
 int TCustomPEQTable::SnapFrequency(double hz) const {
@@ -279,19 +341,19 @@ double TCustomPEQTable::GetQValue(int i) const { return QTableValue(FRows[std::s
 double TCustomPEQTable::GetGainValue(int i) const {
     return FRows[std::size_t(i)].gain * (FKind.GainStepsPerDb == 2 ? 0.5 : 0.1);
 }
-int TCustomPEQTable::GetTypeValue(int i) const { return FRows[std::size_t(i)].type->ItemIndex(); }
+int TCustomPEQTable::GetTypeValue(int i) const { return RowAt(i).type->ItemIndex(); }
 bool TCustomPEQTable::GetBypassValue(int i) const { return FRows[std::size_t(i)].bypassFlag != 0; }
 
 void TCustomPEQTable::SetFreqValue(int i, double hz) {
     if (FKind.SinglePrecision) hz = float(hz);
-    FRows[std::size_t(i)].freq = SnapFrequency(hz);
+    RowAt(i).freq = SnapFrequency(hz);
     ShowFreq(i);
     Change();
 }
 
 void TCustomPEQTable::SetQValue(int i, double qIndex) {
     if (FKind.SinglePrecision) qIndex = float(qIndex);
-    Row& row = FRows[std::size_t(i)];
+    Row& row = RowAt(i);
     row.q = Trunc(qIndex);
     row.qEdit->SetText(QText(row.q));
     Change();
@@ -299,14 +361,14 @@ void TCustomPEQTable::SetQValue(int i, double qIndex) {
 
 void TCustomPEQTable::SetGainValue(int i, double dB) {
     if (FKind.SinglePrecision) dB = float(dB);
-    Row& row = FRows[std::size_t(i)];
+    Row& row = RowAt(i);
     row.gain = GainPositionOf(dB);
     row.gainEdit->SetText(GainText(dB));
     Change();
 }
 
 void TCustomPEQTable::SetTypeValue(int i, int type) {
-    FRows[std::size_t(i)].type->SetItemIndex(type);
+    RowAt(i).type->SetItemIndex(type);
     Change();
 }
 
@@ -321,7 +383,7 @@ void TCustomPEQTable::SetEqParamValue(int i, double hz, double qIndex, double dB
         qIndex = float(qIndex);
         dB = float(dB);
     }
-    Row& row = FRows[std::size_t(i)];
+    Row& row = RowAt(i);
     row.freq = SnapFrequency(hz);
     ShowFreq(i);
     row.gain = FKind.GainStepsPerDb == 2 ? GainPositionOf(dB) : SnapGainTenths(dB);
@@ -335,7 +397,7 @@ void TCustomPEQTable::SetEqParamValue(int i, double hz, double qIndex, double dB
 
 void TCustomPEQTable::SetColor(int i, TColor color) {
     if (i < 0 || i >= FChannelNumber || i >= int(FRows.size())) return;
-    Row& row = FRows[std::size_t(i)];
+    Row& row = RowAt(i);
     for (TEdit* edit : {row.gainEdit, row.qEdit, row.freqEdit}) {
         TFont f = edit->Font();
         f.SetColor(color);
@@ -363,7 +425,7 @@ void TCustomPEQTable::SetEqTypeString(const QString& text, int i) {
 
 void TCustomPEQTable::ChangeLanguage() {
     for (int r = 0; r < std::min(FChannelNumber, int(FRows.size())); ++r) {
-        Row& row = FRows[std::size_t(r)];
+        Row& row = RowAt(r);
         const int selected = row.type->ItemIndex();
         row.type->ClearItems();
         for (const QString& text : FEqTypeString) row.type->Add(text);
@@ -375,7 +437,7 @@ void TCustomPEQTable::ChangeLanguage() {
 void TCustomPEQTable::Change() {
     if (!OnChange) return;
     for (int r = 0; r < std::min(FChannelNumber, int(FRows.size())); ++r) {
-        Row& row = FRows[std::size_t(r)];
+        Row& row = RowAt(r);
         row.bypass->SetColor(row.bypassFlag == 1 ? kBypassedColor : FBypassBackColor);
     }
     OnChange(this);
@@ -394,7 +456,7 @@ void TCustomPEQTable::EntryDone(int r) {
 }
 
 void TCustomPEQTable::FrequencyEntered(int r) {
-    Row& row = FRows[std::size_t(r)];
+    Row& row = RowAt(r);
     EnterTypedValue(
         row.freqEdit, ParseFrequencyEntry(row.freqEdit->Text()),
         [&](int index) {
@@ -410,7 +472,7 @@ void TCustomPEQTable::FrequencyEntered(int r) {
 }
 
 void TCustomPEQTable::QEntered(int r) {
-    Row& row = FRows[std::size_t(r)];
+    Row& row = RowAt(r);
     EnterTypedValue(
         row.qEdit, ParseQEntry(row.qEdit->Text()),
         [&](int index) {
@@ -421,7 +483,7 @@ void TCustomPEQTable::QEntered(int r) {
 }
 
 void TCustomPEQTable::GainEntered(int r) {
-    Row& row = FRows[std::size_t(r)];
+    Row& row = RowAt(r);
     EnterTypedValue(
         row.gainEdit, ParseGainEntry(row.gainEdit->Text()),
         [&](double dB) {

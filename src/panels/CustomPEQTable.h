@@ -99,12 +99,12 @@ public:
     int GainPosition(int i) const { return FRows[std::size_t(i)].gain; }
     int PrevIndex() const { return FPrevIndex; }
     // The controls of row i.
-    TRzLabel* NumberLabel(int i) const { return FRows[std::size_t(i)].number; }
-    TEdit* FreqEdit(int i) const { return FRows[std::size_t(i)].freqEdit; }
-    TEdit* QEdit(int i) const { return FRows[std::size_t(i)].qEdit; }
-    TEdit* GainEdit(int i) const { return FRows[std::size_t(i)].gainEdit; }
-    TRzComboBox* TypeList(int i) const { return FRows[std::size_t(i)].type; }
-    TRzButton* BypassButton(int i) const { return FRows[std::size_t(i)].bypass; }
+    TRzLabel* NumberLabel(int i) const { return RowAt(i).number; }
+    TEdit* FreqEdit(int i) const { return RowAt(i).freqEdit; }
+    TEdit* QEdit(int i) const { return RowAt(i).qEdit; }
+    TEdit* GainEdit(int i) const { return RowAt(i).gainEdit; }
+    TRzComboBox* TypeList(int i) const { return RowAt(i).type; }
+    TRzButton* BypassButton(int i) const { return RowAt(i).bypass; }
     int Capacity() const { return int(FRows.size()); }
 
     void SetFont(const TFont& font) override;
@@ -144,7 +144,24 @@ private:
         unsigned char bypassFlag = 0;
     };
 
+    // Where the rows go at one layout.
+    struct RowPlace {
+        int spaceAbove = 0;  // top space and title
+        int rowHeight = 0;
+        int column = 0;
+        int fieldWidth = 0;
+    };
+
+    // Row i with its controls. The rows are made when first needed, in order, each as the
+    // construction and every layout since would have left it: a row that no layout has shown
+    // since the construction's stays hidden until something asks for it, which keeps the
+    // unused rows of a large table from costing start-up time and memory.
+    Row& RowAt(int i) const;
+    bool Built(int i) const { return FRows[std::size_t(i)].number != nullptr; }
+    void BuildRowsTo(int i);
     void BuildRow(int r);
+    // Places row r's controls for a layout and shows them (first: the construction's layout).
+    void PlaceRow(int r, const RowPlace& place, bool first);
     void LayOut(bool force);
     void MoveCurrent(int row);
     QString QText(int position) const;
@@ -176,5 +193,14 @@ private:
     QString FBypassString;
     TColor FNormalFontColor = clWindowText;
     bool FWindowCreated = false;
-    bool FLaidOutOnce = false;
+    // Rows 0 .. FBuiltRows - 1 have their controls.
+    int FBuiltRows = 0;
+    // What the construction gave every row: its layout (shown until a later layout, which
+    // hides the rows beyond the channel number), its texts, its font colour and the height
+    // of its number.
+    RowPlace FFirstPlace;
+    bool FFirstLayoutStands = true;
+    QString FFirstQText, FFirstGainText, FFirstFreqText;
+    TColor FFirstFontColor = clWindowText;
+    int FFirstNumberHeight = 0;
 };

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -299,3 +300,49 @@ TEST(BandTable, TypeListsHoldTheirOwnEntriesOnce) {
 }
 
 }  // namespace
+
+// Rows beyond the channel count are made when first asked for, in the state that making them
+// with the table leaves them in (construction layout, later font, hidden by the layouts).
+TEST(BandTable, RowsMadeOnDemandMatchRowsMadeWithTheTable) {
+    TSolidHost host(nullptr, clBlack);
+    TMyPEQAllpass early(nullptr), late(nullptr);
+    for (int r = 0; r < early.Capacity(); ++r) (void)early.FreqEdit(r);
+    SetUpChannelTable(early, &host, 8);
+    SetUpChannelTable(late, &host, 8);
+    const auto controls = [](TCustomPEQTable& t, int r) {
+        return std::vector<TControl*>{t.NumberLabel(r), t.FreqEdit(r), t.QEdit(r),
+                                      t.GainEdit(r),    t.TypeList(r), t.BypassButton(r)};
+    };
+    for (int r : {8, 20, 49}) {
+        SCOPED_TRACE(r);
+        const auto a = controls(early, r), b = controls(late, r);
+        for (std::size_t k = 0; k < a.size(); ++k) {
+            EXPECT_EQ(a[k]->geometry(), b[k]->geometry()) << k;
+            EXPECT_TRUE(b[k]->isHidden()) << k;
+            EXPECT_EQ(a[k]->Font(), b[k]->Font()) << k;
+            EXPECT_EQ(a[k]->Caption(), b[k]->Caption()) << k;
+        }
+        EXPECT_EQ(b[1]->Top(), 10000);
+        EXPECT_EQ(early.FreqEdit(r)->Text(), late.FreqEdit(r)->Text());
+        EXPECT_EQ(early.QEdit(r)->Text(), late.QEdit(r)->Text());
+        EXPECT_EQ(early.GainEdit(r)->Text(), late.GainEdit(r)->Text());
+        EXPECT_EQ(early.TypeList(r)->Count(), late.TypeList(r)->Count());
+    }
+    // Growing the table and laying it out again shows the next row like the others.
+    for (TCustomPEQTable* t : {static_cast<TCustomPEQTable*>(&early), static_cast<TCustomPEQTable*>(&late)}) {
+        t->SetChannelNumber(9);
+        t->SetBounds(0, 0, 536, 280);
+        (void)t->grab();
+    }
+    EXPECT_FALSE(late.FreqEdit(8)->isHidden());
+    EXPECT_EQ(late.FreqEdit(8)->geometry(), early.FreqEdit(8)->geometry());
+    EXPECT_EQ(late.TypeList(8)->Count(), early.TypeList(8)->Count());
+
+    // A table shown before any layout of its own shows all its rows, as made.
+    ShownForm f;
+    TMyPEQAllpass shown(nullptr);
+    shown.SetParent(f.host);
+    EXPECT_TRUE(shown.FreqEdit(49)->isVisible());
+    // Fifty rows of 7 pixels in the construction's 490 x 420.
+    EXPECT_EQ(shown.FreqEdit(49)->Top(), 15 + 7 * 49 + 7);
+}

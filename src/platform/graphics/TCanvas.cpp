@@ -339,7 +339,12 @@ void TCanvas::SetPixel(int x, int y, TColor color) {
 }
 
 const QFont& TCanvas::QtFont() const {
-    if (!FFontMade || !(*FFontMade == Font)) {
+    // The colour takes no part in the Qt font or its metrics: a change of colour alone keeps
+    // them and the measured widths.
+    const auto sameFace = [](const TFont& a, const TFont& b) {
+        return a.Name() == b.Name() && a.Height() == b.Height() && a.Style() == b.Style();
+    };
+    if (!FFontMade || !sameFace(*FFontMade, Font)) {
         FFontMade = Font;
         FQtFont = Font.ToQFont();
         FMetrics.emplace(FQtFont);
