@@ -182,8 +182,32 @@ void ConnectionTest::Attach(Transport transport) {
 
 void ConnectionTest::StartEditor() {
   window = CreateEditor();
+  LinkTimes times = window->Times();
+  times.startConnect = times.disconnect = times.linkBroken = 20;
+  times.unlock = 50;
+  times.upload = times.uploadSettle = 20;
+  window->SetTimes(times);
+  ScanTimes scan = fmNetwork->Times();
+  scan.run = 10;
+  fmNetwork->SetTimes(scan);
   // Only the transport a test attached is tried: without a server the address is cleared.
   if (!tcp) window->SetAutoAddress(1);
+}
+
+void ConnectionTest::ShortenTimeOuts() {
+  // A tenth of the figures or so, with room left for a loaded machine: a time-out still
+  // needs several silent moments in a row before the link gives up.
+  LinkTimes times = window->Times();
+  times.comOpen = 300;
+  times.netOpen = 400;
+  times.connected = times.step = times.storeStep = times.store = 500;
+  times.online = times.onlineUsb = 300;
+  times.file = 2000;
+  times.readWatchdog = 2000;
+  window->SetTimes(times);
+  ScanTimes scan = fmNetwork->Times();
+  scan.usbWatchDog = scan.netWatchDog = scan.comWatchDog = 1500;
+  fmNetwork->SetTimes(scan);
 }
 
 ::testing::AssertionResult ConnectionTest::Until(const std::function<bool()>& done, const char* what) {
