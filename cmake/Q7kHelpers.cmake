@@ -19,8 +19,8 @@ endfunction()
 # Precompiled headers: the Qt and standard headers nearly every file includes (cmake/pch/),
 # compiled once per build for each kind and reused by every target of that kind (REUSE_FROM),
 # whose compile flags it must share: LIBRARY for the static libraries (position-independent
-# code), TEST for the test executables (position-independent executables, with GoogleTest and
-# Qt Test besides). Targets with flags of their own (hidden visibility, the fuzz targets' own
+# code), TEST for the test executables (position-independent executables, with GoogleTest
+# besides). Targets with flags of their own (hidden visibility, the fuzz targets' own
 # instrumentation) and C sources compile without them. Q7K_PCH=OFF turns them off.
 
 # The owner of the precompiled header of `kind` (see above), made once at the top level.
@@ -37,10 +37,6 @@ function(q7k_add_pch kind)
   if(kind STREQUAL "TEST")
     add_executable(${owner} ${source})
     target_link_libraries(${owner} PRIVATE Qt6::Widgets Qt6::Network GTest::gmock GTest::gtest)
-    # Qt Test's headers without the per-target folder names it defines, which every test
-    # defines for itself.
-    target_include_directories(${owner} PRIVATE $<TARGET_PROPERTY:Qt6::Test,INTERFACE_INCLUDE_DIRECTORIES>)
-    target_compile_definitions(${owner} PRIVATE QT_TESTLIB_LIB)
     set(header TestHeaders.h)
   else()
     add_library(${owner} OBJECT ${source})
@@ -121,14 +117,16 @@ endfunction()
 
 # A libFuzzer target, run by CTest for a bounded number of inputs (RUNS) from its seed
 # corpus: the folder corpus/<name>/ beside the source (or CORPUS). The run only reads the
-# corpus; scripts/fuzz-corpus.sh grows and minimises it.
+# corpus; scripts/fuzz-corpus.sh grows and minimises it. RUNS is a margin past the input at
+# which the run's coverage (with its fixed seed) stops growing, no more: the corpus holds what
+# long runs reach, so a longer run only repeats it.
 function(q7k_fuzz_target name source)
   cmake_parse_arguments(A "" "RUNS;CORPUS" "LIBS" ${ARGN})
   if(NOT Q7K_FUZZ)
     return()
   endif()
   if(NOT A_RUNS)
-    set(A_RUNS 200000)
+    set(A_RUNS 5000)
   endif()
   if(NOT A_CORPUS)
     get_filename_component(sourceDir ${source} ABSOLUTE)

@@ -183,7 +183,7 @@ void ConnectionTest::Attach(Transport transport) {
 void ConnectionTest::StartEditor() {
   window = CreateEditor();
   LinkTimes times = window->Times();
-  times.startConnect = times.disconnect = times.linkBroken = 20;
+  times.disconnect = times.linkBroken = 20;
   times.unlock = 50;
   times.upload = times.uploadSettle = 20;
   window->SetTimes(times);
