@@ -195,19 +195,17 @@ void ConnectionTest::StartEditor() {
 }
 
 void ConnectionTest::ShortenTimeOuts() {
-  // A tenth of the figures or so, with room left for a loaded machine: a time-out still
-  // needs several silent moments in a row before the link gives up.
+  // A tenth of the figures or so, with room left for a loaded machine: the link gives up only
+  // after several silent time-outs in a row. The scan's watchdogs keep theirs: a try without
+  // an answer ends by its link's own time-outs first.
   LinkTimes times = window->Times();
   times.comOpen = 300;
   times.netOpen = 400;
-  times.connected = times.step = times.storeStep = times.store = 500;
-  times.online = times.onlineUsb = 300;
-  times.file = 2000;
-  times.readWatchdog = 2000;
+  times.connected = times.step = times.storeStep = times.store = 800;
+  times.online = times.onlineUsb = 400;
+  times.file = 3000;
+  times.readWatchdog = 3000;
   window->SetTimes(times);
-  ScanTimes scan = fmNetwork->Times();
-  scan.usbWatchDog = scan.netWatchDog = scan.comWatchDog = 1500;
-  fmNetwork->SetTimes(scan);
 }
 
 ::testing::AssertionResult ConnectionTest::Until(const std::function<bool()>& done, const char* what) {

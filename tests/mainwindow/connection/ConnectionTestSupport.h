@@ -56,7 +56,8 @@ class ConnectionTest : public ::testing::Test {
   // shortens them (ShortenTimeOuts), so no test of exact traffic sees a resend of a slow
   // moment.
   void StartEditor();
-  // The reply time-outs and the read's watchdog shortened, for tests that wait them out.
+  // The link's reply time-outs and the read's watchdog shortened, for tests that wait them
+  // out.
   void ShortenTimeOuts();
   // Runs the event loop until the editor is online with the unit read and level polling on.
   ::testing::AssertionResult WaitForRead();
