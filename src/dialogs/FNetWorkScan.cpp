@@ -20,9 +20,6 @@ TfmNetwork* fmNetwork = nullptr;
 
 namespace {
 
-constexpr int kRunDelay = 100;
-constexpr int kUsbWatchDog = 6000, kNetWatchDog = 5000, kComWatchDog = 10000;
-
 QStringList SystemPortNames() {
     QStringList names;
     for (const SerialPortInfo& port : SerialPortList::Ports()) names << port.name;
@@ -61,14 +58,20 @@ TfmNetwork::TfmNetwork(TComponent* owner) : TForm(owner), ListPorts(SystemPortNa
     btnId->OnClick = [this](TComponent* s) { btnIdClick(s); };
     btnExit->OnClick = [this](TComponent* s) { btnExitClick(s); };
 
-    tmRunUsbConnect = AddTimer(*this, kRunDelay, [this](QObject* s) { tmRunUsbConnectTimer(s); });
-    tmRunNetConnect = AddTimer(*this, kRunDelay, [this](QObject* s) { tmRunNetConnectTimer(s); });
-    tmRunComConnect = AddTimer(*this, kRunDelay, [this](QObject* s) { tmRunComConnectTimer(s); });
-    tmWatchDog = AddTimer(*this, kComWatchDog, [this](QObject* s) { tmWatchDogTimer(s); });
-    tmConnect = AddTimer(*this, kRunDelay, [this](QObject* s) { tmConnectTimer(s); });
-    tmLinkBroken = AddTimer(*this, kRunDelay, [this](QObject* s) { tmLinkBrokenTimer(s); });
+    tmRunUsbConnect = AddTimer(*this, FTimes.run, [this](QObject* s) { tmRunUsbConnectTimer(s); });
+    tmRunNetConnect = AddTimer(*this, FTimes.run, [this](QObject* s) { tmRunNetConnectTimer(s); });
+    tmRunComConnect = AddTimer(*this, FTimes.run, [this](QObject* s) { tmRunComConnectTimer(s); });
+    tmWatchDog = AddTimer(*this, FTimes.comWatchDog, [this](QObject* s) { tmWatchDogTimer(s); });
+    tmConnect = AddTimer(*this, FTimes.run, [this](QObject* s) { tmConnectTimer(s); });
+    tmLinkBroken = AddTimer(*this, FTimes.run, [this](QObject* s) { tmLinkBrokenTimer(s); });
 
     OnShow = [this](TComponent* s) { FormShow(s); };
+}
+
+void TfmNetwork::SetTimes(const ScanTimes& times) {
+    FTimes = times;
+    for (TTimer* timer : {tmRunUsbConnect, tmRunNetConnect, tmRunComConnect, tmConnect, tmLinkBroken})
+        timer->SetInterval(times.run);
 }
 
 int TfmNetwork::TryCount() const { return cbCOM->Count() + FExtraCount; }
@@ -101,10 +104,10 @@ void TfmNetwork::ScanDevices() {
 
     if (host->HasHidDevice()) {
         FExtraCount = 1;
-        StartFirstTry(host->LangText(QStringLiteral("SID_SCAN_USB")), kUsbWatchDog, tmRunUsbConnect);
+        StartFirstTry(host->LangText(QStringLiteral("SID_SCAN_USB")), FTimes.usbWatchDog, tmRunUsbConnect);
     } else if (host->HasUnitAddress()) {
         FExtraCount = 1;
-        StartFirstTry(host->LangText(QStringLiteral("SID_SCAN_NET")), kNetWatchDog, tmRunNetConnect);
+        StartFirstTry(host->LangText(QStringLiteral("SID_SCAN_NET")), FTimes.netWatchDog, tmRunNetConnect);
     } else if (cbCOM->Count() > 0) {
         StartComTry(1);
     } else {
@@ -138,7 +141,7 @@ void TfmNetwork::StartComTry(int t) {
     const QString name = cbCOM->Item(t - FExtraCount - 1);
     lblScan->SetCaption(host->LangText(QStringLiteral("SID_SCAN")) + name + QStringLiteral(" ......"));
     host->SetComPortName(SerialPortList::OpenName(SerialPortList::ParseName(name)));
-    tmWatchDog->SetInterval(kComWatchDog);
+    tmWatchDog->SetInterval(FTimes.comWatchDog);
     tmWatchDog->SetEnabled(true);
     tmRunComConnect->SetEnabled(true);
 }

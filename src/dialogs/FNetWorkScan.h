@@ -22,6 +22,16 @@ class TProgressBar;
 class TRzBmpButton;
 class TTimer;
 
+// The scan's figures (ms): the delay before each try opens its link (and before the dialog
+// acts on a try's outcome), and the watchdog of each kind of try. The defaults are the
+// program's figures; tests give shorter ones.
+struct ScanTimes {
+    int run = 100;
+    int usbWatchDog = 6000;
+    int netWatchDog = 5000;
+    int comWatchDog = 10000;
+};
+
 class TfmNetwork : public TForm {
     Q_OBJECT
 public:
@@ -45,6 +55,10 @@ public:
     // The serial port names, in the order the system gives them ("COM3", ...); the system's
     // list unless a test puts a fake one here.
     std::function<QStringList()> ListPorts;
+
+    const ScanTimes& Times() const { return FTimes; }
+    // Takes effect from the next try on.
+    void SetTimes(const ScanTimes& times);
 
     // Starts a scan with the buttons disabled.
     void StartScan();
@@ -77,6 +91,7 @@ private:
     void EnableButtons(bool enabled);
     int TryCount() const;
 
+    ScanTimes FTimes;
     int FConnected = 0;
     int FTryIndex = 0;
     int FExtraCount = 0;

@@ -16,6 +16,7 @@
 #include "HidDeviceSlot.h"
 #include "LCmd.h"
 #include "LanguageTable.h"
+#include "LinkTimes.h"
 #include "UnitFiles.h"
 #include "UnitHost.h"
 #include "messages/WindowMessage.h"
@@ -245,6 +246,10 @@ class TfmMain : public TForm, public UnitHost, public DialogHost {
   // undone first when it goes (the held device given back, the links closed).
   void CreateLinkParts();
   void ShutDownLinks();
+  // The link figures (the program's unless a test gives others); the timers take their
+  // intervals at once, the rest is read where it is used.
+  const LinkTimes& Times() const { return FTimes; }
+  void SetTimes(const LinkTimes& times);
   // Passed to the active link; nothing when none is open.
   void SetLinkTimeout(int ms);
   void SetLinkRetries(int n);
@@ -308,11 +313,8 @@ class TfmMain : public TForm, public UnitHost, public DialogHost {
   TTimer* tmUnlock = nullptr;
   TTimer* tmProcessShow = nullptr;
   TTimer* tmInLevelDet = nullptr;
-  // The read's own watchdog: a read that makes no progress for FReadTimeoutMs breaks the link.
+  // The read's own watchdog: a read that makes no progress for a while breaks the link.
   TTimer* tmReadTimeout = nullptr;
-  int FReadTimeoutMs = 5000;
-  // The reply time-out of the serial and network links once the unit is online (ms).
-  int FOnlineTimeoutMs = 1000;
 
  private:
   enum class LogKind { Com, Usb, Net };
@@ -322,6 +324,7 @@ class TfmMain : public TForm, public UnitHost, public DialogHost {
   void DropLink(std::unique_ptr<LinkType>& link);
   void DropActiveLink();
   void LinkOpened(int timeoutMs);
+  LinkTimes FTimes;
   void ShowScanAgain();
   void CloseProgress();
   // The read made progress (a step was asked for): its watchdog starts again.

@@ -39,8 +39,6 @@
 
 namespace {
 
-constexpr int kComOpenTimeout = 1000, kUsbOpenTimeout = 100, kNetOpenTimeout = 4000;
-constexpr int kOpenRetries = 3;
 constexpr int kBaudRate = 115200;
 // A socket read takes at most this many bytes; reads of kShortRead bytes or fewer make the
 // editor write the frame waiting for its answer again.
@@ -74,11 +72,11 @@ void TfmMain::CreateLinkParts() {
     t->SetOnTimer([this, handler](QObject* s) { (this->*handler)(s); });
     return t;
   };
-  tmLinkBroken = timer(300, &TfmMain::tmLinkBrokenTimer);
-  tmUnlock = timer(1000, &TfmMain::tmUnlockTimer);
+  tmLinkBroken = timer(FTimes.linkBroken, &TfmMain::tmLinkBrokenTimer);
+  tmUnlock = timer(FTimes.unlock, &TfmMain::tmUnlockTimer);
   tmProcessShow = timer(100, &TfmMain::tmProcessShowTimer);
   tmInLevelDet = timer(300, &TfmMain::tmInLevelDetTimer);
-  tmReadTimeout = timer(FReadTimeoutMs, &TfmMain::tmReadTimeoutTimer);
+  tmReadTimeout = timer(FTimes.readWatchdog, &TfmMain::tmReadTimeoutTimer);
 
   NetworkSetup->OnClick = [this](TMenuItem*) { NetworkSetupClick(); };
 
@@ -111,6 +109,15 @@ void TfmMain::ShutDownLinks() {
   FNetLink.reset();
   FRetiredLinks.clear();
   if (TJvHidDevice* held = FHidSlot.Release()) HidCtl->CheckIn(held);
+}
+
+void TfmMain::SetTimes(const LinkTimes& times) {
+  FTimes = times;
+  tmStartConnect->SetInterval(times.startConnect);
+  tmDisconnect->SetInterval(times.disconnect);
+  tmLinkBroken->SetInterval(times.linkBroken);
+  tmUnlock->SetInterval(times.unlock);
+  tmUpload->SetInterval(times.upload);
 }
 
 // --- sending and link settings
@@ -157,7 +164,7 @@ void TfmMain::DropLink(std::unique_ptr<LinkType>& link) {
 
 void TfmMain::LinkOpened(int timeoutMs) {
   SetLinkTimeout(timeoutMs);
-  SetLinkRetries(kOpenRetries);
+  SetLinkRetries(FTimes.openRetries);
   FConnectPending = true;
   SendCode(CMD_CONNECT, true);
 }
@@ -169,7 +176,7 @@ void TfmMain::OpenComLink() {
   // The port is named by all its trailing digits ("COM3", "\\.\COM12", "\\.\COM123").
   const int port = SerialPortList::ParseName(FComPortName);
   if (port > 0 && FCommLink->Open(port, kBaudRate, 8, NOPARITY, ONESTOPBIT)) {
-    LinkOpened(kComOpenTimeout);
+    LinkOpened(FTimes.comOpen);
     return;
   }
   DropLink(FCommLink);
@@ -181,7 +188,7 @@ void TfmMain::OpenUsbLink() {
   DropLink(FUsbLink);
   FUsbLink = std::make_unique<LUsbProc>(GetLinkOwner());
   if (FUsbLink->Open()) {
-    LinkOpened(kUsbOpenTimeout);
+    LinkOpened(FTimes.usbOpen);
     return;
   }
   DropLink(FUsbLink);
@@ -193,7 +200,7 @@ void TfmMain::OpenNetLink() {
   DropLink(FNetLink);
   FNetLink = std::make_unique<LNetProc>(GetLinkOwner());
   if (FNetLink->Open()) {
-    LinkOpened(kNetOpenTimeout);
+    LinkOpened(FTimes.netOpen);
     return;
   }
   DropLink(FNetLink);

@@ -27,7 +27,6 @@
 #include <algorithm>
 
 namespace {
-constexpr int kStoreTimeout = 10000, kFileTimeout = 50000, kStepTimeout = 5000;
 constexpr int kStoreSteps = 2, kRecallSteps = 15, kPrsFileSteps = 230;
 constexpr int kFileOperationPrs = 12;
 }  // namespace
@@ -40,7 +39,7 @@ void TfmMain::CreatePresetParts() {
     recall->OnClick = [this](TComponent* s) { bRecallClick(s); };
   tmUpload = new TTimer(this);
   tmUpload->SetEnabled(false);
-  tmUpload->SetInterval(300);
+  tmUpload->SetInterval(FTimes.upload);
   tmUpload->SetOnTimer([this](QObject* s) { tmUploadTimer(s); });
 }
 
@@ -94,7 +93,7 @@ void TfmMain::StorePreset(int n, const std::string& name) {
     number->SetCaption(QStringLiteral("U%1").arg(n + 1, 2, 10, QLatin1Char('0')));
   if (auto* label = Find<TCustomLabel>(QStringLiteral("lbPstName")))
     label->SetCaption(TPresetGridForm::DisplayName(bytes));
-  SetLinkTimeout(kStoreTimeout);
+  SetLinkTimeout(FTimes.store);
   FRequestState = REQ_STORE;
   SendCmd(CM_MCS_PRESETNAME(FDeviceId, FUnitControl->GetPresetName()), true);
   fmProcess->StatusBar->SetSimpleText(LangText(QStringLiteral("SID_STORE_PRESET")));
@@ -108,7 +107,7 @@ void TfmMain::RecallPreset(int n) {
   if (!FConnected) return;
   tmInLevelDet->SetEnabled(false);
   ClearLevelMeters();
-  SetLinkTimeout(kStoreTimeout);
+  SetLinkTimeout(FTimes.store);
   FCurrentPreset = n;
   SendCmd(CM_MCS_CMD(FDeviceId, CMD_RECALL_PRESET, n), true);
   fmProcess->StatusBar->SetSimpleText(LangText(QStringLiteral("SID_LOAD_PRESET")));
@@ -121,7 +120,7 @@ void TfmMain::StartFactoryDefault() {
   FRequestState = REQ_FACTORY;
   tmInLevelDet->SetEnabled(false);
   ClearLevelMeters();
-  SetLinkTimeout(kStoreTimeout);
+  SetLinkTimeout(FTimes.store);
   SendCode(CMD_FACTORY_DEFAULT, true);
 }
 
@@ -155,7 +154,7 @@ void TfmMain::OpenClick(TMenuItem*) {
     if (!graph) break;
     graph->update();
   }
-  SetLinkTimeout(kStepTimeout);
+  SetLinkTimeout(FTimes.step);
 }
 
 void TfmMain::OpenPresetFile() {
@@ -168,7 +167,7 @@ void TfmMain::OpenPresetFile() {
     ShowMessage("SID_INFO_ERROR_FILE");
     return;
   }
-  SetLinkTimeout(kFileTimeout);
+  SetLinkTimeout(FTimes.file);
   if (FConnected) tmInLevelDet->SetEnabled(false);
   FUnitControl->DownloadImage(*body);
   FFileOperation = kFileOperationPrs;

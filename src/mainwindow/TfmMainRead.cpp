@@ -1,6 +1,6 @@
 // Reading the unit: slot flags, current preset number, the 30 preset names and the 15 pieces
 // of the image, one request per reply, with the progress window; the last piece shows the
-// image and starts level polling. A read that stops half-way (no step for FReadTimeoutMs)
+// image and starts level polling. A read that stops half-way (no step for the read's watchdog time)
 // is ended like a broken link.
 #include "TfmMain.h"
 
@@ -93,7 +93,7 @@ void TfmMain::tmProcessShowTimer(QObject*) {
 
 void TfmMain::ReadProgressed() {
   tmReadTimeout->SetEnabled(false);
-  tmReadTimeout->SetInterval(FReadTimeoutMs);
+  tmReadTimeout->SetInterval(FTimes.readWatchdog);
   tmReadTimeout->SetEnabled(true);
 }
 

@@ -34,10 +34,6 @@ namespace {
 
 constexpr char kUnitType[] = "Q7K";
 constexpr char kUnitVersion[] = "Q7K V010";
-constexpr int kConnectedTimeout = 5000;
-constexpr int kOnlineTimeoutUsb = 5000;
-constexpr int kStepTimeout = 5000, kStoreStepTimeout = 10000;
-constexpr int kRetries = 3;
 constexpr std::size_t kLockByte = 5;
 constexpr int kFileOperationPrs = 12;
 
@@ -147,23 +143,23 @@ void TfmMain::OnAck() {
   FRequestState = REQ_NONE;
   switch (state) {
     case REQ_RECALL:
-      SetLinkTimeout(kStepTimeout);
+      SetLinkTimeout(FTimes.step);
       SendCmd(CM_MCS_CMD(FDeviceId, CMD_READ_IMAGE_PIECE, 0), true);
       ReadProgressed();
       break;
     case REQ_STORE:
-      SetLinkTimeout(kStoreStepTimeout);
+      SetLinkTimeout(FTimes.storeStep);
       SendCmd(CM_MCS_CMD(FDeviceId, CMD_STORE_PRESET, FCurrentPreset), true);
       FRequestState = REQ_STORE_DONE;
       fmProcess->ProgressBar->SetPosition(1);
       break;
     case REQ_FACTORY:
     case REQ_REREAD:
-      SetLinkTimeout(kStepTimeout);
+      SetLinkTimeout(FTimes.step);
       SendCode(CMD_PRESET_FLAGS, true);
       break;
     case REQ_READ_PRESET:
-      SetLinkTimeout(kStepTimeout);
+      SetLinkTimeout(FTimes.step);
       SendCmd(CM_MCS_CMD(FDeviceId, CMD_READ_PRESET_PIECE, 0), true);
       break;
     case REQ_UNIT_DOWNLOAD: {
@@ -195,8 +191,8 @@ void TfmMain::OnConnectReply(const LCmd&) {
   FConnected = true;
   SendCode(CMD_IDENTITY, true);
   SetLinkQuiet(false);
-  SetLinkRetries(kRetries);
-  SetLinkTimeout(kConnectedTimeout);
+  SetLinkRetries(FTimes.retries);
+  SetLinkTimeout(FTimes.connected);
 }
 
 QString TfmMain::PortText() const {
@@ -230,7 +226,7 @@ void TfmMain::OnIdentityReply(const LCmd& reply) {
   lbShowIp->SetCaption(port);
   rzbMenuLink->SetDown(true);
   FOnline = true;
-  SetLinkTimeout(FUsbLink && !FCommLink ? kOnlineTimeoutUsb : FOnlineTimeoutMs);
+  SetLinkTimeout(FUsbLink && !FCommLink ? FTimes.onlineUsb : FTimes.online);
   SendCode(CMD_LOCK_STATE, true);
 }
 

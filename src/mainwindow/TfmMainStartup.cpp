@@ -76,11 +76,11 @@ TfmMain::TfmMain(TComponent* owner) : TForm(owner), FLinkOwner(std::make_unique<
   ClientSocket = new TClientSocket(this);
   tmStartConnect = new TTimer(this);
   tmStartConnect->SetEnabled(false);
-  tmStartConnect->SetInterval(300);
+  tmStartConnect->SetInterval(FTimes.startConnect);
   tmStartConnect->SetOnTimer([this](QObject* s) { tmStartConnectTimer(s); });
   tmDisconnect = new TTimer(this);
   tmDisconnect->SetEnabled(false);
-  tmDisconnect->SetInterval(300);
+  tmDisconnect->SetInterval(FTimes.disconnect);
   tmDisconnect->SetOnTimer([this](QObject* s) { tmDisconnectTimer(s); });
   tmComScan = new TTimer(this);
   tmComScan->SetEnabled(false);

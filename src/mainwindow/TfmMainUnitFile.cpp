@@ -24,11 +24,9 @@
 #include <algorithm>
 
 namespace {
-constexpr int kStoreTimeout = 10000;
 constexpr int kLastPiece = LUnitControl::kPieceCount - 1;
 constexpr std::size_t kPieceBytes = LUnitControl::kPieceSize;
 constexpr int kImageBytesPerRecord = 718;
-constexpr int kUploadSettleMs = 300;
 constexpr int kFileOperationPrs = 12;
 }  // namespace
 
@@ -103,7 +101,7 @@ void TfmMain::tmUploadTimer(QObject*) {
   QDir::setCurrent(QCoreApplication::applicationDirPath());
   // The unit settles before polling starts again; the window keeps handling events.
   QEventLoop settle;
-  QTimer::singleShot(kUploadSettleMs, &settle, &QEventLoop::quit);
+  QTimer::singleShot(FTimes.uploadSettle, &settle, &QEventLoop::quit);
   settle.exec();
   tmInLevelDet->SetEnabled(true);
 }
@@ -127,7 +125,7 @@ void TfmMain::DownloadUnitFile() {
   FDownloadSlot = 1;
   tmInLevelDet->SetEnabled(false);
   ClearLevelMeters();
-  SetLinkTimeout(kStoreTimeout);
+  SetLinkTimeout(FTimes.store);
   FTransfer = Transfer::Download;
   FRequestState = REQ_UNIT_DOWNLOAD;
   SendCode(CMD_FACTORY_DEFAULT, true);

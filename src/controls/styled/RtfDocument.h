@@ -6,7 +6,8 @@
 // ("{\*...}", style sheets, document information, pictures, objects and the like).
 // Anything else is ignored; malformed input never fails, it only yields less text.
 #include <QByteArray>
-#include <QTextDocument>
+
+class QTextDocument;
 
 // Replaces the document's content with the RTF text's.
 void ReadRtf(const QByteArray& rtf, QTextDocument& document);

@@ -1,6 +1,7 @@
 #include "editor/iCommonDialogs.h"
 
 #include <QColorDialog>
+#include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>

@@ -5,11 +5,11 @@
 #include "graphics/TColor.h"
 #include "graphics/TFont.h"
 
-#include <QDialog>
 #include <QStringList>
 
 #include <functional>
 
+class QDialog;
 class QWidget;
 
 // Runs a prepared dialog and answers its result; tests replace it to choose in the dialog

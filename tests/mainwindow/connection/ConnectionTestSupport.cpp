@@ -182,8 +182,30 @@ void ConnectionTest::Attach(Transport transport) {
 
 void ConnectionTest::StartEditor() {
   window = CreateEditor();
+  LinkTimes times = window->Times();
+  times.disconnect = times.linkBroken = 20;
+  times.unlock = 50;
+  times.upload = times.uploadSettle = 20;
+  window->SetTimes(times);
+  ScanTimes scan = fmNetwork->Times();
+  scan.run = 10;
+  fmNetwork->SetTimes(scan);
   // Only the transport a test attached is tried: without a server the address is cleared.
   if (!tcp) window->SetAutoAddress(1);
+}
+
+void ConnectionTest::ShortenTimeOuts() {
+  // A tenth of the figures or so, with room left for a loaded machine: the link gives up only
+  // after several silent time-outs in a row. The scan's watchdogs keep theirs: a try without
+  // an answer ends by its link's own time-outs first.
+  LinkTimes times = window->Times();
+  times.comOpen = 300;
+  times.netOpen = 400;
+  times.connected = times.step = times.storeStep = times.store = 800;
+  times.online = times.onlineUsb = 400;
+  times.file = 3000;
+  times.readWatchdog = 3000;
+  window->SetTimes(times);
 }
 
 ::testing::AssertionResult ConnectionTest::Until(const std::function<bool()>& done, const char* what) {

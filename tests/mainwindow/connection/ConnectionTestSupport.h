@@ -49,8 +49,16 @@ class ConnectionTest : public ::testing::Test {
 
   // Puts the simulated unit on a transport (before the window starts).
   void Attach(Transport transport);
-  // Creates the main window and the dialogs; the window connects by itself 300 ms later.
+  // Creates the main window and the dialogs; the window connects by itself 300 ms later
+  // (time in which it finds the simulated HID device). The delays that no test waits out on
+  // purpose (the scan's steps, the disconnect, broken-link, unlock and upload timers) are
+  // shortened; the reply time-outs and retries keep the program's figures unless a test
+  // shortens them (ShortenTimeOuts), so no test of exact traffic sees a resend of a slow
+  // moment.
   void StartEditor();
+  // The link's reply time-outs and the read's watchdog shortened, for tests that wait them
+  // out.
+  void ShortenTimeOuts();
   // Runs the event loop until the editor is online with the unit read and level polling on.
   ::testing::AssertionResult WaitForRead();
   // Runs the event loop until `done` holds; fails naming `what`.

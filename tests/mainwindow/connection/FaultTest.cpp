@@ -48,6 +48,7 @@ TEST_P(Recovers, AndReadsTheWholeUnit) {
   unit.AddFault(c.fault);
   Attach(static_cast<Transport>(c.transport));
   StartEditor();
+  ShortenTimeOuts();
   ASSERT_TRUE(WaitForRead());
   EXPECT_TRUE(ImageMatchesUnit());
   // Each request at least once, in order; resends repeat the one before.
@@ -110,6 +111,8 @@ TEST_P(Breaks, GoOfflineAndScanAgain) {
   const BreakCase& c = GetParam();
   Attach(static_cast<Transport>(c.transport));
   StartEditor();
+  // An unplug is noticed at once; the other faults end in the link's time-outs.
+  if (static_cast<Transport>(c.transport) != Transport::Hid) ShortenTimeOuts();
   ImageBytes before{};
   if (c.duringRead) {
     // The fault strikes while the image is being read, once the scan dialog has seen the unit
@@ -165,7 +168,9 @@ TEST_F(ConnectionTest, RepliesSlowerThanTheReplyTimeOutReadTheUnitOnce) {
   unit.AddFault(latency);
   Attach(Transport::Tcp);
   StartEditor();
-  window->FOnlineTimeoutMs = 100;  // the figure 1000 shortened, still below the latency
+  LinkTimes times = window->Times();
+  times.online = 100;  // below the latency
+  window->SetTimes(times);
   // Replies on their way from the unit: a request and its second write, and at most the next
   // request's second write racing the late answer before it (which leaves at that moment).
   std::size_t mostOnTheirWay = 0;
@@ -215,8 +220,10 @@ TEST_F(ConnectionTest, ReadThatStopsEndsInTheScanDialogWithinTheReadTimeOut) {
   unit.AddFault(stop);
   Attach(Transport::Tcp);
   StartEditor();
-  window->FReadTimeoutMs = 1000;
-  window->FOnlineTimeoutMs = 5000;  // the link alone would report the unit lost after 20 s
+  LinkTimes times = window->Times();
+  times.readWatchdog = 1000;
+  times.online = 5000;  // the link alone would report the unit lost after 20 s
+  window->SetTimes(times);
   std::string scanText;
   bool progressGone = false, offline = false;
   When([&] { return unit.FrameCount() > kAnswered && fmNetwork->isVisible() && fmNetwork->btnOK->Enabled(); },

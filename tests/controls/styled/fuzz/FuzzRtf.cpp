@@ -2,6 +2,7 @@
 #include "RtfDocument.h"
 
 #include <QGuiApplication>
+#include <QTextDocument>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static int argc = 1;
