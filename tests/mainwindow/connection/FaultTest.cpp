@@ -88,8 +88,11 @@ INSTANTIATE_TEST_SUITE_P(
                       RecoverCase{"LostReplyPty", 1, Fault(SimUnitFaultKind::Drop, CMD_PRESET_NUMBER, 1), 1},
                       // Both halves of each image piece are long enough to be taken.
                       RecoverCase{"SplitRepliesTcp", 0, Split(CMD_READ_IMAGE_PIECE, -1, 30), 0},
-                      // A tail of 5 bytes or fewer is not taken: the request is written again.
-                      RecoverCase{"SplitShortTailTcp", 0, Split(CMD_PRESET_NUMBER, 1, 7), 1},
+                      // A tail of 5 bytes or fewer read on its own makes the editor write the
+                      // request again; whether the two parts reach it in one read or two is up
+                      // to the machine's timing, so only the recovery is asserted here
+                      // (ShortSocketReadWritesTheWaitingFrameAgain checks the resend itself).
+                      RecoverCase{"SplitShortTailTcp", 0, Split(CMD_PRESET_NUMBER, 1, 7), 0},
                       RecoverCase{"SplitRepliesPty", 1, Split(-1, -1, 3), 0},
                       // Every reply cut after its third byte: the head is kept for the parser
                       // (and the request written again), so nothing is lost.
