@@ -314,32 +314,32 @@ void LCustomFFTDraw::ResizePaintPage() {
         int yTitleTextW = 0, yTitleTextH = 0;
         if (FShowXLabel) {
             FPages[pgXLabel].SetFont(FAxisLabelFont);
-            const TCanvas& c = FPages[pgXLabel].Canvas();
+            const TCanvas& c = FPages[pgXLabel].TextCanvas();
             const int th = c.TextHeight(FormatLabel(FXMin, FXLabelFormat, FXLabelPrecision, FXLabelDigits));
             bottom = TruncPixel(bottom - 1.2 * th);
         }
         if (FShowXTitle) {
-            const int th = FPages[pgXTitle].Canvas().TextHeight(FXTitle);
+            const int th = FPages[pgXTitle].TextCanvas().TextHeight(FXTitle);
             bottom -= 2 * th;
             xTitleTop -= 2 * th;
         }
         if (FShowYLabel) {
-            const TCanvas& c = FPages[pgYLabel].Canvas();
+            const TCanvas& c = FPages[pgYLabel].TextCanvas();
             const int precision = std::max(FXLabelPrecision, FYLabelPrecision);
             const int digits = std::max(FXLabelDigits, FYLabelDigits);
             left += 4 + WidestLabel(c, QString(), FXLabelFormat, precision, digits);
         }
         if (FShowYTitle) {
-            const TCanvas& c = FPages[pgYTitle].Canvas();
+            const TCanvas& c = FPages[pgYTitle].TextCanvas();
             const int th = c.TextHeight(FYTitle);
             left += 2 * th;
             yTitleWidth += 2 * th;
             yTitleTextW = c.TextWidth(FYTitle);
             yTitleTextH = th;
         }
-        top = FShowPlotTitle ? 2 * FPages[pgPlotTitle].Canvas().TextHeight(FPlotTitle) : 10;
+        top = FShowPlotTitle ? 2 * FPages[pgPlotTitle].TextCanvas().TextHeight(FPlotTitle) : 10;
         if (FShowCoordinates) {
-            const TCanvas& c = FPages[pgMouseCoord].Canvas();
+            const TCanvas& c = FPages[pgMouseCoord].TextCanvas();
             const int s = WidestLabel(c, QStringLiteral("x = "), FYLabelFormat, FYLabelPrecision, FYLabelDigits);
             const int th = c.TextHeight(QStringLiteral("x = "));
             FPages[pgMouseCoord].SetBounds(W - s - 5, top + 4, W - 5, top + 2 * th + 12);

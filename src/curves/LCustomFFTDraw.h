@@ -286,8 +286,8 @@ public:
 
     TNotifyEvent OnChange;
 
-    // An off-screen page, for inspection.
-    const TPaintPage& Page(TPageId page) const { return FPages[page]; }
+    // An off-screen page, for inspection; a graph not yet painted draws its pages first.
+    const TPaintPage& Page(TPageId page) const;
 
 protected:
     explicit LCustomFFTDraw(TComponent* owner);
@@ -365,6 +365,9 @@ private:
     void DrawRubberBand();
     void RangeChanged();
     bool ValidIndex(int index) const { return index >= 0 && index < kMarkerCount; }
+    // Pages are drawn once the graph has been painted or its pages read; before that only
+    // what they show is kept, so hidden graphs cost neither drawing nor pixels.
+    bool Drawing() const { return FShown && FHoldCount == 0; }
 
     TPlotList FPlots;
     int FLastWidth = -1;
@@ -374,6 +377,7 @@ private:
 
     bool FAutoRedraw = true;
     int FHoldCount = 0;
+    bool FShown = false;
     TColor FAxisColor = 0x8C00;
     TMyAxisStyle FAxisStyle = TMyAxisStyle::CenteredBox;
     TMyAxisFormat FXAxisFormat = TMyAxisFormat::Linear;

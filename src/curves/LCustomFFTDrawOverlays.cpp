@@ -98,7 +98,7 @@ void LCustomFFTDraw::DrawBlock(double y, double x, TColor colour, int index, boo
     b.kind = kind;
     b.hidden = hidden;
     SetBlockPosition(ScreenX(x), ScreenY(y), index);
-    if (FHoldCount == 0) PaintMarker(index, 1, false);
+    if (Drawing()) PaintMarker(index, 1, false);
 }
 
 void LCustomFFTDraw::SetBlockParameter(int index, double frequency, double gain, double q, int type) {
@@ -134,10 +134,11 @@ void LCustomFFTDraw::DrawParam(int kind, double gain, double x, float frequency,
     FCurveFrequency = frequency;
     FCurveQ = q;
     FCurveColour = colour;
-    if (FHoldCount == 0) ShowParam(kind, gain, x, frequency, q, colour);
+    if (Drawing()) ShowParam(kind, gain, x, frequency, q, colour);
 }
 
 void LCustomFFTDraw::ShowParam(int kind, double gain, double x, float frequency, double q, TColor colour) {
+    if (!FShown) return;
     DrawParamTexts(kind, gain, x, frequency, q, colour, false);
 }
 
@@ -175,7 +176,7 @@ void LCustomFFTDraw::DrawCurveFill(int kind, const double* data, int count) {
     const int n = std::clamp(count, 0, kFillPoints);
     if (data) std::copy(data, data + n, FCurveData.begin());
     ++FCurveDataVersion;
-    if (FHoldCount == 0) PaintFill(true);
+    if (Drawing()) PaintFill(true);
 }
 
 void LCustomFFTDraw::CuveDisplayPaint() {
@@ -237,9 +238,11 @@ void LCustomFFTDraw::DrawTextA(int x, int y, int size, TColor colour, const QStr
     FTextColour = colour;
     FTextFont = fontName;
     FText = text;
+    TFont& font = FPages[pgCurve].Font();
+    font.SetName(fontName);
+    font.SetSize(size);
+    if (!FShown) return;
     TCanvas& c = FPages[pgCurve].Canvas();
-    c.Font.SetName(fontName);
-    c.Font.SetSize(size);
     c.Brush.Style = bsClear;
     c.TextOut(x, y, text);
 }
@@ -270,7 +273,7 @@ void LCustomFFTDraw::DrawLine(double x, TColor colour, bool withSquare) {
     FLineX = x;
     FLineSquare = withSquare;
     FLineSet = true;
-    PaintLineOverlay(psDash);
+    if (FShown) PaintLineOverlay(psDash);
 }
 
 // ---------------------------------------------------------------- pointer operations
@@ -353,7 +356,7 @@ void LCustomFFTDraw::DblClick1() {
 }
 
 void LCustomFFTDraw::DrawMouseCoord() {
-    if (!FShowCoordinates || !Visible()) return;
+    if (!FShowCoordinates || !Visible() || !FShown) return;
     TPaintPage& page = FPages[pgMouseCoord];
     page.Fill(Color());
     page.SetFont(FMouseCoordFont);

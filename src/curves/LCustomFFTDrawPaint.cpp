@@ -16,6 +16,7 @@ constexpr int kNarrowXLabelCount = 4;
 // ---------------------------------------------------------------- drawing
 
 void LCustomFFTDraw::Paint() {
+    FShown = true;
     if (Width() != FLastWidth || Height() != FLastHeight) ResizePaintPage();
     Redraw();
     PaintOverlays();
@@ -43,13 +44,27 @@ void LCustomFFTDraw::EndUpdate() {
 }
 
 void LCustomFFTDraw::UpdatePaintPage(TPageId page) {
-    if (FHoldCount > 0) return;
+    if (!Drawing()) return;
     PaintOverlays();
     FPages[page].CopyTo(Canvas());
 }
 
+const TPaintPage& LCustomFFTDraw::Page(TPageId page) const {
+    if (!FShown) {
+        // Reading the pages is a first look at the graph: draw what a paint would show.
+        auto* self = const_cast<LCustomFFTDraw*>(this);
+        self->FShown = true;
+        if (FHoldCount == 0) {
+            self->DrawTitles();  // first: its page updates paint the overlays, which the plots clear
+            self->DrawPlotsAndLabelsNoUpdate();
+            self->PaintOverlays();
+        }
+    }
+    return FPages[page];
+}
+
 void LCustomFFTDraw::DrawAllPlots() {
-    if (!Visible()) return;
+    if (!Visible() || !FShown) return;
     FPages[pgCurve].Fill(Color());
     DrawGrid();
     DrawTicks();
@@ -138,7 +153,7 @@ void LCustomFFTDraw::DrawTicks() {
 }
 
 void LCustomFFTDraw::DrawAxis() {
-    if (!Visible()) return;
+    if (!Visible() || !FShown) return;
     TPaintPage& page = FPages[pgCurve];
     TCanvas& c = page.Canvas();
     const int W = page.Width(), H = page.Height();
@@ -222,7 +237,7 @@ void LCustomFFTDraw::DrawOnePlot(const TPlotListMember& plot) {
 }
 
 void LCustomFFTDraw::DrawXAxisLabels() {
-    if (!FShowXLabel) return;
+    if (!FShowXLabel || !FShown) return;
     TPaintPage& page = FPages[pgXLabel];
     page.Fill(Color());
     page.SetFont(FAxisLabelFont);
@@ -245,7 +260,7 @@ QString LCustomFFTDraw::YLabelText(double v, bool plus) const {
 }
 
 void LCustomFFTDraw::DrawYAxisLabels() {
-    if (!FShowYLabel) return;
+    if (!FShowYLabel || !FShown) return;
     TPaintPage& page = FPages[pgYLabel];
     page.Fill(Color());
     page.SetFont(FAxisLabelFont);
@@ -272,6 +287,7 @@ void LCustomFFTDraw::DrawYAxisLabels() {
 }
 
 void LCustomFFTDraw::DrawTitles() {
+    if (!FShown) return;
     {
         TPaintPage& page = FPages[pgPlotTitle];
         page.Fill(Color());
@@ -316,6 +332,7 @@ void LCustomFFTDraw::RedrawScreen() {
 }
 
 void LCustomFFTDraw::ClearPlot() {
+    if (!FShown) return;
     if (FShowXLabel) FPages[pgXLabel].Fill(Color());
     if (FShowYLabel) FPages[pgYLabel].Fill(Color());
     if (FShowXTitle) FPages[pgXTitle].Fill(Color());

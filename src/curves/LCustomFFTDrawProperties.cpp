@@ -64,7 +64,7 @@ void LCustomFFTDraw::SetShowYLabel(bool value) {
 
 void LCustomFFTDraw::SetShowCoordinates(bool value) {
     FShowCoordinates = value;
-    if (Visible() && FAutoRedraw) {
+    if (Visible() && FAutoRedraw && FShown) {
         FPages[pgMouseCoord].Fill(Color());
         FPages[pgMouseCoord].CopyTo(Canvas());
         DrawAllPlots();

@@ -7,8 +7,10 @@
 Plot::Plot(LMyFFTDrawPhase* view_)
     : view(view_), curves(kCurveCount)
 {
-    for (FilterCurve& c : curves)
-        c.SetFilter(0, 1000, 0.4, FilterCurveType::HighShelf);
+    // A new curve already is a flat 0 dB high shelf with zeroed data, which is what
+    // SetFilter(0, 1000, 0.4, HighShelf) would compute; only the shared coefficient record
+    // is brought to that section, as the computation would leave it.
+    curves.back().CalcCoefficients();
 }
 
 void Plot::SetMode(std::uint8_t m)

@@ -44,10 +44,9 @@ TRs232CodeViewer::TRs232CodeViewer(TComponent* owner, const QString& name, const
     RTFLabel->setTextFormat(Qt::RichText);
     RTFLabel->setWordWrap(true);
     RTFLabel->setFixedWidth(kColumnWidth);
+    // The text is set now; its layout waits for the first show (LayOutDocument).
     RTFLabel->setText(ReadDocument(document));
-    RTFLabel->adjustSize();
     RTFLabel->move(kMargin, kTop);
-    page->resize(kDesignWidth - 20, RTFLabel->height() + 2 * kTop);
     Scroller->setWidget(page);
     Scroller->viewport()->installEventFilter(this);
     Scroller->installEventFilter(this);
@@ -93,6 +92,18 @@ void TRs232CodeViewer::FormMouseWheelDown() { ScrollBy(true, kLineStep); }
 void TRs232CodeViewer::FormClose() {
     setWindowState(Qt::WindowNoState);
     resize(kClosedWidth, kClosedHeight);
+}
+
+void TRs232CodeViewer::LayOutDocument() {
+    if (FLaidOut) return;
+    FLaidOut = true;
+    RTFLabel->adjustSize();
+    FormResize();
+}
+
+void TRs232CodeViewer::showEvent(QShowEvent* event) {
+    LayOutDocument();
+    TForm::showEvent(event);
 }
 
 void TRs232CodeViewer::resizeEvent(QResizeEvent* event) {

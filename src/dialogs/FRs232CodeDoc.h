@@ -31,10 +31,15 @@ public:
 protected:
     TRs232CodeViewer(TComponent* owner, const QString& name, const QString& caption, const char* document);
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void ScrollBy(bool vertical, int delta);
+    // Sizes the label to its document and the page to the label, once.
+    void LayOutDocument();
+
+    bool FLaidOut = false;
 };
 
 class TfmRs232CodeEnglish : public TRs232CodeViewer {

@@ -15,6 +15,8 @@ namespace {
 
 class PlotDrawTest : public ::testing::Test {
 protected:
+    // The graph has been looked at, as one on screen has: it draws at once from then on.
+    void SetUp() override { (void)graph->Page(LCustomFFTDraw::pgCurve); }
     void TearDown() override { TCanvas::SetTextOutHook(nullptr); }
 
     // Texts drawn from now on.

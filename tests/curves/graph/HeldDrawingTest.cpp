@@ -46,4 +46,25 @@ TEST(HeldDrawing, AGraphOnScreenDrawsOnceAtTheEndWhatItWouldHaveDrawnStepByStep)
     EXPECT_EQ(CurvePage(held), CurvePage(direct));
 }
 
+TEST(HeldDrawing, AGraphNeverShownDrawsNothingUntilFirstLookedAtAndThenShowsTheCurrentState) {
+    const std::vector<double> bell = Bell(1500, 6, 300);
+    LMyFFTDrawPhase shown(nullptr), hidden(nullptr);
+    SetUpPane(shown);
+    PaintOnce(shown);
+    shown.DrawTextA(40, 20, 9, clAqua, QStringLiteral("Arial"), QStringLiteral("note"));
+    shown.DrawLine(2000, clRed, true);
+    SelectBand(shown, bell);
+
+    SetUpPane(hidden);
+    TextRecorder recorder;
+    hidden.DrawTextA(40, 20, 9, clAqua, QStringLiteral("Arial"), QStringLiteral("note"));
+    hidden.DrawLine(2000, clRed, true);
+    SelectBand(hidden, bell);
+    EXPECT_TRUE(recorder.All().empty()) << "a graph nobody has seen draws nothing";
+    EXPECT_EQ(hidden.GetBlockPos(0), shown.GetBlockPos(0)) << "its layout is still kept";
+
+    EXPECT_EQ(CurvePage(hidden), CurvePage(shown));
+    EXPECT_EQ(hidden.grab().toImage(), shown.grab().toImage());
+}
+
 }  // namespace
