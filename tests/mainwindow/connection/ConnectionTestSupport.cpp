@@ -131,7 +131,11 @@ static void CloseModalsAfterTheLimit() {
   Watchers().push_back(guard);
   guard->setSingleShot(true);
   QObject::connect(guard, &QTimer::timeout, [] {
-    ADD_FAILURE() << "a modal window was still open after " << 6 * kWaitLimit.count() << " s";
+    std::string open;
+    for (TForm* f : {static_cast<TForm*>(fmLockPassWord), static_cast<TForm*>(fmInformation),
+                     static_cast<TForm*>(fmProcess), static_cast<TForm*>(fmNetwork)})
+      if (f && f->isVisible()) open += " " + f->objectName().toStdString();
+    ADD_FAILURE() << "a modal window was still open after " << 6 * kWaitLimit.count() << " s:" << open;
     if (fmLockPassWord && fmLockPassWord->isVisible()) fmLockPassWord->bnCancel->Click();
     if (fmInformation && fmInformation->isVisible()) fmInformation->btnOK->Click();
     if (fmProcess && fmProcess->isVisible()) fmProcess->Close();
