@@ -81,8 +81,11 @@ function(q7k_glob_library name)
 endfunction()
 
 # A GoogleTest executable from every .cpp below the current folder, with the shared test
-# main (WIDGETS: a QApplication for tests that draw); its tests are discovered when CTest
-# runs (so discovery runs inside the test namespace too). THREADS marks tests that start
+# main (WIDGETS: a QApplication for tests that draw). CTest runs each executable as one test,
+# all its cases in one process: starting a sanitized process costs more than most cases, so a
+# process per case would triple the run. Each run writes its cases' results to
+# test-results/<name>.xml in the build folder (scripts/test.sh counts them); run one case with
+# the executable's --gtest_filter. THREADS marks tests that start
 # threads: the target q7k_thread_tests builds them all, and they are the only tests of a
 # ThreadSanitizer build (Q7K_TSAN).
 # LOCK names a resource the tests hold one at a time (the unit's TCP address and port, the
@@ -107,12 +110,18 @@ function(q7k_glob_test name)
     endif()
     add_dependencies(q7k_thread_tests ${name})
   endif()
-  set(lock)
-  if(A_LOCK)
-    set(lock RESOURCE_LOCK ${A_LOCK})
+  q7k_add_gtest(${name} ${A_LOCK})
+endfunction()
+
+# The GoogleTest executable `name` as one CTest test (see q7k_glob_test); the optional second
+# argument names the resource it holds (LOCK above).
+function(q7k_add_gtest name)
+  add_test(NAME ${name} COMMAND ${name}
+    --gtest_output=xml:${CMAKE_BINARY_DIR}/test-results/${name}.xml)
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" LABELS ${name})
+  if(ARGC GREATER 1)
+    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK ${ARGV1})
   endif()
-  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" LABELS ${name} ${lock})
 endfunction()
 
 # A libFuzzer target, run by CTest for a bounded number of inputs (RUNS) from its seed

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the program need, only those missing.
 set -euo pipefail
-packages=(cmake ninja-build g++ clang pkg-config
+packages=(cmake ninja-build g++ clang lld pkg-config
           qt6-base-dev qt6-serialport-dev libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev
           fonts-wqy-microhei fonts-liberation2

@@ -26,3 +26,7 @@ ChannelNameArray ChannelNameFromText(const QString& text)
     std::copy_n(bytes.begin(), std::min(bytes.size(), name.size()), name.begin());
     return name;
 }
+
+QString ChannelLabel(int ch) {
+  return ch < 2 ? QStringLiteral("In") + QChar('A' + ch) : QStringLiteral("Out") + QString::number(ch - 1);
+}

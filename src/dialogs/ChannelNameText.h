@@ -8,6 +8,13 @@
 #include <span>
 
 using ChannelNameArray = std::array<std::uint8_t, 8>;
+// The most bytes a name holds (the longest text an edit takes).
+constexpr int kChannelNameBytes = 8;
+// The channels that have names: inputs InA and InB, then outputs Out1 to Out6.
+constexpr int kNamedChannels = 8;
+
+// A channel's fixed name: "InA", "InB", "Out1" to "Out6".
+QString ChannelLabel(int ch);
 
 // The name's text: the bytes up to the first zero, at most 8; carriage returns, line feeds
 // and other control bytes from the unit show as blanks, so a label keeps one line.

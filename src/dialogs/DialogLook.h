@@ -33,6 +33,10 @@ constexpr TColor kAccent = RGBColor(61, 143, 214);
 // The light grey of the inner panels and the silver of disabled edits, as the layouts give them.
 constexpr TColor kPanel = 14211288;
 constexpr TColor kSilver = 12632256;
+// The pale yellow of the name fields, as the layouts give it.
+constexpr TColor kFieldColour = 16777183;
+// The dark text on those light panels.
+constexpr TColor kPanelText = RGBColor(28, 31, 36);
 // The dark track of progress bars.
 constexpr TColor kTrack = RGBColor(24, 26, 30);
 // The dark ground and light text of the lists (traffic log, message list).

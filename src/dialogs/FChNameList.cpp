@@ -12,15 +12,6 @@
 
 TfmChNameList* fmChNameList = nullptr;
 
-namespace {
-constexpr TColor kPanelText = RGBColor(28, 31, 36);
-constexpr int kChannels = 8, kNameBytes = 8;
-QString ChannelName(int ch)
-{
-    return ch < 2 ? QStringLiteral("In") + QChar('A' + ch) : QStringLiteral("Out") + QString::number(ch - 1);
-}
-}  // namespace
-
 TfmChNameList::TfmChNameList(TComponent* owner) : TForm(owner)
 {
     using namespace DialogLook;
@@ -33,24 +24,24 @@ TfmChNameList::TfmChNameList(TComponent* owner) : TForm(owner)
         box->SetParent(this);
         box->SetBounds(14, top, 272, 24 + rows * 34);
         box->SetColor(DialogLook::kPanel);
-        box->SetFont(DialogLook::Font(8, kPanelText, true));
+        box->SetFont(DialogLook::Font(8, DialogLook::kPanelText, true));
         return box;
     };
     gbInputs = group(QStringLiteral("gbInputs"), 10, 2);
     gbOutputs = group(QStringLiteral("gbOutputs"), 108, 6);
     gbInputs->SetCaption(QStringLiteral(" In "));
     gbOutputs->SetCaption(QStringLiteral(" Out "));
-    for (int ch = 0; ch < kChannels; ++ch) {
+    for (int ch = 0; ch < kNamedChannels; ++ch) {
         TGroupBox* box = ch < 2 ? gbInputs : gbOutputs;
         const int top = 20 + (ch < 2 ? ch : ch - 2) * 34;
-        TLabel* label = AddLabel(this, box, QStringLiteral("lbChName") + ChannelName(ch), 16, top + 6,
-                                 DialogLook::Font(9, kPanelText, true));
-        label->SetCaption(ChannelName(ch));
+        TLabel* label = AddLabel(this, box, QStringLiteral("lbChName") + ChannelLabel(ch), 16, top + 6,
+                                 DialogLook::Font(9, DialogLook::kPanelText, true));
+        label->SetCaption(ChannelLabel(ch));
         auto* edit = new TEdit(this);
-        edit->SetName(QStringLiteral("edMatrixChName") + ChannelName(ch));
+        edit->SetName(QStringLiteral("edMatrixChName") + ChannelLabel(ch));
         edit->SetParent(box);
         edit->SetBounds(90, top, 160, 26);
-        edit->SetMaxLength(kNameBytes);
+        edit->SetMaxLength(kChannelNameBytes);
         edit->SetFont(DialogLook::Font(10, clWindowText, true));
         edNames[std::size_t(ch)] = edit;
     }
@@ -66,7 +57,7 @@ TfmChNameList::TfmChNameList(TComponent* owner) : TForm(owner)
 
 TEdit* TfmChNameList::NameEdit(int channel) const
 {
-    return dynamic_cast<TEdit*>(FindComponent(QStringLiteral("edMatrixChName") + ChannelName(channel)));
+    return dynamic_cast<TEdit*>(FindComponent(QStringLiteral("edMatrixChName") + ChannelLabel(channel)));
 }
 
 void TfmChNameList::FormShow(TComponent*)
@@ -76,7 +67,7 @@ void TfmChNameList::FormShow(TComponent*)
     btnOK->SetCaption(host->LangText(QStringLiteral("SID_SET")));
     btnCancel->SetCaption(host->LangText(QStringLiteral("SID_EXIT")));
     DialogLook::Centre(*this);
-    for (int ch = 0; ch < kChannels; ++ch) {
+    for (int ch = 0; ch < kNamedChannels; ++ch) {
         TEdit* edit = NameEdit(ch);
         if (!edit)
             return;
@@ -87,7 +78,7 @@ void TfmChNameList::FormShow(TComponent*)
 void TfmChNameList::btnOKClick(TComponent*)
 {
     DialogHost* host = MainHost();
-    for (int ch = 0; ch < kChannels; ++ch) {
+    for (int ch = 0; ch < kNamedChannels; ++ch) {
         TEdit* edit = NameEdit(ch);
         if (!edit)
             return;

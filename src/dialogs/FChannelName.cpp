@@ -14,11 +14,6 @@
 
 TfmChannelName* fmChannelName = nullptr;
 
-namespace {
-constexpr TColor kPanelText = RGBColor(28, 31, 36);
-constexpr int kNameBytes = 8;
-}  // namespace
-
 TfmChannelName::TfmChannelName(TComponent* owner) : TForm(owner)
 {
     using namespace DialogLook;
@@ -30,13 +25,13 @@ TfmChannelName::TfmChannelName(TComponent* owner) : TForm(owner)
     box->SetParent(this);
     box->SetBounds(14, 10, 252, 88);
     box->SetColor(kPanel);
-    lbChannelName = AddLabel(this, box, QStringLiteral("lbChannelName"), 12, 10, DialogLook::Font(9, kPanelText, true));
-    lbChannel = AddLabel(this, box, QStringLiteral("lbChannel"), 12, 50, DialogLook::Font(10, kPanelText, true));
+    lbChannelName = AddLabel(this, box, QStringLiteral("lbChannelName"), 12, 10, DialogLook::Font(9, DialogLook::kPanelText, true));
+    lbChannel = AddLabel(this, box, QStringLiteral("lbChannel"), 12, 50, DialogLook::Font(10, DialogLook::kPanelText, true));
     edName = new TEdit(this);
     edName->SetName(QStringLiteral("edName"));
     edName->SetParent(box);
     edName->SetBounds(84, 44, 150, 28);
-    edName->SetMaxLength(kNameBytes);
+    edName->SetMaxLength(kChannelNameBytes);
     edName->SetFont(DialogLook::Font(11, clWindowText, true));
     const QImage& ground = background->Picture().Image();
     btnOK = AddButton(*this, ground, QStringLiteral("btnOK"), QRect(50, 108, 80, 30));

@@ -12,8 +12,6 @@ TfmCopy* fmCopy = nullptr;
 
 namespace {
 
-constexpr TColor kPanelText = RGBColor(28, 31, 36);
-
 TComboBox* AddSelector(TForm& form, TGroupBox* box, const QString& name, int left, const QStringList& items, int index)
 {
     auto* combo = new TComboBox(&form);
@@ -21,7 +19,7 @@ TComboBox* AddSelector(TForm& form, TGroupBox* box, const QString& name, int lef
     combo->SetParent(box);
     combo->SetStyle(csDropDownList);
     combo->SetBounds(left, 26, 90, 24);
-    combo->SetFont(DialogLook::Font(9, kPanelText, true));
+    combo->SetFont(DialogLook::Font(9, DialogLook::kPanelText, true));
     combo->SetItems(items);
     combo->SetItemIndex(index);
     return combo;
@@ -54,7 +52,7 @@ TRzBmpButton* TfmCopy::BuildSide(TGroupBox*& box, TComboBox*& source, TComboBox*
     box->SetParent(this);
     box->SetBounds(8, top, 314, 64);
     box->SetColor(kPanel);
-    box->SetFont(DialogLook::Font(8, kPanelText, true));
+    box->SetFont(DialogLook::Font(8, DialogLook::kPanelText, true));
     box->SetCaption(QStringLiteral(" ") + side + QStringLiteral(" "));
     QStringList items;
     if (outputs)
@@ -64,7 +62,7 @@ TRzBmpButton* TfmCopy::BuildSide(TGroupBox*& box, TComboBox*& source, TComboBox*
         items << QStringLiteral("InA") << QStringLiteral("InB");
     source = AddSelector(*this, box, QStringLiteral("cb") + side + QStringLiteral("Source"), 12, items, 0);
     TLabel* arrow = AddLabel(this, box, QStringLiteral("lb") + side + QStringLiteral("Arrow"), 108, 29,
-                             DialogLook::Font(10, kPanelText, true));
+                             DialogLook::Font(10, DialogLook::kPanelText, true));
     arrow->SetCaption(QStringLiteral("=>"));
     destination = AddSelector(*this, box, QStringLiteral("cb") + side + QStringLiteral("Destination"), 134, items, 1);
     const QImage ground = Plain(314, 64, kPanel);

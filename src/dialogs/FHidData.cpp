@@ -9,7 +9,7 @@
 TfmHidData* fmHidData = nullptr;
 
 namespace {
-constexpr int kButtonWidth = 76, kButtonHeight = 26, kMargin = 24;  // clear of the scroll bar
+constexpr int kHidDataButtonWidth = 76, kHidDataButtonHeight = 26, kMargin = 24;  // clear of the scroll bar
 }  // namespace
 
 TfmHidData::TfmHidData(TComponent* owner) : TForm(owner) {
@@ -28,8 +28,8 @@ TfmHidData::TfmHidData(TComponent* owner) : TForm(owner) {
     hbHidData->SetFont(mono);
     hbHidData->SetAlign(alClient);
     // The button stands over the list, in its top right corner.
-    bnClear = AddButton(*this, Plain(kButtonWidth, kButtonHeight, kListGround), QStringLiteral("bnClear"),
-                        QRect(0, 0, kButtonWidth, kButtonHeight));
+    bnClear = AddButton(*this, Plain(kHidDataButtonWidth, kHidDataButtonHeight, kListGround), QStringLiteral("bnClear"),
+                        QRect(0, 0, kHidDataButtonWidth, kHidDataButtonHeight));
     bnClear->SetCaption(QStringLiteral("Clear"));
     bnClear->OnClick = [this](TComponent* s) { bnClearClick(s); };
     OnResize = [this](TComponent*) { PlaceClearButton(); };
@@ -38,7 +38,7 @@ TfmHidData::TfmHidData(TComponent* owner) : TForm(owner) {
 }
 
 void TfmHidData::PlaceClearButton() {
-    bnClear->SetBounds(Width() - kButtonWidth - kMargin, 8, kButtonWidth, kButtonHeight);
+    bnClear->SetBounds(Width() - kHidDataButtonWidth - kMargin, 8, kHidDataButtonWidth, kHidDataButtonHeight);
     bnClear->raise();
 }
 

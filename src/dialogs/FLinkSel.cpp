@@ -1,5 +1,6 @@
 #include "FLinkSel.h"
 
+#include "ChannelNameText.h"
 #include "DialogHost.h"
 #include "DialogLook.h"
 #include "RzBmpBtn.h"
@@ -11,8 +12,7 @@ TfmLinkSel* fmLinkSel = nullptr;
 
 namespace {
 
-constexpr int kChannels = 8;
-constexpr int kButtonWidth = 50, kButtonHeight = 24;
+constexpr int kLinkButtonWidth = 50, kLinkButtonHeight = 24;
 constexpr int kColumnLeft = 10, kColumnStep = 56;
 constexpr int kRowTop = 34, kRowStep = 30, kRowHeight = 28;
 constexpr int kBoxLeft = 12, kBoxWidth = 356;
@@ -20,9 +20,8 @@ constexpr int kBoxLeft = 12, kBoxWidth = 356;
 bool IsInput(int ch) { return ch < 2; }
 // The letter of a channel within its side: "A", "B", "1" to "6".
 QString Letter(int ch) { return ch < 2 ? QString(QChar('A' + ch)) : QString::number(ch - 1); }
-QString ChannelName(int ch) { return (IsInput(ch) ? QStringLiteral("In") : QStringLiteral("Out")) + Letter(ch); }
 int SideIndex(int ch) { return IsInput(ch) ? ch : ch - 2; }
-int LastOfSide(int ch) { return IsInput(ch) ? 1 : kChannels - 1; }
+int LastOfSide(int ch) { return IsInput(ch) ? 1 : kNamedChannels - 1; }
 
 QString ButtonName(int member, int master)
 {
@@ -71,31 +70,31 @@ void TfmLinkSel::BuildSide(TRzGroupBox* box, bool outputs)
     using namespace DialogLook;
     box->SetColor(kPanel);
     box->SetFont(DialogLook::Font(8, RGBColor(28, 31, 36), true));
-    const int first = outputs ? 2 : 0, last = outputs ? kChannels - 1 : 1;
+    const int first = outputs ? 2 : 0, last = outputs ? kNamedChannels - 1 : 1;
     for (int master = first; master <= last; ++master) {
-        TLabel* header = AddLabel(this, box, QStringLiteral("lbLinkHead") + ChannelName(master),
+        TLabel* header = AddLabel(this, box, QStringLiteral("lbLinkHead") + ChannelLabel(master),
                                   kColumnLeft + SideIndex(master) * kColumnStep, 12, DialogLook::Font(8, RGBColor(28, 31, 36), true));
         header->SetAutoSize(false);
         header->SetAlignment(taCenter);
-        header->SetWidth(kButtonWidth);
-        header->SetCaption(ChannelName(master));
+        header->SetWidth(kLinkButtonWidth);
+        header->SetCaption(ChannelLabel(master));
     }
     const QImage ground = Plain(kBoxWidth, kRowHeight, kPanel);
     for (int member = first; member <= last; ++member) {
         auto* row = new TRzGroupBox(this);
-        row->SetName(QStringLiteral("rzgLinkSel") + ChannelName(member));
+        row->SetName(QStringLiteral("rzgLinkSel") + ChannelLabel(member));
         row->SetParent(box);
         row->SetBounds(0, kRowTop + SideIndex(member) * kRowStep, kBoxWidth, kRowHeight);
         row->SetGroupStyle(gsCustom);
         row->SetBorderOuter(fsNone);
         row->SetColor(kPanel);
         for (int master = first; master <= member; ++master) {
-            const QRect at(kColumnLeft + SideIndex(master) * kColumnStep, 2, kButtonWidth, kButtonHeight);
+            const QRect at(kColumnLeft + SideIndex(master) * kColumnStep, 2, kLinkButtonWidth, kLinkButtonHeight);
             TRzBmpButton* b = AddButton(*this, ground, ButtonName(member, master), at);
             b->SetParent(row);
             b->SetBounds(at.x(), at.y(), at.width(), at.height());
             b->SetTag(SideIndex(master));
-            b->SetCaption(ChannelName(member));
+            b->SetCaption(ChannelLabel(member));
             b->SetGroupIndex(1);
             b->SetAllowAllUp(false);
             b->SetDown(master == member);
@@ -120,7 +119,7 @@ void TfmLinkSel::BuildSide(TRzGroupBox* box, bool outputs)
 
 TRzBmpButton* TfmLinkSel::GridButton(int member, int master) const
 {
-    if (member < 0 || member >= kChannels || master < 0 || master >= kChannels)
+    if (member < 0 || member >= kNamedChannels || master < 0 || master >= kNamedChannels)
         return nullptr;
     return dynamic_cast<TRzBmpButton*>(FindComponent(ButtonName(member, master)));
 }
@@ -137,7 +136,7 @@ void TfmLinkSel::FormShow(TComponent*)
 
 void TfmLinkSel::ShowLinkMask(int master, std::uint16_t mask)
 {
-    if (master < 0 || master >= kChannels)
+    if (master < 0 || master >= kNamedChannels)
         return;
     for (int member = master; member <= LastOfSide(master); ++member) {
         if (!((mask >> SideIndex(member)) & 1u))
@@ -152,7 +151,7 @@ void TfmLinkSel::ShowLinkMask(int master, std::uint16_t mask)
 void TfmLinkSel::ApplyMasterChannels()
 {
     DialogHost* host = MainHost();
-    for (int ch = 0; ch < kChannels; ++ch) {
+    for (int ch = 0; ch < kNamedChannels; ++ch) {
         TRzBmpButton* diagonal = GridButton(ch, ch);
         if (!diagonal)
             return;
@@ -165,7 +164,7 @@ void TfmLinkSel::ApplyMasterChannels()
 void TfmLinkSel::ApplyPageCaptions()
 {
     DialogHost* host = MainHost();
-    for (int master = 0; master < kChannels; ++master)
+    for (int master = 0; master < kNamedChannels; ++master)
         for (int member = master; member <= LastOfSide(master); ++member) {
             TRzBmpButton* b = GridButton(member, master);
             if (!b)
@@ -188,7 +187,7 @@ void TfmLinkSel::OutputRowClick(TComponent* Sender, int row)
     FChanged = 1;
     const int member = row + 1;  // the row's channel
     const bool leads = Sender && Sender->Tag() == row - 1;
-    for (int below = member + 1; below < kChannels; ++below) {
+    for (int below = member + 1; below < kNamedChannels; ++below) {
         TRzBmpButton* b = GridButton(below, member);
         if (!b)
             return;
@@ -210,7 +209,7 @@ void TfmLinkSel::bnSetClick(TComponent*)
 {
     DialogHost* host = MainHost();
     bool changed = false;
-    for (int master = 0; master < kChannels; ++master) {
+    for (int master = 0; master < kNamedChannels; ++master) {
         const std::uint16_t present = host->GetLinkMask(master);
         std::uint16_t mask = 0;
         for (int member = master; member <= LastOfSide(master); ++member) {
@@ -243,7 +242,7 @@ void TfmLinkSel::bnSetClick(TComponent*)
 void TfmLinkSel::bnExitClick(TComponent*)
 {
     if (FChanged)
-        for (int ch = 0; ch < kChannels; ++ch)
+        for (int ch = 0; ch < kNamedChannels; ++ch)
             ShowLinkMask(ch, MainHost()->GetLinkMask(ch));
     Close();
 }

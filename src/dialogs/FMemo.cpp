@@ -7,7 +7,7 @@
 TfmMemo* fmMemo = nullptr;
 
 namespace {
-constexpr int kButtonWidth = 76, kButtonHeight = 26, kStrip = 42;  // the strip below the memo
+constexpr int kMemoButtonWidth = 76, kMemoButtonHeight = 26, kStrip = 42;  // the strip below the memo
 }  // namespace
 
 TfmMemo::TfmMemo(TComponent* owner) : TForm(owner) {
@@ -23,8 +23,8 @@ TfmMemo::TfmMemo(TComponent* owner) : TForm(owner) {
     Memo->SetColor(kListGround);
     Memo->SetFont(DialogLook::Font(8, kListText));
     Memo->AddLine(QStringLiteral("Memo"));
-    bnClearMemo = AddButton(*this, Plain(kButtonWidth, kButtonHeight, kGround), QStringLiteral("bnClearMemo"),
-                            QRect(0, 0, kButtonWidth, kButtonHeight));
+    bnClearMemo = AddButton(*this, Plain(kMemoButtonWidth, kMemoButtonHeight, kGround), QStringLiteral("bnClearMemo"),
+                            QRect(0, 0, kMemoButtonWidth, kMemoButtonHeight));
     bnClearMemo->SetCaption(QStringLiteral("Clear"));
     bnClearMemo->OnClick = [this](TComponent* s) { bnClearMemoClick(s); };
     OnResize = [this](TComponent*) { PlaceControls(); };
@@ -33,8 +33,8 @@ TfmMemo::TfmMemo(TComponent* owner) : TForm(owner) {
 
 void TfmMemo::PlaceControls() {
     Memo->SetBounds(0, 0, Width(), std::max(0, Height() - kStrip));
-    bnClearMemo->SetBounds((Width() - kButtonWidth) / 2, Height() - kStrip + (kStrip - kButtonHeight) / 2,
-                           kButtonWidth, kButtonHeight);
+    bnClearMemo->SetBounds((Width() - kMemoButtonWidth) / 2, Height() - kStrip + (kStrip - kMemoButtonHeight) / 2,
+                           kMemoButtonWidth, kMemoButtonHeight);
 }
 
 void TfmMemo::bnClearMemoClick(TComponent*) { Memo->Clear(); }

@@ -15,7 +15,6 @@ TfmStoreName* fmStoreName = nullptr;
 namespace {
 constexpr int kNameSize = 14;
 // The pale field colour of the name edit, as the layout gives it.
-constexpr TColor kFieldColour = 16777183;
 }  // namespace
 
 TfmStoreName::TfmStoreName(TComponent* owner) : TForm(owner) {
@@ -42,7 +41,7 @@ TfmStoreName::TfmStoreName(TComponent* owner) : TForm(owner) {
     edName->SetParent(this);
     edName->SetBounds(64, 48, 160, 28);
     edName->SetMaxLength(kNameSize);
-    edName->SetColor(kFieldColour);
+    edName->SetColor(DialogLook::kFieldColour);
     edName->SetFont(DialogLook::Font(11, RGBColor(20, 22, 26), true));
     edName->SetText(QStringLiteral("Default Preset"));
     const QImage& ground = imBase->Picture().Image();

@@ -9,7 +9,6 @@
 
 namespace {
 // The pale field colour of the password edits, as the layouts give it.
-constexpr TColor kFieldColour = 16777183;
 }  // namespace
 
 LockLayout BuildLockLayout(TForm& form, const QString& cancelName) {
@@ -33,7 +32,7 @@ LockLayout BuildLockLayout(TForm& form, const QString& cancelName) {
     l.edName->SetAlignment(taCenter);
     l.edName->SetMaxLength(4);
     l.edName->SetCharCase(ecUpperCase);
-    l.edName->SetColor(kFieldColour);
+    l.edName->SetColor(DialogLook::kFieldColour);
     l.edName->SetFont(Font(14, RGBColor(20, 22, 26), true));
     const QImage& ground = l.imBase->Picture().Image();
     l.btnOK = AddButton(form, ground, QStringLiteral("btnOK"), QRect(16, 98, 70, 30));

@@ -32,6 +32,19 @@
 #include <string>
 #include <vector>
 
+// Values and names the main window's files share.
+namespace MainWindow {
+// The first of the response-curve slots every cut is built on: the high-pass result in this
+// slot, the low-pass result in the next.
+inline constexpr int kCutBase = 10;
+// The size of the "BYPASS" text over a graph whose whole EQ is bypassed.
+inline constexpr int kBypassTextSize = 60;
+// FFileOperation while a ".prs" file is being sent.
+inline constexpr int kFileOperationPrs = 12;
+// The name of an EQ band's button: "rzbEq<band + 1><suffix>".
+QString BandButtonName(int band, const QString& suffix);
+}  // namespace MainWindow
+
 class LCommProc;
 class LLink;
 class LNetProc;

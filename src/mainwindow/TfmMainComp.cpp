@@ -24,9 +24,7 @@
 
 namespace {
 
-enum CompKind { kThreshold = 0, kAttack = 1, kRelease = 2, kRatio = 3, kKnee = 4 };
-// A threshold fader position is stored as position + 180.
-constexpr int kThresholdOffset = 180;
+enum CompKind { kCompThreshold = 0, kCompAttack = 1, kCompRelease = 2, kCompRatio = 3, kCompKnee = 4 };
 // Limits of a typed threshold, in dB.
 constexpr double kThresholdLow = -90, kThresholdHigh = 20;
 constexpr double kKneeLow = 0, kKneeHigh = 12;
@@ -63,11 +61,11 @@ void TfmMain::SetCompParam(int ch, int kind, int value)
         return;
     CompRecord rec = FUnitControl->GetComp(ch);
     switch (kind) {
-    case kThreshold: rec.threshold = std::uint16_t(value + kThresholdOffset); break;
-    case kAttack: rec.attack = std::uint16_t(value); break;
-    case kRelease: rec.release = std::uint16_t(value); break;
-    case kRatio: rec.ratio = std::uint8_t(value); break;
-    case kKnee: rec.knee = std::uint8_t(value); break;
+    case kCompThreshold: rec.threshold = std::uint16_t(value + kThresholdOffset); break;
+    case kCompAttack: rec.attack = std::uint16_t(value); break;
+    case kCompRelease: rec.release = std::uint16_t(value); break;
+    case kCompRatio: rec.ratio = std::uint8_t(value); break;
+    case kCompKnee: rec.knee = std::uint8_t(value); break;
     default: return;
     }
     FUnitControl->SetComp(ch, rec);
@@ -75,9 +73,9 @@ void TfmMain::SetCompParam(int ch, int kind, int value)
 
 // ---- faders and spinners -----------------------------------------------------------------
 
-void TfmMain::isCompThresholdOut1Change(TComponent* Sender) { CompFaderChange(Sender, kThreshold); }
-void TfmMain::isCompAttackOut1Change(TComponent* Sender) { CompFaderChange(Sender, kAttack); }
-void TfmMain::isCompReleaseOut1Change(TComponent* Sender) { CompFaderChange(Sender, kRelease); }
+void TfmMain::isCompThresholdOut1Change(TComponent* Sender) { CompFaderChange(Sender, kCompThreshold); }
+void TfmMain::isCompAttackOut1Change(TComponent* Sender) { CompFaderChange(Sender, kCompAttack); }
+void TfmMain::isCompReleaseOut1Change(TComponent* Sender) { CompFaderChange(Sender, kCompRelease); }
 
 void TfmMain::CompFaderChange(TComponent* Sender, int kind)
 {
@@ -94,12 +92,12 @@ void TfmMain::CompFaderChange(TComponent* Sender, int kind)
 
 void TfmMain::udCompRatioOut1ChangingEx(TComponent* Sender, bool&, short NewValue, int)
 {
-    CompSpinnerChanging(Sender, NewValue, kRatio);
+    CompSpinnerChanging(Sender, NewValue, kCompRatio);
 }
 
 void TfmMain::udCompKneeOut1ChangingEx(TComponent* Sender, bool&, short NewValue, int)
 {
-    CompSpinnerChanging(Sender, NewValue, kKnee);
+    CompSpinnerChanging(Sender, NewValue, kCompKnee);
 }
 
 void TfmMain::CompSpinnerChanging(TComponent* Sender, short NewValue, int kind)
@@ -110,11 +108,11 @@ void TfmMain::CompSpinnerChanging(TComponent* Sender, short NewValue, int kind)
     if (!spinner || !IsOutput(spinner->Tag()) || NewValue < spinner->Min() || NewValue > spinner->Max())
         return;
     const int ch = spinner->Tag();
-    auto* box = Find<TCurvyEdit>((kind == kRatio ? QStringLiteral("cvdCompRatio") : QStringLiteral("cvdCompKnee")) +
+    auto* box = Find<TCurvyEdit>((kind == kCompRatio ? QStringLiteral("cvdCompRatio") : QStringLiteral("cvdCompKnee")) +
                                  Suffix(ch));
     if (!box)
         return;
-    box->SetText(kind == kRatio ? RatioBoxText(*spinner, NewValue) : KneeText(NewValue));
+    box->SetText(kind == kCompRatio ? RatioBoxText(*spinner, NewValue) : KneeText(NewValue));
     tmCompDisp->SetEnabled(true);
     FLastCompChannel = FCompChannel = ch;
     SetCompParam(ch, kind, NewValue);
@@ -134,7 +132,7 @@ void TfmMain::MirrorComp(int ch, int kind, int value)
 bool TfmMain::ShowCompValue(int ch, int kind, int value, int edited)
 {
     const QString s = Suffix(ch);
-    if (kind == kThreshold || kind == kAttack || kind == kRelease) {
+    if (kind == kCompThreshold || kind == kCompAttack || kind == kCompRelease) {
         static const char* const stems[] = {"CompThreshold", "CompAttack", "CompRelease"};
         const QString stem = QLatin1String(stems[kind]);
         auto* box = Find<TCurvyEdit>(QStringLiteral("cvd") + stem + s);
@@ -142,18 +140,18 @@ bool TfmMain::ShowCompValue(int ch, int kind, int value, int edited)
         if (!bar)
             return false;
         bar->SetPosition(value);
-        box->SetText(kind == kThreshold ? ThresholdText(value) : CompTimeText(value));
+        box->SetText(kind == kCompThreshold ? ThresholdText(value) : CompTimeText(value));
         return true;
     }
-    if ((kind != kRatio && kind != kKnee) || ch == edited)
+    if ((kind != kCompRatio && kind != kCompKnee) || ch == edited)
         return true;
-    const QString stem = kind == kRatio ? QStringLiteral("CompRatio") : QStringLiteral("CompKnee");
+    const QString stem = kind == kCompRatio ? QStringLiteral("CompRatio") : QStringLiteral("CompKnee");
     auto* box = Find<TCurvyEdit>(QStringLiteral("cvd") + stem + s);
     auto* spinner = box ? Find<TUpDown>(QStringLiteral("ud") + stem + s) : nullptr;
     if (!spinner)
         return false;
     spinner->SetPosition(value);
-    box->SetText(kind == kRatio ? RatioBoxText(*spinner, value) : KneeText(value));
+    box->SetText(kind == kCompRatio ? RatioBoxText(*spinner, value) : KneeText(value));
     return true;
 }
 

@@ -19,8 +19,8 @@
 
 namespace {
 
-// Every caller builds the cuts on slot 10: results in 10 and 11, sections in 13 to 17.
-constexpr int kCutBase = 10;
+// Every caller builds the cuts on kCutBase: results in 10 and 11, sections in 13 to 17.
+using MainWindow::kCutBase;
 // Band slots 0 to 8 of a channel's engine; slot 9 and above belong to other curves.
 constexpr int kBandSlots = 9;
 

@@ -18,8 +18,7 @@
 
 namespace {
 
-// Every cut is built on slot 10: the high-pass result in 10, the low-pass result in 11.
-constexpr int kCutBase = 10;
+using MainWindow::kCutBase;
 // The graph's text kind of a cut marker: the frequency only.
 constexpr int kCutTextKind = 5;
 

@@ -66,7 +66,7 @@ struct PaneMap {
   }
 };
 
-QString BandButtonName(int band, const QString& suffix) { return QStringLiteral("rzbEq%1").arg(band + 1) + suffix; }
+using MainWindow::BandButtonName;
 
 // Handles that can be hit: the channel's band markers and the two cut markers, each only
 // once the graph has drawn it.

@@ -35,11 +35,11 @@ constexpr int kQIndex3 = 35;
 // The band table's Q corrections raise its change event once more; deeper nesting than a
 // few levels can only come from a fault, and ends there instead of exhausting the stack.
 constexpr int kMaxEqChangeDepth = 4;
-constexpr int kBypassTextSize = 60;
+using MainWindow::kBypassTextSize;
 // Fader kinds of the pending band edit.
 constexpr int kPendingFreq = 0, kPendingQ = 1, kPendingGain = 2;
 
-QString BandButtonName(int band, const QString& suffix) { return QStringLiteral("rzbEq%1").arg(band + 1) + suffix; }
+using MainWindow::BandButtonName;
 
 bool IsBand(const TMyPEQAllpass& table, int band) { return band >= 0 && band < table.GetChannelNumber(); }
 
@@ -360,4 +360,8 @@ void TfmMain::vrbEqBypassInAClick(TComponent* Sender) {
   graph->UpdateCurvePage();
   graph->update();
   SendCmd(CM_MCS_CMD(GetDeviceId(), CMD_EQ_BYPASS, ch, bypassedNow ? 0 : 1), false);
+}
+
+QString MainWindow::BandButtonName(int band, const QString& suffix) {
+  return QStringLiteral("rzbEq%1").arg(band + 1) + suffix;
 }

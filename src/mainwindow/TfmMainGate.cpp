@@ -15,15 +15,13 @@
 
 namespace {
 
-enum GateKind { kThreshold = 0, kAttack = 1, kRelease = 2, kHold = 3, kGateKinds = 4 };
-// A threshold fader position is stored as position + 180.
-constexpr int kThresholdOffset = 180;
+enum GateKind { kGateThreshold = 0, kGateAttack = 1, kGateRelease = 2, kGateHold = 3, kGateKinds = 4 };
 // The stems of the faders (with "is") and boxes (with "cvd") by kind.
 const char* const kStems[kGateKinds] = {"GateThreshold", "GateAttack", "GateRelease", "GateHold"};
 
 bool IsGateInput(int ch) { return ch == 0 || ch == 1; }
 
-QString GateText(int kind, int position) { return kind == kThreshold ? ThresholdText(position) : GateTimeText(position); }
+QString GateText(int kind, int position) { return kind == kGateThreshold ? ThresholdText(position) : GateTimeText(position); }
 
 }  // namespace
 
@@ -33,19 +31,19 @@ void TfmMain::SetGateParam(int ch, int kind, int value)
         return;
     GateRecord rec = FUnitControl->GetGate(ch);
     switch (kind) {
-    case kThreshold: rec.threshold = std::uint16_t(value + kThresholdOffset); break;
-    case kAttack: rec.attack = std::uint16_t(value); break;
-    case kRelease: rec.release = std::uint16_t(value); break;
-    case kHold: rec.hold = std::uint16_t(value); break;
+    case kGateThreshold: rec.threshold = std::uint16_t(value + kThresholdOffset); break;
+    case kGateAttack: rec.attack = std::uint16_t(value); break;
+    case kGateRelease: rec.release = std::uint16_t(value); break;
+    case kGateHold: rec.hold = std::uint16_t(value); break;
     default: return;
     }
     FUnitControl->SetGate(ch, rec);
 }
 
-void TfmMain::isGateThresholdInAChange(TComponent* Sender) { GateFaderChange(Sender, kThreshold); }
-void TfmMain::isGateAttackInAChange(TComponent* Sender) { GateFaderChange(Sender, kAttack); }
-void TfmMain::isGateReleaseInAChange(TComponent* Sender) { GateFaderChange(Sender, kRelease); }
-void TfmMain::isGateHoldInAChange(TComponent* Sender) { GateFaderChange(Sender, kHold); }
+void TfmMain::isGateThresholdInAChange(TComponent* Sender) { GateFaderChange(Sender, kGateThreshold); }
+void TfmMain::isGateAttackInAChange(TComponent* Sender) { GateFaderChange(Sender, kGateAttack); }
+void TfmMain::isGateReleaseInAChange(TComponent* Sender) { GateFaderChange(Sender, kGateRelease); }
+void TfmMain::isGateHoldInAChange(TComponent* Sender) { GateFaderChange(Sender, kGateHold); }
 
 void TfmMain::GateFaderChange(TComponent* Sender, int kind)
 {
@@ -60,7 +58,7 @@ void TfmMain::GateFaderChange(TComponent* Sender, int kind)
     if (!box)
         return;
     box->SetText(GateText(kind, bar->Position()));
-    if (kind != kThreshold && !Find<TAdvTrackBar>(QStringLiteral("isGateThreshold") + s))
+    if (kind != kGateThreshold && !Find<TAdvTrackBar>(QStringLiteral("isGateThreshold") + s))
         return;
     // A fader holds its new position when its change event runs: the curve is drawn at once.
     ShowGateCurve(FGateChannel);
@@ -70,7 +68,7 @@ void TfmMain::GateFaderChange(TComponent* Sender, int kind)
 
 void TfmMain::MirrorGate(int ch, int kind, int value)
 {
-    if (!IsGateInput(ch) || kind < kThreshold || kind >= kGateKinds)
+    if (!IsGateInput(ch) || kind < kGateThreshold || kind >= kGateKinds)
         return;
     UpdatingScope updating(FUpdating);
     ForLinkGroup(ch, [&](int member) { return ShowGateValue(member, kind, value); });

@@ -37,8 +37,7 @@ namespace {
 constexpr int kMaxSlope = 20;
 // Band frequencies of the band table are held in single precision.
 constexpr double kFreqStep = 1.023373891996775;
-// The "BYPASS" text over a graph whose whole EQ is bypassed.
-constexpr int kBypassTextSize = 60;
+using MainWindow::kBypassTextSize;
 
 // 8-bit text of the image up to its first zero byte, at most `size` characters.
 template <std::size_t N>

@@ -28,7 +28,7 @@
 
 namespace {
 constexpr int kStoreSteps = 2, kRecallSteps = 15, kPrsFileSteps = 230;
-constexpr int kFileOperationPrs = 12;
+using MainWindow::kFileOperationPrs;
 }  // namespace
 
 void TfmMain::CreatePresetParts() {

@@ -21,7 +21,6 @@ namespace {
 constexpr std::size_t kSlotFlagBytes = 30;
 constexpr std::size_t kNameReplyBytes = 15;  // index, then 14 name bytes
 constexpr int kLastNameIndex = 29;
-constexpr int kLastPiece = LUnitControl::kPieceCount - 1;
 }  // namespace
 
 void TfmMain::OnUploadStartReply(const LCmd& reply) {
@@ -61,7 +60,7 @@ void TfmMain::OnImagePieceReply(const LCmd& reply) {
   const int p = reply.PayloadByte(0);
   QDir::setCurrent(QCoreApplication::applicationDirPath());
   FUnitControl->ReceiveImagePiece(reply.GetPayload());
-  if (p < kLastPiece) {
+  if (p < LUnitControl::kLastPiece) {
     SendCmd(CM_MCS_CMD(FDeviceId, CMD_READ_IMAGE_PIECE, p + 1), true);
     fmProcess->ProgressBar->SetPosition(p);
     ReadProgressed();

@@ -35,7 +35,7 @@ namespace {
 constexpr char kUnitType[] = "Q7K";
 constexpr char kUnitVersion[] = "Q7K V010";
 constexpr std::size_t kLockByte = 5;
-constexpr int kFileOperationPrs = 12;
+using MainWindow::kFileOperationPrs;
 
 // Whether the identity text starts with `prefix` (a shorter text never does).
 bool StartsWith(const ByteArray& text, const char* prefix) {

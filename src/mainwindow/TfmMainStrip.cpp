@@ -25,7 +25,7 @@ constexpr double kIdleBandQ = 0.4;
 
 QString PhaseKey(bool inverse) { return inverse ? QStringLiteral("SID_PHASE_ON") : QStringLiteral("SID_PHASE_OFF"); }
 
-QString BandButtonName(int band, const QString& suffix) { return QStringLiteral("rzbEq%1").arg(band + 1) + suffix; }
+using MainWindow::BandButtonName;
 
 }  // namespace
 

@@ -24,10 +24,9 @@
 #include <algorithm>
 
 namespace {
-constexpr int kLastPiece = LUnitControl::kPieceCount - 1;
 constexpr std::size_t kPieceBytes = LUnitControl::kPieceSize;
 constexpr int kImageBytesPerRecord = 718;
-constexpr int kFileOperationPrs = 12;
+using MainWindow::kFileOperationPrs;
 }  // namespace
 
 void TfmMain::UploadClick(TMenuItem*) { UploadUnit(); }
@@ -74,7 +73,7 @@ void TfmMain::OnPresetPieceReply(const LCmd& reply) {
   if (FTransfer != Transfer::Upload) return;
   FUnitControl->ReceivePresetPiece(FReadSlot, reply.GetPayload());
   const int p = reply.PayloadByte(0);
-  if (p < kLastPiece) {
+  if (p < LUnitControl::kLastPiece) {
     SendCmd(CM_MCS_CMD(FDeviceId, CMD_READ_PRESET_PIECE, p + 1), true);
     return;
   }
@@ -160,7 +159,7 @@ void TfmMain::DownloadNextPreset() {
 void TfmMain::OnDownloadPieceReply(const LCmd& reply) {
   if (FTransfer != Transfer::Download) return;
   const int p = reply.PayloadByte(0);
-  if (p < kLastPiece) {
+  if (p < LUnitControl::kLastPiece) {
     SendDownloadPiece(FDownloadSlot - 1, p + 1);
     return;
   }

@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr double kR = 1.023373891996775;
+constexpr double kFrequencyStep = 1.023373891996775;
 
 TEST(BandEntry, FrequencyEntries) {
     struct Case {
@@ -66,12 +66,12 @@ TEST(BandEntry, SnappingRules) {
         int position;
     };
     for (const Case& c : {Case{2.55, 2}, Case{2.6, 3}, Case{-2.7, -3}, Case{-2.55, -2}, Case{0, 0}, Case{130, 130}}) {
-        EXPECT_EQ(SnapFrequencyPrintf(1000 * std::pow(kR, c.exponent)), c.position) << c.exponent;
+        EXPECT_EQ(SnapFrequencyPrintf(1000 * std::pow(kFrequencyStep, c.exponent)), c.position) << c.exponent;
     }
-    EXPECT_EQ(SnapFrequencyPrintf(double(float(1000 * std::pow(kR, -7)))), -7);
+    EXPECT_EQ(SnapFrequencyPrintf(double(float(1000 * std::pow(kFrequencyStep, -7)))), -7);
     for (int p = -170; p <= 130; ++p) {
-        ASSERT_EQ(SnapFrequencyPrintf(1000 * std::pow(kR, p)), p) << p;
-        ASSERT_EQ(SnapFrequencyRunTime(1000 * std::pow(kR, p), '.'), p) << p;
+        ASSERT_EQ(SnapFrequencyPrintf(1000 * std::pow(kFrequencyStep, p)), p) << p;
+        ASSERT_EQ(SnapFrequencyRunTime(1000 * std::pow(kFrequencyStep, p), '.'), p) << p;
     }
     // The run-time formats round the position to three digits first.
     EXPECT_EQ(SnapFrequencyPrintf(2865.26), 45);

@@ -21,7 +21,7 @@
 
 namespace {
 
-constexpr TColor kBack = clBlack;
+constexpr TColor kAnnotationBack = clBlack;
 constexpr TColor kPen = 0x0000FF;    // red
 constexpr TColor kBrush = 0xFF0000;  // blue
 
@@ -38,7 +38,7 @@ struct AnnotationPlot {
         view = plot->DataView(0);
         view->SetGridShow(false);
         view->SetBackgroundTransparent(false);
-        view->SetBackgroundColor(kBack);
+        view->SetBackgroundColor(kAnnotationBack);
         Paint();
     }
     TiPlotAnnotation* Add(TiPlotAnnotationStyle style) {
@@ -61,15 +61,15 @@ struct AnnotationPlot {
     TiPlotYAxis* YAxis() const { return plot->YAxis(0); }
 };
 
-void Mouse(QWidget& w, QEvent::Type type, TPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
+void SendMouse(QWidget& w, QEvent::Type type, TPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
     QMouseEvent e(type, QPointF(at.X, at.Y), w.mapToGlobal(QPointF(at.X, at.Y)), button, held, Qt::NoModifier);
     QApplication::sendEvent(&w, &e);
 }
 
-void Drag(QWidget& w, TPoint a, TPoint b) {
-    Mouse(w, QEvent::MouseButtonPress, a, Qt::LeftButton, Qt::LeftButton);
-    Mouse(w, QEvent::MouseMove, b, Qt::NoButton, Qt::LeftButton);
-    Mouse(w, QEvent::MouseButtonRelease, b, Qt::LeftButton, Qt::NoButton);
+void DragPoints(QWidget& w, TPoint a, TPoint b) {
+    SendMouse(w, QEvent::MouseButtonPress, a, Qt::LeftButton, Qt::LeftButton);
+    SendMouse(w, QEvent::MouseMove, b, Qt::NoButton, Qt::LeftButton);
+    SendMouse(w, QEvent::MouseButtonRelease, b, Qt::LeftButton, Qt::NoButton);
 }
 
 TEST(Annotation, CentredRectangleInPercentOfTheDataView) {
@@ -85,7 +85,7 @@ TEST(Annotation, CentredRectangleInPercentOfTheDataView) {
     EXPECT_NEAR(box.Bottom - box.Top, p.dv.Height() * 0.1, 2);
     EXPECT_EQ(PixelAt(image, box.Left, p.PctY(50)), Rgb(kPen));
     EXPECT_EQ(PixelAt(image, box.Left + 3, p.PctY(50)), Rgb(kBrush));
-    EXPECT_EQ(PixelAt(image, box.Left - 2, p.PctY(50)), Rgb(kBack));
+    EXPECT_EQ(PixelAt(image, box.Left - 2, p.PctY(50)), Rgb(kAnnotationBack));
     EXPECT_TRUE(a->Showing());
     EXPECT_TRUE(a->HitTest(box.Left + 3, box.Top + 3));
     EXPECT_FALSE(a->HitTest(box.Left - 5, box.Top + 3));
@@ -93,7 +93,7 @@ TEST(Annotation, CentredRectangleInPercentOfTheDataView) {
     a->SetUserSelected(true);
     const QImage selected = p.Paint();
     EXPECT_EQ(PixelAt(selected, box.Left + 1, box.Top + 1), Rgb(kBrush) ^ 0xFFFFFFu);
-    EXPECT_EQ(PixelAt(selected, box.Right + 1, box.Bottom + 1), Rgb(kBack) ^ 0xFFFFFFu);
+    EXPECT_EQ(PixelAt(selected, box.Right + 1, box.Bottom + 1), Rgb(kAnnotationBack) ^ 0xFFFFFFu);
     EXPECT_TRUE(a->HitTest(box.Right + 2, box.Bottom + 2));
     a->SetShowFocusRect(false);
     EXPECT_EQ(PixelAt(p.Paint(), box.Left + 1, box.Top + 1), Rgb(kBrush));
@@ -131,7 +131,7 @@ TEST(Annotation, StylesDrawAndHitWhereTheyLie) {
         const QImage image = p.Paint();
         const int ix = p.PctX(c.inX), iy = p.PctY(c.inY), ox = p.PctX(c.outX), oy = p.PctY(c.outY);
         EXPECT_EQ(PixelAt(image, ix, iy), Rgb(c.inColor)) << c.style;
-        EXPECT_EQ(PixelAt(image, ox, oy), Rgb(kBack)) << c.style;
+        EXPECT_EQ(PixelAt(image, ox, oy), Rgb(kAnnotationBack)) << c.style;
         EXPECT_TRUE(a->HitTest(ix, iy)) << c.style;
         EXPECT_FALSE(a->HitTest(ox, oy)) << c.style;
     }
@@ -247,18 +247,18 @@ TEST(Annotation, ImagesFromTheListAndOwnAndAnIndexOutsideTheList) {
     const TPoint c{p.PctX(30), p.PctY(50)};
     EXPECT_EQ(a->ClickRect(), (TRect{c.X - 12, c.Y - 12, c.X + 12, c.Y + 12}));
     EXPECT_EQ(PixelAt(image, c.X, c.Y), 0x00FF00u);
-    EXPECT_EQ(PixelAt(image, c.X - 12, c.Y + 11), Rgb(kBack));
+    EXPECT_EQ(PixelAt(image, c.X - 12, c.Y + 11), Rgb(kAnnotationBack));
     EXPECT_TRUE(a->HitTest(c.X + 11, c.Y));
     const TPoint o{p.PctX(70), p.PctY(50)};
     EXPECT_EQ(own->ClickRect(), (TRect{o.X - 5, o.Y - 3, o.X + 5, o.Y + 3}));
     EXPECT_EQ(PixelAt(image, o.X, o.Y), 0x00FFFFu);
-    EXPECT_EQ(PixelAt(image, o.X - 5, o.Y + 2), Rgb(kBack));
+    EXPECT_EQ(PixelAt(image, o.X - 5, o.Y + 2), Rgb(kAnnotationBack));
     // An index the list does not have draws nothing and cannot be hit.
     a->SetImageIndex(3);
     image = p.Paint();
     EXPECT_FALSE(a->Showing());
     EXPECT_FALSE(a->HitTest(c.X, c.Y));
-    EXPECT_EQ(PixelAt(image, c.X, c.Y), Rgb(kBack));
+    EXPECT_EQ(PixelAt(image, c.X, c.Y), Rgb(kAnnotationBack));
     a->SetImageIndex(-1);
     p.Paint();
     EXPECT_FALSE(a->Showing());
@@ -369,7 +369,7 @@ TEST(Annotation, ClippingToTheChannelsAxes) {
     ASSERT_LT(axisEnd + 10, p.dv.Right);
     QImage image = p.Paint();
     EXPECT_EQ(PixelAt(image, axisEnd - 2, y), Rgb(kBrush));
-    EXPECT_EQ(PixelAt(image, axisEnd + 5, y), Rgb(kBack));
+    EXPECT_EQ(PixelAt(image, axisEnd + 5, y), Rgb(kAnnotationBack));
     // The plot's ClipAnnotationsToAxes repaints and applies to channel-referenced ones.
     p.plot->SetClipAnnotationsToAxes(false);
     image = p.Paint();
@@ -377,7 +377,7 @@ TEST(Annotation, ClippingToTheChannelsAxes) {
     // The annotation's own ClipToAxes applies in any case.
     a->SetClipToAxes(true);
     image = p.Paint();
-    EXPECT_EQ(PixelAt(image, axisEnd + 5, y), Rgb(kBack));
+    EXPECT_EQ(PixelAt(image, axisEnd + 5, y), Rgb(kAnnotationBack));
     // Wholly in percent, ClipToAxes clips nothing beyond the data view.
     a->SetReference(iprtDataView);
     a->SetX(40), a->SetY(60), a->SetX2(90), a->SetY2(40);
@@ -426,7 +426,7 @@ TEST(Annotation, DraggingMovesTheAnchorAndTheFarCorner) {
     const TPoint from{p.PctX(30), p.PctY(70)};
     // 5 % right and down: the release is still on the box last painted.
     const TPoint to{from.X + p.PctX(5) - p.PctX(0), from.Y + p.PctY(0) - p.PctY(5)};
-    Drag(*p.plot, from, to);
+    DragPoints(*p.plot, from, to);
     EXPECT_NEAR(a->X(), 25, 0.5);
     EXPECT_NEAR(a->Y(), 75, 0.5);
     EXPECT_NEAR(a->X2(), 45, 0.5);
@@ -443,7 +443,7 @@ TEST(Annotation, DraggingMovesTheAnchorAndTheFarCorner) {
     p.Paint();
     log.events.clear();
     const TPoint c{p.PctX(40), p.PctY(60)};
-    Drag(*p.plot, c, {c.X + 15, c.Y});
+    DragPoints(*p.plot, c, {c.X + 15, c.Y});
     EXPECT_NEAR(a->X(), 25, 0.5);
     EXPECT_EQ(log.Count("finished1"), 0);
     EXPECT_EQ(log.Count("move1"), 0);
@@ -458,7 +458,7 @@ TEST(Annotation, DraggingWithExchangedAxesMovesYAcrossTheScreen) {
     a->SetUserCanMove(true);
     p.Paint();
     const TPoint from{p.PctX(50), p.PctY(50)};
-    Drag(*p.plot, from, {from.X + p.PctX(8) - p.PctX(0), from.Y + p.PctY(0) - p.PctY(4)});
+    DragPoints(*p.plot, from, {from.X + p.PctX(8) - p.PctX(0), from.Y + p.PctY(0) - p.PctY(4)});
     EXPECT_NEAR(a->Y(), 58, 0.5);
     EXPECT_NEAR(a->X(), 46, 0.5);
 }
@@ -478,7 +478,7 @@ TEST(Annotation, SizingHandlesAndCursors) {
     // The top-left handle dragged past the bottom-right corner: the box follows the mouse and
     // its size stays positive.
     const TPoint to{box.Right + 40, box.Bottom + 20};
-    Drag(*p.plot, {box.Left, box.Top}, to);
+    DragPoints(*p.plot, {box.Left, box.Top}, to);
     const double x1 = p.view->PixelsXToPositionPercent(box.Right), x2 = p.view->PixelsXToPositionPercent(to.X);
     const double y1 = p.view->PixelsYToPositionPercent(box.Bottom), y2 = p.view->PixelsYToPositionPercent(to.Y);
     EXPECT_NEAR(a->X(), (x1 + x2) / 2, 1e-9);
@@ -538,11 +538,6 @@ TEST(Annotation, AddAnnotationAppliesThePlotsDefaults) {
     plot->DeleteAnnotation(0);
     EXPECT_EQ(removed, (std::vector<int>{0}));
     EXPECT_EQ(plot->AnnotationCount(), 1);
-}
-
-QByteArray ReadAll(const QString& name) {
-    QFile f(name);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 void WriteAll(const QString& name, const QByteArray& bytes) {

@@ -13,12 +13,6 @@ QByteArray FileBytes(const QString& name) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
 }
 
-void WriteBytes(const QString& name, const QByteArray& bytes) {
-    QFile f(name);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
 TEST(ChannelFiles, DataFileRoundTripWithNullAndEmptyPoints) {
     QTemporaryDir dir;
     const QString name = dir.filePath(QStringLiteral("data.txt"));

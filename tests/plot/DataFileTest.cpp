@@ -7,12 +7,6 @@
 
 namespace {
 
-void WriteBytes(const QString& name, const QByteArray& bytes) {
-    QFile f(name);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
 std::unique_ptr<TiXYPlot> TwoChannels(int first, int second) {
     auto plot = MakePlot();
     plot->AddChannel();

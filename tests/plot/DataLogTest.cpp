@@ -11,11 +11,6 @@
 
 namespace {
 
-QByteArray ReadAll(const QString& name) {
-    QFile f(name);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 std::vector<float> Floats(const QByteArray& bytes) {
     std::vector<float> out(std::size_t(bytes.size() / 4));
     std::memcpy(out.data(), bytes.constData(), out.size() * 4);

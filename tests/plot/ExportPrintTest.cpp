@@ -21,7 +21,6 @@
 
 namespace {
 
-constexpr TColor kBack = 0x00FFFF;  // yellow
 
 std::unique_ptr<TiXYPlot> ColouredPlot() {
     auto plot = MakePlot(400, 300);

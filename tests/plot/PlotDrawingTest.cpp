@@ -1,3 +1,5 @@
+#include "PlotTestSupport.h"
+
 #include "core/iPlotDrawing.h"
 #include "graphics/TBitmap.h"
 
@@ -9,7 +11,6 @@
 namespace {
 
 QRgb Pixel(TBitmap& b, int x, int y) { return b.Image().pixel(x, y) & 0xFFFFFF; }
-QRgb Rgb(TColor c) { return ToQColor(c).rgb() & 0xFFFFFF; }
 
 TEST(PlotDrawing, ShadeColorIsHeldToTheChannelRange) {
     EXPECT_EQ(ShadeColor(clWhite, 64, true), clWhite);

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QMouseEvent>
 #include <QProcess>
 #include <QStandardPaths>
@@ -52,6 +53,17 @@ bool HasColorNear(const QImage& image, const TRect& area, TColor color, int tole
                 return true;
         }
     return false;
+}
+
+QByteArray ReadAll(const QString& name) {
+    QFile f(name);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void WriteBytes(const QString& name, const QByteArray& bytes) {
+    QFile f(name);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
 }
 
 QString MessageOf(const std::function<void()>& call) {

@@ -33,11 +33,19 @@ std::unique_ptr<TiXYPlot> MakePlot(int width = 400, int height = 300);
 // The message of the plot exception a call raises; empty when it raises none.
 QString MessageOf(const std::function<void()>& call);
 
+// A file's bytes; empty when it cannot be read.
+QByteArray ReadAll(const QString& name);
+// Writes a file with the given bytes (a failed open fails the test).
+void WriteBytes(const QString& name, const QByteArray& bytes);
+
 // A mouse event sent to a widget.
 void Mouse(QWidget& w, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held,
            Qt::KeyboardModifiers mods = Qt::NoModifier);
 // A left-button drag from a to b in one move; `mods` held from the move on.
 void Drag(QWidget& w, QPoint a, QPoint b, Qt::KeyboardModifiers mods = Qt::NoModifier);
+
+// A yellow plot background that no drawn part has.
+inline constexpr TColor kBack = 0x00FFFF;
 
 // The colour of a pixel as 0xRRGGBB.
 inline unsigned PixelAt(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xFFFFFFu; }

@@ -15,7 +15,6 @@
 
 namespace {
 
-constexpr TColor kBack = 0x00FFFF;  // yellow
 
 bool Near(QRgb a, unsigned rgb, int tol) {
     return std::abs(qRed(a) - int(rgb >> 16 & 0xFF)) <= tol && std::abs(qGreen(a) - int(rgb >> 8 & 0xFF)) <= tol &&

@@ -20,7 +20,6 @@ namespace {
 
 constexpr QRgb kLeft = 0xFFC03020;   // the host's left half
 constexpr QRgb kRight = 0xFF2050C0;  // the host's right half
-constexpr TColor kBack = 0x00FFFF;   // the plot's background, yellow
 
 // A parent that draws two colours side by side, each over half its width.
 class Host : public QWidget {

@@ -6,6 +6,7 @@
 
 #include "graphics/ColorContrast.h"
 #include "graphics/DrawText.h"
+#include "rtl/RtlMath.h"
 #include "ui/TWinControl.h"
 
 #include <cmath>
@@ -33,8 +34,6 @@ int RectBorder(TFrameStyleEx style, int bevelWidth) {
     default: return 2;
     }
 }
-
-int Round(double v) { return int(std::nearbyint(v)); }
 
 }  // namespace
 

@@ -1,6 +1,7 @@
 #include "AdvProgressBar.h"
 
 #include "SafeFormat.h"
+#include "rtl/RtlMath.h"
 
 #include <QPainter>
 
@@ -10,8 +11,6 @@
 namespace {
 
 constexpr TColor kTransparentKey = 0xFF00FF;
-
-int Round(double v) { return int(std::nearbyint(v)); }
 
 void Box(TCanvas& c, TColor color, int l, int t, int r, int b) {
     if (r <= l || b <= t) return;

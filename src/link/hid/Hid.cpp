@@ -27,7 +27,7 @@ namespace {
 
 TModuleHandle HidLib = nullptr;
 
-void BindAll(bool& allFound) {
+void BindHidApi(bool& allFound) {
   BindModuleSymbol(HidLib, HidOpen, "q7k_hid_open", allFound);
   BindModuleSymbol(HidLib, HidClose, "q7k_hid_close", allFound);
   BindModuleSymbol(HidLib, HidGetAttributes, "q7k_hid_get_attributes", allFound);
@@ -74,7 +74,7 @@ std::string HidLibraryFile() {
 bool LoadHid() {
   if (!LoadModule(HidLib, HidLibraryFile())) return false;
   bool allFound = true;
-  BindAll(allFound);
+  BindHidApi(allFound);
   if (!allFound) {
     UnloadHid();
     return false;
@@ -85,7 +85,7 @@ bool LoadHid() {
 void UnloadHid() {
   UnloadModule(HidLib);
   bool ignored = true;
-  BindAll(ignored);  // a null handle gives null entry points
+  BindHidApi(ignored);  // a null handle gives null entry points
 }
 
 bool IsHidLoaded() { return HidLib != nullptr; }

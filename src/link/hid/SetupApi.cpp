@@ -16,7 +16,7 @@ namespace {
 TModuleHandle SetupLib = nullptr;
 int32_t UseCount = 0;
 
-void BindAll(bool& allFound) {
+void BindSetupApi(bool& allFound) {
   BindModuleSymbol(SetupLib, HidEnumOpen, "q7k_hid_enum_open", allFound);
   BindModuleSymbol(SetupLib, HidEnumInterface, "q7k_hid_enum_interface", allFound);
   BindModuleSymbol(SetupLib, HidEnumPath, "q7k_hid_enum_path", allFound);
@@ -36,7 +36,7 @@ bool LoadSetupApi() {
     return false;
   }
   bool allFound = true;
-  BindAll(allFound);
+  BindSetupApi(allFound);
   if (!allFound) {
     UnloadSetupApi();
     return false;
@@ -49,7 +49,7 @@ void UnloadSetupApi() {
   UseCount = 0;  // an unbalanced call leaves the count at 0, never below
   UnloadModule(SetupLib);
   bool ignored = true;
-  BindAll(ignored);
+  BindSetupApi(ignored);
 }
 
 bool IsSetupApiLoaded() { return SetupLib != nullptr; }

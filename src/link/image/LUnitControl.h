@@ -16,6 +16,7 @@ class LUnitControl {
  public:
   static constexpr std::size_t kPieceSize = 50;
   static constexpr int kPieceCount = 15;
+  static constexpr int kLastPiece = kPieceCount - 1;
   static constexpr std::size_t kPresetBodySize = 706;  // image bytes 2 to 707
   static constexpr std::size_t kPresetBodyOffset = 2;
   static constexpr std::size_t kUnitRecordSize = 720;

@@ -11,6 +11,8 @@ QString GainText(int position);
 QString CutFreqText(double hz);
 // Compressor or gate threshold of a slider position in half dB: "-90.0dB", "+0.0dB".
 QString ThresholdText(int position);
+// A threshold fader position is stored in the unit's record as position + 180.
+inline constexpr int kThresholdOffset = 180;
 // Gate times "%dms" and compressor times "%3dms" of a slider position (position + 1 ms).
 QString GateTimeText(int position);
 QString CompTimeText(int position);

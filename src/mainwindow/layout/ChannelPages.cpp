@@ -27,7 +27,6 @@ constexpr const char* kSlopeTexts[] = {"BW -6",  "BL -6",  "BW -12", "BL -12", "
                                        "BW -24", "BL -24", "LK -24", "BW -30", "BL -30", "BW -36", "BL -36",
                                        "LK -36", "BW -42", "BL -42", "BW -48", "BL -48", "LK -48"};
 
-constexpr int kFrameWidth = 1112, kGraphHeight = 284;
 constexpr int kMeterBottom = 216;
 
 // The channel strip: heading, gain fader with its box, meter (and limiter lamp), mute, polarity.

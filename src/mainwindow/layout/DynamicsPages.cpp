@@ -20,8 +20,6 @@ namespace MainLayout {
 
 namespace {
 
-constexpr int kFrameWidth = 1112, kGraphHeight = 284;
-
 // A meter panel with its scale: `stems` are the scale labels' stems top to bottom, `tops`
 // their tops; `lamp` adds a limiter lamp above the meter. The meter, lamp and labels are
 // named by their stems followed by `tail` (empty for the current channel's panel, else the

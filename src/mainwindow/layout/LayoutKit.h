@@ -121,6 +121,8 @@ constexpr int kMenuHeight = 22;
 // design size. Their lefts and tops are the resize tables'; the widths are ours: both grow by
 // half the extra width, so that their right edges stay on one line, 5 pixels inside the page
 // area's right edge, at every size.
+// The graph frame at the top of every page.
+constexpr int kFrameWidth = 1112, kGraphHeight = 284;
 constexpr int kParamLeft = 20, kParamTop = 292, kParamWidth = 1087, kParamHeight = 262;
 constexpr int kPresetLeft = 10, kPresetTop = 626, kPresetWidth = 1102, kPresetHeight = 66;
 

@@ -16,8 +16,6 @@ namespace MainLayout {
 
 namespace {
 
-constexpr int kFrameWidth = 1112, kGraphHeight = 284;
-
 constexpr TColor kBlockFace = RGBColor(52, 60, 72);
 constexpr TColor kBlockRim = RGBColor(96, 110, 130);
 

@@ -22,8 +22,6 @@ namespace MainLayout {
 
 namespace {
 
-constexpr int kFrameWidth = 1112, kGraphHeight = 284;
-
 // The strip of one channel on the Gain page.
 void BuildGainStrip(TfmMain& form, TWinControl* frame, int ch, int left) {
   const QString s = TfmMain::Suffix(ch);

@@ -17,6 +17,8 @@ struct TRect {
     int Bottom = 0;
     int Width() const { return Right - Left; }
     int Height() const { return Bottom - Top; }
+    // Whether (x, y) lies inside, the right and bottom edges excluded.
+    bool Contains(int x, int y) const { return x >= Left && x < Right && y >= Top && y < Bottom; }
     bool operator==(const TRect&) const = default;
     QRect ToQRect() const { return QRect(Left, Top, Right - Left, Bottom - Top); }
 };

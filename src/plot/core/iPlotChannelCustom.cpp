@@ -440,15 +440,9 @@ QString TiPlotChannelCustom::FormatDataCursorText(int style, TiPlotDataPointStat
 
 // ---- input ----------------------------------------------------------------------------
 
-namespace {
-
-bool Inside(const TRect& r, int x, int y) { return x >= r.Left && x < r.Right && y >= r.Top && y < r.Bottom; }
-
-}  // namespace
-
 bool TiPlotChannelCustom::iMouseHitTest(const TiPlotMouseData& d) {
     const bool hit = TiPlotManagerObject::iMouseHitTest(d);
-    if (FVisibleInLegend && Inside(FLegendRect, d.X, d.Y)) return true;
+    if (FVisibleInLegend && FLegendRect.Contains(d.X, d.Y)) return true;
     if (!FPlot || !FPlot->GetSelectActive()) return hit;
     FSelectDataIndex = -1;
     if (!MarkersVisible() || Count() == 0) return hit;
@@ -458,7 +452,7 @@ bool TiPlotChannelCustom::iMouseHitTest(const TiPlotMouseData& d) {
     for (int i = FStartIndex; i <= FStopIndex; ++i) {
         if (!IsValidPoint(i) || !IsMarkerDrawn(i)) continue;
         const TRect r = GetMarkerRect(i);
-        if (!Inside(r, d.X, d.Y)) continue;
+        if (!r.Contains(d.X, d.Y)) continue;
         FSelectHitTestRect = r;
         FSelectDataIndex = i;
         return true;
@@ -469,7 +463,7 @@ bool TiPlotChannelCustom::iMouseHitTest(const TiPlotMouseData& d) {
 void TiPlotChannelCustom::DoMouseHint(const TiPlotMouseData& d, TiHintData& hint) {
     if (!FPlot) return;
     FPlot->DoDataPointMouseMove(this, FSelectDataIndex, d.Shift, d.X, d.Y);
-    if (!FShowDataPointHints || FSelectDataIndex == -1 || !Inside(FSelectHitTestRect, d.X, d.Y)) return;
+    if (!FShowDataPointHints || FSelectDataIndex == -1 || !FSelectHitTestRect.Contains(d.X, d.Y)) return;
     if (FSelectDataIndex >= Count() || !XAxis() || !YAxis()) return;
     QString text = XAxis()->GetLabelText(GetX(FSelectDataIndex)) + QStringLiteral(", ") +
                    YAxis()->GetLabelText(GetY(FSelectDataIndex));
@@ -500,7 +494,7 @@ void TiPlotChannelCustom::DoMouseHint(const TiPlotMouseData& d, TiHintData& hint
 void TiPlotChannelCustom::DoMouseLeft(const TiPlotMouseData& d) {
     if (FPlot) FPlot->DoDataPointMouseDown(this, FSelectDataIndex, d.Button, d.Shift, d.X, d.Y);
     FMouseDownDataIndex = FSelectDataIndex;
-    if (FMouseDownDataIndex == -1 || FMouseDownDataIndex >= Count() || !Inside(FSelectHitTestRect, d.X, d.Y)) return;
+    if (FMouseDownDataIndex == -1 || FMouseDownDataIndex >= Count() || !FSelectHitTestRect.Contains(d.X, d.Y)) return;
     FSelectMouseDown = true;
     FSelectMouseDownIndex = FMouseDownDataIndex;
     FSelectDownRect = FSelectHitTestRect;
@@ -529,10 +523,10 @@ void TiPlotChannelCustom::DoMouseUp(const TiPlotMouseData& d) {
         FSelectMouseDown = false;
         const int index = FSelectMouseDownIndex;
         if (!FPlot || index >= Count()) return;
-        if (Inside(FSelectDownRect, d.X, d.Y)) FPlot->DoDataPointClick(this, index);
+        if (FSelectDownRect.Contains(d.X, d.Y)) FPlot->DoDataPointClick(this, index);
         if (GetX(index) != FMouseDownValueX || GetY(index) != FMouseDownValueY)
             FPlot->DoDataPointMoved(this, index, FMouseDownValueX, FMouseDownValueY, GetX(index), GetY(index));
-    } else if (FMouseDown && Inside(FLegendRect, d.X, d.Y) && FPlot) {
+    } else if (FMouseDown && FLegendRect.Contains(d.X, d.Y) && FPlot) {
         FPlot->DoObjectClick(this);
     }
 }

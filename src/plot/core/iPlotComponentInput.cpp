@@ -11,8 +11,6 @@ namespace {
 
 using Kind = TiPlotObjectKind;
 
-bool IsAxis(const TiPlotObject* o) { return o && (o->Kind() == Kind::XAxis || o->Kind() == Kind::YAxis); }
-
 // Objects that take a press themselves instead of through the selected objects.
 bool TakesOwnPress(const TiPlotObject* o) {
     switch (o->Kind()) {

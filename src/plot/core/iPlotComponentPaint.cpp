@@ -20,8 +20,6 @@ namespace {
 
 using Kind = TiPlotObjectKind;
 
-bool IsAxis(const TiPlotObject* o) { return o->Kind() == Kind::XAxis || o->Kind() == Kind::YAxis; }
-
 bool IsCartesian(const TiPlotObject* o) {
     return IsAxis(o) && static_cast<const TiPlotAxis*>(o)->CartesianStyle() != ipcsNone;
 }

@@ -13,11 +13,11 @@ namespace {
 const QString kFileType = QStringLiteral("Plot Config");
 
 // The object kinds in file order: the count's key and the sections' prefix.
-struct Kind {
+struct KindKeys {
     const char* Count;
     const char* Prefix;
 };
-constexpr Kind kKinds[] = {{"ChannelCount", "Channel"},     {"XAxisCount", "XAxis"},   {"YAxisCount", "YAxis"},
+constexpr KindKeys kKinds[] = {{"ChannelCount", "Channel"},     {"XAxisCount", "XAxis"},   {"YAxisCount", "YAxis"},
                            {"ToolBarCount", "ToolBar"},     {"LegendCount", "Legend"}, {"TableCount", "Table"},
                            {"LabelCount", "Label"},         {"DataViewCount", "DataView"},
                            {"DataCursorCount", "DataCursor"}, {"LimitCount", "Limit"}};

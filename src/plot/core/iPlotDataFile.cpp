@@ -2,6 +2,7 @@
 // columns, or the log layout of one X column) or in the compact byte format.
 #include "core/iPlotChannelCustom.h"
 #include "core/iPlotComponent.h"
+#include "core/iPlotDataFloats.h"
 #include "core/iPropertyText.h"
 #include "core/iXYPlotChannel.h"
 #include "rtl/Exception.h"
@@ -14,14 +15,9 @@
 namespace {
 
 const QString kCompact = QStringLiteral("Compact Interval");
-constexpr float kMissing = 1e38f;
+using iPlotDataFloats::AppendFloat;
+using iPlotDataFloats::kMissing;
 constexpr float kEndMark = 2e38f;
-
-void AppendFloat(QByteArray& bytes, float value) {
-    char raw[4];
-    std::memcpy(raw, &value, 4);  // little-endian hosts only, as the file is
-    bytes.append(raw, 4);
-}
 
 // Reads the next 32-bit float; fewer than 4 bytes left is "Invalid Data".
 float NextFloat(const QByteArray& bytes, qsizetype& at) {

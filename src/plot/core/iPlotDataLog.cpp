@@ -3,6 +3,7 @@
 #include "core/iPlotChannel.h"
 #include "core/iPlotChannelCustom.h"
 #include "core/iPlotComponent.h"
+#include "core/iPlotDataFloats.h"
 #include "core/iPlotTranslation.h"
 #include "core/iPropertyText.h"
 #include "core/iXYPlotChannel.h"
@@ -16,14 +17,8 @@
 
 namespace {
 
-constexpr float kMissing = 1e38f;
-
-void AppendFloat(std::string& bytes, double value) {
-    const float f = float(value);
-    char raw[4];
-    std::memcpy(raw, &f, 4);  // little-endian hosts only, as the file is
-    bytes.append(raw, 4);
-}
+using iPlotDataFloats::AppendFloat;
+using iPlotDataFloats::kMissing;
 
 void OpenLog(QFile& file, QIODevice::OpenMode mode) {
     if (!file.open(mode))

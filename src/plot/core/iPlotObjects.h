@@ -210,6 +210,11 @@ protected:
     bool FMouseDownPopup = false;
 };
 
+// True for the X and Y axes; false for a null object.
+inline bool IsAxis(const TiPlotObject* o) {
+    return o && (o->Kind() == TiPlotObjectKind::XAxis || o->Kind() == TiPlotObjectKind::YAxis);
+}
+
 // An object kept by a manager: all four callbacks and the owner are required.
 class TiPlotManagerObject : public TiPlotObject {
 public:

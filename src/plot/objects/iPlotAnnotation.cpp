@@ -32,8 +32,6 @@ TiPublishedProperty EnumProp(const char* name, G getter, S setter, int count, st
     return p;
 }
 
-bool Contains(const TRect& r, int x, int y) { return x >= r.Left && x < r.Right && y >= r.Top && y < r.Bottom; }
-
 // Whether two rectangles touch, edges included (a line of no width meets the view).
 bool Meets(const TRect& a, const TRect& b) {
     return a.Left <= b.Right && b.Left <= a.Right && a.Top <= b.Bottom && b.Top <= a.Bottom;
@@ -489,17 +487,17 @@ void TiPlotAnnotation::Draw(TCanvas& canvas, TColor backGroundColor) {
 bool TiPlotAnnotation::iMouseHitTest(const TiPlotMouseData& d) {
     if (FSelectModeOnlyInteraction && !(FPlot && FPlot->GetSelectActive())) return false;
     if (!FShowing) return false;
-    if (Contains(FClickRect, d.X, d.Y)) return true;
+    if (FClickRect.Contains(d.X, d.Y)) return true;
     for (const TRect& h : FHandles)
-        if (Contains(h, d.X, d.Y)) return true;
+        if (h.Contains(d.X, d.Y)) return true;
     return false;
 }
 
 TCursor TiPlotAnnotation::GetMouseCursor(const TPoint& point) {
     TCursor cursor = crHandPoint;
     if (FUserCanSize && IsSizable() && FUserSelected) {
-        if (Contains(FHandles[0], point.X, point.Y) || Contains(FHandles[3], point.X, point.Y)) cursor = crSizeNWSE;
-        else if (Contains(FHandles[1], point.X, point.Y) || Contains(FHandles[2], point.X, point.Y))
+        if (FHandles[0].Contains(point.X, point.Y) || FHandles[3].Contains(point.X, point.Y)) cursor = crSizeNWSE;
+        else if (FHandles[1].Contains(point.X, point.Y) || FHandles[2].Contains(point.X, point.Y))
             cursor = crSizeNESW;
     }
     if (FPlot) FPlot->DoGetMouseCursor(this, cursor);
@@ -514,7 +512,7 @@ void TiPlotAnnotation::DoMouseLeft(const TiPlotMouseData& d) {
         static constexpr std::pair<int, TiPlotAnnotationSelectStyle> kOrder[] = {
             {0, ipassSizeTopLeft}, {3, ipassSizeBottomRight}, {1, ipassSizeTopRight}, {2, ipassSizeBottomLeft}};
         for (const auto& [handle, style] : kOrder)
-            if (Contains(FHandles[std::size_t(handle)], d.X, d.Y)) {
+            if (FHandles[std::size_t(handle)].Contains(d.X, d.Y)) {
                 FSelectStyle = style;
                 break;
             }

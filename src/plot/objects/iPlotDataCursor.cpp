@@ -39,8 +39,6 @@ TiPublishedProperty MenuItemProperty(TiPlotDataCursorStyle style, bool visible) 
     return p;
 }
 
-bool Inside(const TRect& r, int x, int y) { return x >= r.Left && x < r.Right && y >= r.Top && y < r.Bottom; }
-
 const QString kAll = QStringLiteral("<All>");
 
 }  // namespace
@@ -305,9 +303,9 @@ void TiPlotDataCursor::DrawHint(TCanvas& canvas) {
 
 bool TiPlotDataCursor::iMouseHitTest(const TiPlotMouseData& d) {
     if (!FDataView) return false;
-    if (FPointer1Show && Inside(FPointer1Rect, d.X, d.Y)) return true;
-    if (FPointer2Show && Inside(FPointer2Rect, d.X, d.Y)) return true;
-    return FHintShowing && Inside(FHintRect, d.X, d.Y);
+    if (FPointer1Show && FPointer1Rect.Contains(d.X, d.Y)) return true;
+    if (FPointer2Show && FPointer2Rect.Contains(d.X, d.Y)) return true;
+    return FHintShowing && FHintRect.Contains(d.X, d.Y);
 }
 
 void TiPlotDataCursor::DoMouseLeft(const TiPlotMouseData& d) {
@@ -318,14 +316,14 @@ void TiPlotDataCursor::DoMouseLeft(const TiPlotMouseData& d) {
         FMouseDownYPixels = o == ioHorizontal ? PointerPixel(o, position) : d.Y;
         flag = true;
     };
-    if (FHintShowing && Inside(FHintRect, d.X, d.Y)) {
+    if (FHintShowing && FHintRect.Contains(d.X, d.Y)) {
         press(FMouseDownHint, FHintPosition, FHintOrientation == ioVertical ? ioHorizontal : ioVertical);
         InvalidateNow();
-    } else if (FPointer1Show && Inside(FPointer1Rect, d.X, d.Y)) {
+    } else if (FPointer1Show && FPointer1Rect.Contains(d.X, d.Y)) {
         press(FMouseDownPointer1, FPointer1Position, FPointer1Orientation);
         InvalidateNow();
         UpdateValues();
-    } else if (FPointer2Show && Inside(FPointer2Rect, d.X, d.Y)) {
+    } else if (FPointer2Show && FPointer2Rect.Contains(d.X, d.Y)) {
         press(FMouseDownPointer2, FPointer2Position, FPointer2Orientation);
         InvalidateNow();
         UpdateValues();

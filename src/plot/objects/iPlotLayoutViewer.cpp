@@ -2,14 +2,11 @@
 
 #include "core/iPlotDrawing.h"
 #include "core/iPlotTranslation.h"
+#include "rtl/RtlMath.h"
 
 #include <cmath>
 
 namespace {
-
-int Round(double v) { return int(std::nearbyint(v)); }
-
-bool Holds(const TRect& r, int x, int y) { return x >= r.Left && x < r.Right && y >= r.Top && y < r.Bottom; }
 
 bool IsAxis(const TiPlotLayoutObject* o) {
     return o->Kind() == TiPlotObjectKind::XAxis || o->Kind() == TiPlotObjectKind::YAxis;
@@ -45,14 +42,14 @@ std::vector<TiPlotLayoutObject*> TiPlotLayoutViewer::Objects() const {
 
 TiPlotLayoutObject* TiPlotLayoutViewer::GetMouseOverBlock(int x, int y) const {
     for (TiPlotLayoutObject* o : Objects())
-        if (o->Kind() != TiPlotObjectKind::DataViewPlaceholder && Holds(o->LayoutRect(), x, y)) return o;
+        if (o->Kind() != TiPlotObjectKind::DataViewPlaceholder && o->LayoutRect().Contains(x, y)) return o;
     return nullptr;
 }
 
 TBlockObject* TiPlotLayoutViewer::GetMouseOverBlock2(int x, int y) const {
     for (const auto& b : FBlockList) {
         const TRect& r = b->ARect;
-        if (!Holds(r, x, y)) continue;
+        if (!r.Contains(x, y)) continue;
         if (b->ToolBar && y < (r.Top + r.Bottom) / 2) continue;
         if (b->DataView) {
             const bool nearEdge = b->Horizontal ? (y < r.Top + FCellWidth || y >= r.Bottom - FCellWidth)

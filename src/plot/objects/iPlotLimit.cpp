@@ -5,12 +5,6 @@
 #include "core/iPlotDrawing.h"
 #include "rtl/Exception.h"
 
-namespace {
-
-bool Inside(const TRect& r, int x, int y) { return x >= r.Left && x < r.Right && y >= r.Top && y < r.Bottom; }
-
-}  // namespace
-
 const TiPublishedClass& TiPlotLimit::Published() {
     using namespace published;
     using C = TiPlotLimit;
@@ -226,7 +220,7 @@ void TiPlotLimit::Draw(TCanvas& canvas, TColor backGroundColor) {
 
 bool TiPlotLimit::iMouseHitTest(const TiPlotMouseData& d) {
     if (FSelectModeOnlyInteraction && !(FPlot && FPlot->GetSelectActive())) return false;
-    return (FLine1Show && Inside(FLine1ClickRect, d.X, d.Y)) || (FLine2Show && Inside(FLine2ClickRect, d.X, d.Y));
+    return (FLine1Show && FLine1ClickRect.Contains(d.X, d.Y)) || (FLine2Show && FLine2ClickRect.Contains(d.X, d.Y));
 }
 
 TCursor TiPlotLimit::GetMouseCursor(const TPoint&) {
@@ -239,8 +233,8 @@ TCursor TiPlotLimit::GetMouseCursor(const TPoint&) {
 
 void TiPlotLimit::DoMouseLeft(const TiPlotMouseData& d) {
     if (!FUserCanMove) return;
-    if (FLine1Show && Inside(FLine1ClickRect, d.X, d.Y)) FMouseDownLine1 = true;
-    else if (FLine2Show && Inside(FLine2ClickRect, d.X, d.Y)) FMouseDownLine2 = true;
+    if (FLine1Show && FLine1ClickRect.Contains(d.X, d.Y)) FMouseDownLine1 = true;
+    else if (FLine2Show && FLine2ClickRect.Contains(d.X, d.Y)) FMouseDownLine2 = true;
     InvalidateNow();
 }
 

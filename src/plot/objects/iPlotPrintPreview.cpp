@@ -5,6 +5,7 @@
 #include "core/iPlotDrawing.h"
 #include "core/iPlotPrinting.h"
 #include "objects/iPlotToolBar.h"
+#include "rtl/RtlMath.h"
 #include "ui/TCustomPanel.h"
 #include "ui/TPaintBox.h"
 
@@ -20,8 +21,6 @@
 #include <cmath>
 
 namespace {
-
-int Round(double v) { return int(std::nearbyint(v)); }
 
 
 // A small printer: paper on top, the body with a slot, a tray in front.

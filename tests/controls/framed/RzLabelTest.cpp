@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr TColor kHost = RGBColor(30, 34, 40);
+constexpr TColor kLabelHost = RGBColor(30, 34, 40);
 
 // A label as the band tables make them: transparent, centred, their own font.
 TRzLabel* BandLabel(TWinControl* parent, const QString& caption) {
@@ -38,7 +38,7 @@ int CountColor(const QImage& image, TColor color) {
 }
 
 TEST(Label, TransparentOverAGroupBoxOrFilledInsideItsBorders) {
-    TSolidHost host(nullptr, kHost);
+    TSolidHost host(nullptr, kLabelHost);
     host.SetBounds(0, 0, 200, 100);
     TRzGroupBox box(nullptr);
     box.SetParent(&host);
@@ -47,7 +47,7 @@ TEST(Label, TransparentOverAGroupBoxOrFilledInsideItsBorders) {
     box.SetTransparent(true);
     TRzLabel* l = BandLabel(&box, "1000");
     QImage shot = Grab(host);
-    EXPECT_EQ(PixelAt(shot, l->Left(), l->Top()), kHost);
+    EXPECT_EQ(PixelAt(shot, l->Left(), l->Top()), kLabelHost);
     EXPECT_GT(CountColor(Grab(*l), clWhite), 10);
 
     l->SetTransparent(false);
@@ -80,7 +80,7 @@ TEST(Label, AnglesAreNormalisedAndRotationResetsThem) {
 }
 
 TEST(Label, AutoSizeTurnsWithTheAngleAndCondensingStopsIt) {
-    TSolidHost host(nullptr, kHost);
+    TSolidHost host(nullptr, kLabelHost);
     TRzLabel* l = BandLabel(&host, "Frequency");
     const int w = l->Width(), h = l->Height();
     EXPECT_GT(w, h);
@@ -108,7 +108,7 @@ TEST(Label, AutoSizeTurnsWithTheAngleAndCondensingStopsIt) {
 }
 
 TEST(Label, BlinksOnTheSharedTicksAndStopsAtOnce) {
-    TSolidHost host(nullptr, kHost);
+    TSolidHost host(nullptr, kLabelHost);
     EXPECT_EQ(BlinkingControls, nullptr);
     TRzLabel* l = BandLabel(&host, "Q");
     TRzLabel* still = BandLabel(&host, "G");
@@ -134,7 +134,7 @@ TEST(Label, BlinksOnTheSharedTicksAndStopsAtOnce) {
 }
 
 TEST(Label, DisabledFlyByAndCurvedEdges) {
-    TSolidHost host(nullptr, kHost);
+    TSolidHost host(nullptr, kLabelHost);
     TRzLabel* l = BandLabel(&host, "Gain");
     l->SetTextStyle(tsShadow);
     l->SetShadowColor(clLime);
@@ -143,7 +143,7 @@ TEST(Label, DisabledFlyByAndCurvedEdges) {
     QImage shot = Grab(*l);
     EXPECT_EQ(CountColor(shot, clLime), 0);
     // One grey that reads on the host behind the transparent label.
-    EXPECT_GT(CountColor(shot, DisabledTextOn(kHost)), 0);
+    EXPECT_GT(CountColor(shot, DisabledTextOn(kLabelHost)), 0);
     l->SetEnabled(true);
 
     // Fly-by switched off before the pointer ever came keeps the font colour.

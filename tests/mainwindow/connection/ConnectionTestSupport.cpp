@@ -101,6 +101,13 @@ std::vector<std::string> FullReadRequests() {
   return steps;
 }
 
+std::vector<std::string> HandshakeAndRead() {
+  std::vector<std::string> all{"16", "19", "44"};
+  const std::vector<std::string> read = FullReadRequests();
+  all.insert(all.end(), read.begin(), read.end());
+  return all;
+}
+
 ByteArray EditorFrame(std::uint8_t code, int arg, std::uint8_t id) {
   return arg < 0 ? CM_MCS_CMD(id, code).Serialise() : CM_MCS_CMD(id, code, arg).Serialise();
 }

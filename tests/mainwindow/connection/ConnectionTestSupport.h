@@ -30,6 +30,8 @@ std::string Describe(const SimUnitFrame& frame);
 std::vector<std::string> Describe(const std::vector<SimUnitFrame>& frames);
 // The requests of a full read after the handshake: 34, 20, 41 x 30, 39 x 15, 18.
 std::vector<std::string> FullReadRequests();
+// The connect handshake (16, 19, 44) and then a full read.
+std::vector<std::string> HandshakeAndRead();
 // The frame the editor sends for a code (with an optional argument) to unit `id`.
 ByteArray EditorFrame(std::uint8_t code, int arg = -1, std::uint8_t id = 1);
 

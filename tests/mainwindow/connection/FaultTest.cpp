@@ -24,13 +24,6 @@ namespace {
 
 using ::testing::ElementsAreArray;
 
-std::vector<std::string> HandshakeAndRead() {
-  std::vector<std::string> all{"16", "19", "44"};
-  const std::vector<std::string> read = FullReadRequests();
-  all.insert(all.end(), read.begin(), read.end());
-  return all;
-}
-
 // Replies damaged or cut on their way: the link's parser and resends recover, and the read
 // still ends with the unit's image.
 struct RecoverCase {

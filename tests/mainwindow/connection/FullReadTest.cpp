@@ -25,15 +25,6 @@ namespace {
 
 using ::testing::ElementsAreArray;
 
-std::vector<std::string> Handshake() { return {"16", "19", "44"}; }
-
-std::vector<std::string> HandshakeAndRead() {
-  std::vector<std::string> all = Handshake();
-  const std::vector<std::string> read = FullReadRequests();
-  all.insert(all.end(), read.begin(), read.end());
-  return all;
-}
-
 struct TransportCase {
   const char* name;
   int transport;  // ConnectionTest::Transport

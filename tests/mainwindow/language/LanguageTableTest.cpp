@@ -8,11 +8,11 @@
 
 namespace {
 
-const QString kHeading = "//---------------------- Menu ------------------------";
+const QString kMenuHeading = "//---------------------- Menu ------------------------";
 
 LanguageTable Fixture() {
     return LanguageTable({
-        kHeading,
+        kMenuHeading,
         "SID_A", "Alpha",
         "SID_B", "  padded  text ",
         "SID_A", "Second",
@@ -35,12 +35,12 @@ TEST(LanguageTableText, FindsTheFirstWholeLineEqualToTheKeyIgnoringCase) {
         {"Sid_B", "  padded  text ", "text taken whole, blanks kept"},
         {"alpha", "SID_B", "a text line takes part like a key line"},
         {"//---------------------- MENU ------------------------", "SID_A", "so does a comment"},
-        {"SID_Q", kHeading, "no match gives the first line"},
-        {"SID_", kHeading, "a part of a line does not match"},
-        {"SID_A ", kHeading, "no trimming of the key"},
-        {" SID_A", kHeading, "no trimming of the key"},
-        {"padded  text", kHeading, "no trimming of the lines"},
-        {"", kHeading, "an empty key matches no line"},
+        {"SID_Q", kMenuHeading, "no match gives the first line"},
+        {"SID_", kMenuHeading, "a part of a line does not match"},
+        {"SID_A ", kMenuHeading, "no trimming of the key"},
+        {" SID_A", kMenuHeading, "no trimming of the key"},
+        {"padded  text", kMenuHeading, "no trimming of the lines"},
+        {"", kMenuHeading, "an empty key matches no line"},
         {"Last", "", "a match on the last line reads nothing past the end"},
     };
     const LanguageTable table = Fixture();

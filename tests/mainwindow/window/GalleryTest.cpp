@@ -8,8 +8,6 @@
 
 namespace {
 
-int Lightness(QRgb c) { return (qRed(c) + qGreen(c) + qBlue(c)) / 3; }
-
 class Gallery : public MainWindowTest, public ::testing::WithParamInterface<bool> {
 protected:
     void SetUp() override {

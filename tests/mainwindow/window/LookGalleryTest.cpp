@@ -22,8 +22,6 @@
 
 namespace {
 
-int Lightness(QRgb c) { return (qRed(c) + qGreen(c) + qBlue(c)) / 3; }
-
 // The program's look for one test; the toolkit defaults come back after it.
 class LookGallery : public MainWindowTest, public ::testing::WithParamInterface<bool> {
 protected:

@@ -11,6 +11,9 @@
 
 #include <memory>
 
+// The mean of a pixel's red, green and blue (dark faces stay well under 110).
+inline int Lightness(QRgb c) { return (qRed(c) + qGreen(c) + qBlue(c)) / 3; }
+
 class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override;
