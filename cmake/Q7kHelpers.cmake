@@ -89,11 +89,15 @@ endfunction()
 # threads: the target q7k_thread_tests builds them all, and they are the only tests of a
 # ThreadSanitizer build (Q7K_TSAN).
 # LOCK names a resource the tests hold one at a time (the unit's TCP address and port, the
-# simulated HID device), so they never run beside another test holding it.
+# simulated HID device), so they never run beside another test holding it. EXCLUDE names
+# files of the folder that are not the executable's (a fixture library of their own).
 function(q7k_glob_test name)
-  cmake_parse_arguments(A "WIDGETS;THREADS" "LOCK" "LIBS" ${ARGN})
+  cmake_parse_arguments(A "WIDGETS;THREADS" "LOCK" "LIBS;EXCLUDE" ${ARGN})
   file(GLOB_RECURSE srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
   list(FILTER srcs EXCLUDE REGEX "/fuzz/")
+  foreach(ex ${A_EXCLUDE})
+    list(REMOVE_ITEM srcs ${CMAKE_CURRENT_SOURCE_DIR}/${ex})
+  endforeach()
   set(main q7k_test_main)
   if(A_WIDGETS)
     set(main q7k_test_main_widgets)
