@@ -90,12 +90,14 @@ QImage DrawFace(Face face, int width, int height, int state) {
   return image;
 }
 
-// Faces are shared by size: many buttons have the same one.
+// Faces are shared by size: many buttons have the same one. They are kept in the format the
+// buttons' pictures hold, so every button shares the one copy instead of converting its own.
 const QImage& CachedFace(Face face, int width, int height, int state) {
   static QHash<quint64, QImage> cache;
   const quint64 key = (quint64(face) << 48) | (quint64(state) << 40) | (quint64(width) << 20) | quint64(height);
   auto it = cache.find(key);
-  if (it == cache.end()) it = cache.insert(key, DrawFace(face, width, height, state));
+  if (it == cache.end())
+    it = cache.insert(key, DrawFace(face, width, height, state).convertToFormat(QImage::Format_ARGB32_Premultiplied));
   return *it;
 }
 
