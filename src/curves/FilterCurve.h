@@ -80,6 +80,8 @@ public:
     const_iterator begin() const { return data(); }
     const_iterator end() const { return data() + size(); }
     void fill(double value) { std::fill(begin(), end(), value); }
+    // True until a point is first written: every point reads 0.
+    bool Untouched() const { return !points; }
     // All points 0, without allocating them when they are not yet.
     void Zero() {
         if (points) std::fill(points.get(), points.get() + size(), 0.0);
