@@ -147,8 +147,8 @@ void Centre(TForm& form, const QWidget* over) {
     form.move(area.center() - QPoint(form.width() / 2, form.height() / 2));
 }
 
-QImage Background(int width, int height) {
-    QImage image(std::max(width, 1), std::max(height, 1), QImage::Format_ARGB32_Premultiplied);
+QImage Background(int height) {
+    QImage image(1, std::max(height, 1), QImage::Format_ARGB32_Premultiplied);
     QPainter p(&image);
     QLinearGradient g(0, 0, 0, image.height());
     g.setColorAt(0, Rgb(58, 63, 71));
@@ -162,9 +162,15 @@ QImage Background(int width, int height) {
     return image;
 }
 
+QImage GroundUnder(const QImage& ground, const QRect& at) {
+    if (ground.width() != 1) return ground.copy(at);
+    const QImage rows = ground.copy(QRect(0, at.y(), 1, at.height()));
+    return at.width() == 1 ? rows : rows.scaled(at.width(), at.height());
+}
+
 QImage ButtonFace(const QImage& background, const QRect& at, Face face) {
     const int w = std::max(at.width(), 1), h = std::max(at.height(), 1);
-    QImage image = background.copy(at).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QImage image = GroundUnder(background, at).convertToFormat(QImage::Format_ARGB32_Premultiplied);
     if (image.size() != QSize(w, h)) image = image.scaled(w, h);
     const FaceColours c = ColoursOf(face);
     QPainter p(&image);
@@ -208,7 +214,7 @@ TImage* AddBackground(TForm& form) {
     image->SetParent(&form);
     image->SetBounds(0, 0, form.Width(), form.Height());
     image->SetStretch(true);
-    image->Picture().SetImage(Background(form.Width(), form.Height()));
+    image->Picture().SetImage(Background(form.Height()));
     form.SetColor(kGround);
     return image;
 }
