@@ -13,6 +13,8 @@
 #include <QPainterPath>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace DialogLook {
 
 namespace {
@@ -164,8 +166,18 @@ QImage Background(int height) {
 
 QImage GroundUnder(const QImage& ground, const QRect& at) {
     if (ground.width() != 1) return ground.copy(at);
-    const QImage rows = ground.copy(QRect(0, at.y(), 1, at.height()));
-    return at.width() == 1 ? rows : rows.scaled(at.width(), at.height());
+    if (at.isEmpty()) return QImage();
+    // Each row is the column's pixel repeated; rows outside the ground are transparent.
+    const QImage column = ground.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QImage part(at.size(), QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < part.height(); ++y) {
+        const int from = at.y() + y;
+        const quint32 pixel =
+            from >= 0 && from < column.height() ? reinterpret_cast<const quint32*>(column.constScanLine(from))[0] : 0;
+        auto* row = reinterpret_cast<quint32*>(part.scanLine(y));
+        std::fill(row, row + part.width(), pixel);
+    }
+    return part;
 }
 
 QImage ButtonFace(const QImage& background, const QRect& at, Face face) {
