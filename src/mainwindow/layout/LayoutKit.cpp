@@ -17,6 +17,7 @@
 #include "ui/TShape.h"
 #include "ui/TUpDown.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <cmath>
 #include <algorithm>
@@ -101,9 +102,26 @@ const QImage& CachedFace(Face face, int width, int height, int state) {
   return *it;
 }
 
+// The thumb files are read from the resources once; every fader's pictures load from that copy.
 void LoadThumb(TGDIPPicture& picture, const char* name) {
-  QFile file(QStringLiteral(":/styled/") + QLatin1String(name));
-  if (file.open(QIODevice::ReadOnly)) picture.LoadFromStream(&file);
+  struct File {
+    bool found = false;
+    QByteArray bytes;
+  };
+  static QHash<QByteArray, File> files;
+  auto it = files.find(name);
+  if (it == files.end()) {
+    QFile file(QStringLiteral(":/styled/") + QLatin1String(name));
+    File read;
+    read.found = file.open(QIODevice::ReadOnly);
+    if (read.found) read.bytes = file.readAll();
+    it = files.insert(name, read);
+  }
+  if (!it->found) return;
+  QBuffer buffer;
+  buffer.setData(it->bytes);
+  buffer.open(QIODevice::ReadOnly);
+  picture.LoadFromStream(&buffer);
 }
 
 }  // namespace
