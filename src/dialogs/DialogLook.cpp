@@ -8,12 +8,14 @@
 #include "ui/TLabel.h"
 
 #include <QGuiApplication>
+#include <QHashFunctions>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
 
 #include <algorithm>
+#include <unordered_map>
 
 namespace DialogLook {
 
@@ -180,10 +182,11 @@ QImage GroundUnder(const QImage& ground, const QRect& at) {
     return part;
 }
 
-QImage ButtonFace(const QImage& background, const QRect& at, Face face) {
-    const int w = std::max(at.width(), 1), h = std::max(at.height(), 1);
-    QImage image = GroundUnder(background, at).convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    if (image.size() != QSize(w, h)) image = image.scaled(w, h);
+namespace {
+
+// A button face drawn over `image`, its ground of the button's size.
+QImage DrawButtonFace(QImage image, Face face) {
+    const int w = image.width(), h = image.height();
     const FaceColours c = ColoursOf(face);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, true);
@@ -206,6 +209,32 @@ QImage ButtonFace(const QImage& background, const QRect& at, Face face) {
         p.drawRoundedRect(outer.adjusted(1, 1, -1, -1), radius - 1, radius - 1);
     }
     return image;
+}
+
+}  // namespace
+
+QImage ButtonFace(const QImage& background, const QRect& at, Face face) {
+    const int w = std::max(at.width(), 1), h = std::max(at.height(), 1);
+    QImage ground = GroundUnder(background, at).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (ground.size() != QSize(w, h)) ground = ground.scaled(w, h);
+    // Many buttons stand on the same ground (a row of equal buttons, OK beside Cancel): each
+    // face is drawn once for a ground and shared. Grounds are told apart by two hashes of
+    // their pixels and their size.
+    struct Key {
+        size_t first, second;
+        int width, height, face;
+        bool operator==(const Key&) const = default;
+    };
+    struct KeyHash {
+        size_t operator()(const Key& k) const { return k.first; }
+    };
+    static std::unordered_map<Key, QImage, KeyHash> faces;
+    const auto* bits = ground.constBits();
+    const size_t bytes = bits ? size_t(ground.sizeInBytes()) : 0;
+    const Key key{qHashBits(bits, bytes, 0), qHashBits(bits, bytes, 0x9E3779B9u), w, h, int(face)};
+    auto it = faces.find(key);
+    if (it == faces.end()) it = faces.emplace(key, DrawButtonFace(ground, face)).first;
+    return it->second;
 }
 
 QImage Icon(Emblem emblem, const QImage& ground) {
