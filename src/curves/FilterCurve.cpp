@@ -1,6 +1,7 @@
 #include "FilterCurve.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
 
@@ -24,6 +25,12 @@ int CurveTypeOfBand(int bandType)
     if (bandType < 0 || bandType >= int(std::size(kTypes)))
         return FilterCurveType::Flat;
     return kTypes[bandType];
+}
+
+const double* CurveData::Zeros()
+{
+    static const std::array<double, CurveAxis::kPoints> zeros{};
+    return zeros.data();
 }
 
 const BiquadCoefficients& FilterCurve::Coefficients()
@@ -254,7 +261,7 @@ void FilterCurve::ComputeMagnitude(const BiquadCoefficients& c)
     // A section whose numerator is its denominator (a band at 0 dB, an unused cut) is 0 dB
     // at every point: the loop below would give exactly that, at the cost of 4096 logarithms.
     if (c.b0 == 1 && c.b1 == c.a1 && c.b2 == c.a2) {
-        std::fill(data.begin(), data.end(), 0.0);
+        data.Zero();
         return;
     }
     const CurveAxis::Grid& g = CurveAxis::SharedGrid();

@@ -2,8 +2,11 @@
 
 #include "CurveAxis.h"
 
-#include <array>
+#include <algorithm>
+#include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <stdexcept>
 
 // Type codes of a curve section (the `type` of a FilterCurve), usable as plain ints.
 struct FilterCurveType {
@@ -42,6 +45,61 @@ struct BiquadCoefficients {
     double b0 = 1, b1 = 0, b2 = 0, a1 = 0, a2 = 0;
 };
 
+// The values of a curve on the axis's points. The points are allocated on the first write
+// (any non-const access): until then the curve reads as zeros and holds no memory, so the
+// many curves that are never computed cost nothing.
+class CurveData {
+public:
+    using value_type = double;
+    using iterator = double*;
+    using const_iterator = const double*;
+
+    CurveData() = default;
+    CurveData(const CurveData& other) { *this = other; }
+    CurveData(CurveData&&) noexcept = default;
+    CurveData& operator=(const CurveData& other) {
+        if (this == &other) return *this;
+        if (other.points) std::copy(other.begin(), other.end(), Points());
+        else Zero();
+        return *this;
+    }
+    CurveData& operator=(CurveData&&) noexcept = default;
+
+    static constexpr std::size_t size() { return CurveAxis::kPoints; }
+    double* data() { return Points(); }
+    const double* data() const { return points ? points.get() : Zeros(); }
+    double& operator[](std::size_t k) { return Points()[k]; }
+    const double& operator[](std::size_t k) const { return data()[k]; }
+    const double& at(std::size_t k) const {
+        if (k >= size()) throw std::out_of_range("CurveData::at");
+        return data()[k];
+    }
+    const double& back() const { return data()[size() - 1]; }
+    iterator begin() { return data(); }
+    iterator end() { return data() + size(); }
+    const_iterator begin() const { return data(); }
+    const_iterator end() const { return data() + size(); }
+    void fill(double value) { std::fill(begin(), end(), value); }
+    // True until a point is first written: every point reads 0.
+    bool Untouched() const { return !points; }
+    // All points 0, without allocating them when they are not yet.
+    void Zero() {
+        if (points) std::fill(points.get(), points.get() + size(), 0.0);
+    }
+    friend bool operator==(const CurveData& a, const CurveData& b) {
+        return std::equal(a.begin(), a.end(), b.begin());
+    }
+
+private:
+    double* Points() {
+        if (!points) points.reset(new double[size()]());
+        return points.get();
+    }
+    static const double* Zeros();
+
+    std::unique_ptr<double[]> points;
+};
+
 // One second-order section at 96 kHz and its response on the 4096-point axis, in dB
 // (mode 0) or in phase units (any other mode).
 class FilterCurve {
@@ -53,7 +111,7 @@ public:
     double freq = 1000;     // Hz, above 0 and below 48000
     double gain = 0;        // dB
     double q = 0.4;         // above 0
-    std::array<double, CurveAxis::kPoints> data{};
+    CurveData data;
 
     // Stores the four values (s0 and s1 keep theirs) and recomputes data.
     void SetFilter(double gain, double freq, double q, int type);

@@ -36,12 +36,15 @@ void Plot::ComputeSum()
 {
     auto& sum = curves[kSumSlot].data;
     sum = curves[0].data;
+    // Untouched curves add nothing; a sum of untouched curves stays untouched (all 0).
     for (int slot = 1; slot < kSummedSlots; ++slot) {
         const auto& d = curves[slot].data;
+        if (d.Untouched())
+            continue;
         for (int k = 0; k < CurveAxis::kPoints; ++k)
             sum[k] += d[k];
     }
-    if (mode == 0)
+    if (mode == 0 || sum.Untouched())
         return;
     const double turn = 2 * kPhaseUnitsPerHalfTurn;
     for (double& s : sum) {

@@ -8,10 +8,14 @@
 #include "ui/TLabel.h"
 
 #include <QGuiApplication>
+#include <QHashFunctions>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
+
+#include <algorithm>
+#include <unordered_map>
 
 namespace DialogLook {
 
@@ -147,8 +151,8 @@ void Centre(TForm& form, const QWidget* over) {
     form.move(area.center() - QPoint(form.width() / 2, form.height() / 2));
 }
 
-QImage Background(int width, int height) {
-    QImage image(std::max(width, 1), std::max(height, 1), QImage::Format_ARGB32_Premultiplied);
+QImage Background(int height) {
+    QImage image(1, std::max(height, 1), QImage::Format_ARGB32_Premultiplied);
     QPainter p(&image);
     QLinearGradient g(0, 0, 0, image.height());
     g.setColorAt(0, Rgb(58, 63, 71));
@@ -162,10 +166,27 @@ QImage Background(int width, int height) {
     return image;
 }
 
-QImage ButtonFace(const QImage& background, const QRect& at, Face face) {
-    const int w = std::max(at.width(), 1), h = std::max(at.height(), 1);
-    QImage image = background.copy(at).convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    if (image.size() != QSize(w, h)) image = image.scaled(w, h);
+QImage GroundUnder(const QImage& ground, const QRect& at) {
+    if (ground.width() != 1) return ground.copy(at);
+    if (at.isEmpty()) return QImage();
+    // Each row is the column's pixel repeated; rows outside the ground are transparent.
+    const QImage column = ground.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QImage part(at.size(), QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < part.height(); ++y) {
+        const int from = at.y() + y;
+        const quint32 pixel =
+            from >= 0 && from < column.height() ? reinterpret_cast<const quint32*>(column.constScanLine(from))[0] : 0;
+        auto* row = reinterpret_cast<quint32*>(part.scanLine(y));
+        std::fill(row, row + part.width(), pixel);
+    }
+    return part;
+}
+
+namespace {
+
+// A button face drawn over `image`, its ground of the button's size.
+QImage DrawButtonFace(QImage image, Face face) {
+    const int w = image.width(), h = image.height();
     const FaceColours c = ColoursOf(face);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, true);
@@ -190,6 +211,32 @@ QImage ButtonFace(const QImage& background, const QRect& at, Face face) {
     return image;
 }
 
+}  // namespace
+
+QImage ButtonFace(const QImage& background, const QRect& at, Face face) {
+    const int w = std::max(at.width(), 1), h = std::max(at.height(), 1);
+    QImage ground = GroundUnder(background, at).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (ground.size() != QSize(w, h)) ground = ground.scaled(w, h);
+    // Many buttons stand on the same ground (a row of equal buttons, OK beside Cancel): each
+    // face is drawn once for a ground and shared. Grounds are told apart by two hashes of
+    // their pixels and their size.
+    struct Key {
+        size_t first, second;
+        int width, height, face;
+        bool operator==(const Key&) const = default;
+    };
+    struct KeyHash {
+        size_t operator()(const Key& k) const { return k.first; }
+    };
+    static std::unordered_map<Key, QImage, KeyHash> faces;
+    const auto* bits = ground.constBits();
+    const size_t bytes = bits ? size_t(ground.sizeInBytes()) : 0;
+    const Key key{qHashBits(bits, bytes, 0), qHashBits(bits, bytes, 0x9E3779B9u), w, h, int(face)};
+    auto it = faces.find(key);
+    if (it == faces.end()) it = faces.emplace(key, DrawButtonFace(ground, face)).first;
+    return it->second;
+}
+
 QImage Icon(Emblem emblem, const QImage& ground) {
     QImage image = ground.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     if (!image.isNull()) Stamp(image, emblem);
@@ -208,7 +255,7 @@ TImage* AddBackground(TForm& form) {
     image->SetParent(&form);
     image->SetBounds(0, 0, form.Width(), form.Height());
     image->SetStretch(true);
-    image->Picture().SetImage(Background(form.Width(), form.Height()));
+    image->Picture().SetImage(Background(form.Height()));
     form.SetColor(kGround);
     return image;
 }

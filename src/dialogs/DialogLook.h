@@ -54,8 +54,12 @@ void SetFrame(TForm& form, int width, int height, unsigned frame);
 // Moves the form to the centre of `over` (a window), or of the screen when null.
 void Centre(TForm& form, const QWidget* over = nullptr);
 
-// The background picture of a dialog's client area.
-QImage Background(int width, int height);
+// The background picture of a dialog's client area, `height` tall. Every column of it is the
+// same, so it is one column wide: the background image stretches it across the area.
+QImage Background(int height);
+// The part of a ground picture at `at`. A ground one column wide (a background) stands for
+// its rows stretched across any width.
+QImage GroundUnder(const QImage& ground, const QRect& at);
 enum class Face { Up, Hot, Down, Disabled };
 // A button face of the size of `at`, drawn over that part of `background`.
 QImage ButtonFace(const QImage& background, const QRect& at, Face face);

@@ -14,7 +14,7 @@ TfmAbout::TfmAbout(TComponent* owner) : TForm(owner) {
     SetFrame(*this, 400, 119, kCloseBox);
     imBase = AddBackground(*this);
     imLogo = AddIcon(this, this, QStringLiteral("imLogo"), 20, 22, Emblem::Product,
-                     imBase->Picture().Image().copy(20, 22, 64, 64));
+                     GroundUnder(imBase->Picture().Image(), QRect(20, 22, 64, 64)));
     ProductName = AddLabel(this, this, QStringLiteral("ProductName"), 100, 20, DialogLook::Font(9, kText, true));
     ProductName->SetCaption(QStringLiteral("Product Name : Q7K DSP Processor Editor"));
     Version = AddLabel(this, this, QStringLiteral("Version"), 100, 44, DialogLook::Font(8, kText));

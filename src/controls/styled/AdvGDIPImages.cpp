@@ -23,7 +23,15 @@ DecodedImage Decode(const QByteArray& stream) {
     buffer.setData(stream);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
-    reader.setDecideFormatFromContent(true);
+    // PNG and BMP files, which Qt reads itself, are named by their signature: detecting the
+    // format would first load and ask every image plug-in.
+    const bool png = stream.startsWith("\x89PNG\r\n\x1A\n"), bmp = !png && stream.startsWith("BM");
+    if (png || bmp) {
+        reader.setFormat(png ? "png" : "bmp");
+        reader.setAutoDetectImageFormat(false);
+    } else {
+        reader.setDecideFormatFromContent(true);
+    }
     const QByteArray kind = reader.format();
     const QImage::Format declared = reader.imageFormat();
     if (!reader.read(&d.image) || d.image.isNull()) {

@@ -159,9 +159,13 @@ void ReadHeaderSize(const QString& extension, const QByteArray& data, int& width
 
 // ---------------------------------------------------------------- common picture
 
-std::unique_ptr<TGPImage> TGDIPGraphic::Decode() const {
+std::shared_ptr<TGPImage> TGDIPGraphic::Decode() const {
     if (FIsEmpty || FDatastream.isEmpty()) return nullptr;
-    return std::make_unique<TGPImage>(FDatastream);
+    if (!FDecoded || FDecodedBytes != FDatastream) {
+        FDecoded = std::make_shared<TGPImage>(FDatastream);
+        FDecodedBytes = FDatastream;
+    }
+    return FDecoded;
 }
 
 bool TGDIPGraphic::GetImageSizes() {

@@ -69,8 +69,9 @@ public:
     // Decodes the bytes and sets Width and Height (0 when they cannot be decoded); false only
     // when the picture is empty or holds no bytes.
     bool GetImageSizes();
-    // The decoded image, or null when empty or without bytes.
-    std::unique_ptr<TGPImage> Decode() const;
+    // The decoded image, or null when empty or without bytes. The picture keeps it until its
+    // bytes change, so measuring and drawing the same picture decode it once.
+    std::shared_ptr<TGPImage> Decode() const;
 
     TPictureEvent OnChange;
     TPictureEvent OnClear;
@@ -97,6 +98,10 @@ protected:
     int FHeight = 0;
     bool FDoubleBuffered = false;
     bool FTransparent = false;
+
+private:
+    mutable QByteArray FDecodedBytes;  // the bytes FDecoded was made from
+    mutable std::shared_ptr<TGPImage> FDecoded;
 };
 
 class TGDIPPicture : public TGDIPGraphic {

@@ -51,9 +51,10 @@ int ButtonLeft(int index) {
   return x;
 }
 
-// A dark vertical gradient for the page area's background pictures.
+// A dark vertical gradient for the page area's background pictures. Every column is the
+// same, so the picture is one column wide and the image stretches it across its width.
 void PaintBase(TImage& image, QColor top, QColor bottom) {
-  QImage picture(std::max(1, image.Width()), std::max(1, image.Height()), QImage::Format_RGB32);
+  QImage picture(1, std::max(1, image.Height()), QImage::Format_ARGB32_Premultiplied);
   QPainter p(&picture);
   QLinearGradient g(0, 0, 0, picture.height());
   g.setColorAt(0, top);

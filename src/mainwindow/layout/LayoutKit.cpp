@@ -17,6 +17,7 @@
 #include "ui/TShape.h"
 #include "ui/TUpDown.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <cmath>
 #include <algorithm>
@@ -90,18 +91,37 @@ QImage DrawFace(Face face, int width, int height, int state) {
   return image;
 }
 
-// Faces are shared by size: many buttons have the same one.
+// Faces are shared by size: many buttons have the same one. They are kept in the format the
+// buttons' pictures hold, so every button shares the one copy instead of converting its own.
 const QImage& CachedFace(Face face, int width, int height, int state) {
   static QHash<quint64, QImage> cache;
   const quint64 key = (quint64(face) << 48) | (quint64(state) << 40) | (quint64(width) << 20) | quint64(height);
   auto it = cache.find(key);
-  if (it == cache.end()) it = cache.insert(key, DrawFace(face, width, height, state));
+  if (it == cache.end())
+    it = cache.insert(key, DrawFace(face, width, height, state).convertToFormat(QImage::Format_ARGB32_Premultiplied));
   return *it;
 }
 
+// The thumb files are read from the resources once; every fader's pictures load from that copy.
 void LoadThumb(TGDIPPicture& picture, const char* name) {
-  QFile file(QStringLiteral(":/styled/") + QLatin1String(name));
-  if (file.open(QIODevice::ReadOnly)) picture.LoadFromStream(&file);
+  struct File {
+    bool found = false;
+    QByteArray bytes;
+  };
+  static QHash<QByteArray, File> files;
+  auto it = files.find(name);
+  if (it == files.end()) {
+    QFile file(QStringLiteral(":/styled/") + QLatin1String(name));
+    File read;
+    read.found = file.open(QIODevice::ReadOnly);
+    if (read.found) read.bytes = file.readAll();
+    it = files.insert(name, read);
+  }
+  if (!it->found) return;
+  QBuffer buffer;
+  buffer.setData(it->bytes);
+  buffer.open(QIODevice::ReadOnly);
+  picture.LoadFromStream(&buffer);
 }
 
 }  // namespace

@@ -154,18 +154,38 @@ TEST(Picture, FixedKeyColourKeysOnlyThatColour) {
 }
 
 TEST(Picture, UndecodableBytesAreAnUnknownFormat) {
+    // Plain text, and a PNG and a BMP signature with nothing valid behind them.
+    for (const QByteArray& bytes : {QByteArray("not an image at all"), QByteArray("\x89PNG\r\n\x1A\nrest of nothing"),
+                                    QByteArray("BM but no bitmap follows")}) {
+        TAdvGDIPPicture picture;
+        LoadBytes(picture, bytes);
+        EXPECT_FALSE(picture.Empty());
+        EXPECT_TRUE(picture.GetImageSizes());
+        EXPECT_EQ(picture.Width(), 0) << bytes.constData();
+        EXPECT_EQ(TGPImage(picture.Bytes()).GetFormat(), ifUndefined) << bytes.constData();
+        QImage target = Canvas(10, 10);
+        {
+            TGPGraphics g(&target);
+            picture.GDIPDraw(&g, TGPRectF{0, 0, 10, 10});
+        }
+        EXPECT_EQ(target.pixel(5, 5), 0u);
+    }
+}
+
+TEST(Picture, NewBytesAreDecodedAgain) {
+    // Large pictures, which only the picture itself keeps decoded.
     TAdvGDIPPicture picture;
-    LoadBytes(picture, QByteArray("not an image at all"));
-    EXPECT_FALSE(picture.Empty());
-    EXPECT_TRUE(picture.GetImageSizes());
-    EXPECT_EQ(picture.Width(), 0);
-    EXPECT_EQ(TGPImage(picture.Bytes()).GetFormat(), ifUndefined);
-    QImage target = Canvas(10, 10);
+    LoadBytes(picture, ImageFile(Solid(300, 300, QColor(255, 0, 0)), "PNG"));
+    EXPECT_EQ(picture.Width(), 300);
+    LoadBytes(picture, ImageFile(Solid(320, 310, QColor(0, 0, 255)), "PNG"));
+    EXPECT_EQ(picture.Width(), 320);
+    EXPECT_EQ(picture.Height(), 310);
+    QImage target = Canvas(320, 310);
     {
         TGPGraphics g(&target);
-        picture.GDIPDraw(&g, TGPRectF{0, 0, 10, 10});
+        picture.GDIPDraw(&g, TRect{0, 0, 320, 310});
     }
-    EXPECT_EQ(target.pixel(5, 5), 0u);
+    EXPECT_EQ(target.pixel(5, 5), qRgb(0, 0, 255));
 }
 
 TEST(Picture, FormatsAreRecognised) {

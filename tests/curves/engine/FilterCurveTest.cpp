@@ -318,4 +318,20 @@ TEST(CurveAxisTest, PointsAndFrequencies)
         EXPECT_EQ(grid.freq[k], CurveAxis::Frequency(k));
 }
 
+TEST(FilterCurveTest, CurveValuesCopyDeeplyAndResetToZero)
+{
+    const FilterCurve untouched;
+    FilterCurve peak;
+    peak.SetFilter(9, 2000, 3, FilterCurveType::Peak);
+    CurveData copy = peak.data;
+    copy[2625] = 100;
+    EXPECT_NE(copy, peak.data) << "a copy has points of its own";
+    copy = untouched.data;
+    EXPECT_EQ(copy, untouched.data) << "an untouched curve assigned reads as zeros";
+    EXPECT_EQ(copy.at(2625), 0.0);
+    peak.SetFilter(0, 2000, 3, FilterCurveType::Peak);
+    EXPECT_EQ(peak.data, untouched.data) << "back at 0 dB";
+    EXPECT_THROW((void)untouched.data.at(CurveAxis::kPoints), std::out_of_range);
+}
+
 }  // namespace

@@ -122,7 +122,7 @@ QSize DrawHeadingText(TGPGraphics* g, const QString& text, QPointF point, const 
     if (colorEnd == clNone && gradientType != gtTexture && gradientType != gtNone) gradientType = gtSolid;
     const float w = box.Width, h = box.Height;
     std::unique_ptr<TGPBrush> brush;
-    std::unique_ptr<TGPImage> texture;
+    std::shared_ptr<TGPImage> texture;
     switch (gradientType) {
     case gtSolid: brush = std::make_unique<TGPSolidBrush>(start); break;
     case gtVertical: brush = std::make_unique<TGPLinearGradientBrush>(TGPPointF{x, y}, TGPPointF{x, y + h}, start, end); break;

@@ -168,6 +168,12 @@ void TSplashScreenWindow::paintEvent(QPaintEvent*) {
     if (FForcedTransparent) {
         if (!FMainBuffer) return;
         p.setCompositionMode(QPainter::CompositionMode_Source);
+        // Fully opaque, the buffer (which covers the window) is copied as it is: the same
+        // pixels as drawn over a cleared window, in one pass.
+        if (FOpacity == 255 && FMainBuffer->size() == size()) {
+            p.drawImage(0, 0, *FMainBuffer);
+            return;
+        }
         p.fillRect(rect(), Qt::transparent);
         p.setCompositionMode(QPainter::CompositionMode_SourceOver);
         p.setOpacity(FOpacity / 255.0);
