@@ -88,11 +88,12 @@ endfunction()
 # the executable's --gtest_filter. THREADS marks tests that start
 # threads: the target q7k_thread_tests builds them all, and they are the only tests of a
 # ThreadSanitizer build (Q7K_TSAN).
-# LOCK names a resource the tests hold one at a time (the unit's TCP address and port, the
-# simulated HID device), so they never run beside another test holding it. EXCLUDE names
+# OWN_NETWORK: the tests stand a simulated unit at the unit's address and port, so each run
+# takes a private network namespace of its own (scripts/netns.sh --new) and such programs can
+# run side by side. EXCLUDE names
 # files of the folder that are not the executable's (a fixture library of their own).
 function(q7k_glob_test name)
-  cmake_parse_arguments(A "WIDGETS;THREADS" "LOCK" "LIBS;EXCLUDE" ${ARGN})
+  cmake_parse_arguments(A "WIDGETS;THREADS;OWN_NETWORK" "" "LIBS;EXCLUDE" ${ARGN})
   file(GLOB_RECURSE srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
   list(FILTER srcs EXCLUDE REGEX "/fuzz/")
   foreach(ex ${A_EXCLUDE})
@@ -114,18 +115,21 @@ function(q7k_glob_test name)
     endif()
     add_dependencies(q7k_thread_tests ${name})
   endif()
-  q7k_add_gtest(${name} ${A_LOCK})
+  set(own)
+  if(A_OWN_NETWORK)
+    set(own OWN_NETWORK)
+  endif()
+  q7k_add_gtest(${name} ${own})
 endfunction()
 
-# The GoogleTest executable `name` as one CTest test (see q7k_glob_test); the optional second
-# argument names the resource it holds (LOCK above).
+# The GoogleTest executable `name` as one CTest test (see q7k_glob_test); OWN_NETWORK as there.
 function(q7k_add_gtest name)
-  add_test(NAME ${name} COMMAND ${name}
-    --gtest_output=xml:${CMAKE_BINARY_DIR}/test-results/${name}.xml)
-  set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" LABELS ${name})
-  if(ARGC GREATER 1)
-    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK ${ARGV1})
+  set(command $<TARGET_FILE:${name}> --gtest_output=xml:${CMAKE_BINARY_DIR}/test-results/${name}.xml)
+  if(ARGC GREATER 1 AND ARGV1 STREQUAL "OWN_NETWORK")
+    set(command bash ${PROJECT_SOURCE_DIR}/scripts/netns.sh --new ${command})
   endif()
+  add_test(NAME ${name} COMMAND ${command})
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" LABELS ${name})
 endfunction()
 
 # A libFuzzer target, run by CTest for a bounded number of inputs (RUNS) from its seed
