@@ -39,6 +39,8 @@ namespace MainWindow {
 inline constexpr int kCutBase = 10;
 // The size of the "BYPASS" text over a graph whose whole EQ is bypassed.
 inline constexpr int kBypassTextSize = 60;
+// The "no band selected" row of a band table.
+inline constexpr int kNoBand = 15;
 // FFileOperation while a ".prs" file is being sent.
 inline constexpr int kFileOperationPrs = 12;
 // The name of an EQ band's button: "rzbEq<band + 1><suffix>".

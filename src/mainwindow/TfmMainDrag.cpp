@@ -24,7 +24,7 @@
 
 namespace {
 
-constexpr int kNoBand = 15;
+using MainWindow::kNoBand;
 constexpr int kHandleCount = 36;
 constexpr int kHighPassHandle = 10;
 constexpr int kLowPassHandle = 11;

@@ -17,8 +17,7 @@
 
 namespace {
 
-// The "no band selected" row of a band table.
-constexpr int kNoBand = 15;
+using MainWindow::kNoBand;
 // What the band sliders show while no band is selected.
 constexpr double kIdleBandFreq = 19.7;
 constexpr double kIdleBandQ = 0.4;

@@ -18,7 +18,6 @@
 
 namespace {
 
-QString OutputPath(const QString& name) { return QStringLiteral(Q7K_TEST_OUTPUT_DIR "/") + name; }
 
 // A page control lying directly on a sheet (the nested label and grid-line pages), or null.
 TiComponentEditorPageControl* NestedPages(QWidget* sheet) {

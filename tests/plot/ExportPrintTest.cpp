@@ -28,11 +28,6 @@ std::unique_ptr<TiXYPlot> ColouredPlot() {
     return plot;
 }
 
-bool Near(QRgb a, unsigned rgb, int tol = 40) {
-    return std::abs(qRed(a) - int(rgb >> 16 & 0xFF)) <= tol && std::abs(qGreen(a) - int(rgb >> 8 & 0xFF)) <= tol &&
-           std::abs(qBlue(a) - int(rgb & 0xFF)) <= tol;
-}
-
 QString OutPath(const char* name) { return QDir(QStringLiteral(Q7K_TEST_OUTPUT_DIR)).filePath(QLatin1String(name)); }
 
 }  // namespace

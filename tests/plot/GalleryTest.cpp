@@ -10,7 +10,6 @@
 
 namespace {
 
-QString OutputPath(const char* name) { return QStringLiteral(Q7K_TEST_OUTPUT_DIR "/") + QLatin1String(name); }
 
 // Feeds a plot's channels the way the main window redraws a transfer curve.
 void ShowCurve(TiXYPlot& plot, std::initializer_list<std::pair<double, double>> curve, std::pair<double, double> marker) {

@@ -19,7 +19,6 @@
 
 namespace {
 
-QString OutputPath(const char* name) { return QStringLiteral(Q7K_TEST_OUTPUT_DIR "/") + QLatin1String(name); }
 
 // A plot with only its axes and data view showing (no grid), and one limit on axes 0..100.
 struct LimitPlot {

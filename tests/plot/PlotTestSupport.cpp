@@ -55,6 +55,13 @@ bool HasColorNear(const QImage& image, const TRect& area, TColor color, int tole
     return false;
 }
 
+bool Near(QRgb a, unsigned rgb, int tol) {
+    return std::abs(qRed(a) - int(rgb >> 16 & 0xFF)) <= tol && std::abs(qGreen(a) - int(rgb >> 8 & 0xFF)) <= tol &&
+           std::abs(qBlue(a) - int(rgb & 0xFF)) <= tol;
+}
+
+QString OutputPath(const QString& name) { return QStringLiteral(Q7K_TEST_OUTPUT_DIR "/") + name; }
+
 QByteArray ReadAll(const QString& name) {
     QFile f(name);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();

@@ -47,6 +47,12 @@ void Drag(QWidget& w, QPoint a, QPoint b, Qt::KeyboardModifiers mods = Qt::NoMod
 // A yellow plot background that no drawn part has.
 inline constexpr TColor kBack = 0x00FFFF;
 
+// Whether a pixel is within `tol` of 0xRRGGBB in each of red, green and blue.
+bool Near(QRgb a, unsigned rgb, int tol = 40);
+
+// A file in the test's output folder of the build tree.
+QString OutputPath(const QString& name);
+
 // The colour of a pixel as 0xRRGGBB.
 inline unsigned PixelAt(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xFFFFFFu; }
 // The 0xRRGGBB of a colour value.

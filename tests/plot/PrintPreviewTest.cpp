@@ -16,11 +16,6 @@
 namespace {
 
 
-bool Near(QRgb a, unsigned rgb, int tol) {
-    return std::abs(qRed(a) - int(rgb >> 16 & 0xFF)) <= tol && std::abs(qGreen(a) - int(rgb >> 8 & 0xFF)) <= tol &&
-           std::abs(qBlue(a) - int(rgb & 0xFF)) <= tol;
-}
-
 struct PreviewFixture {
     std::unique_ptr<TiXYPlot> plot = MakePlot(400, 300);
     TiPlotPreviewForm form{nullptr};

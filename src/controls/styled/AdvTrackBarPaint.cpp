@@ -13,7 +13,7 @@ using namespace trackbar_rects;
 namespace {
 
 
-void Line(TCanvas& c, TColor color, int x1, int y1, int x2, int y2) {
+void StrokeLine(TCanvas& c, TColor color, int x1, int y1, int x2, int y2) {
     c.Pen.Color = color;
     c.Pen.Width = 1;
     c.Pen.Style = psSolid;
@@ -105,14 +105,14 @@ void DrawBandedGradient(TCanvas& canvas, TColor a, TColor b, int n, const QRect&
 
 void Draw3DFrame(TCanvas& c, const QRect& rect, TColor dark, TColor light) {
     const int l = rect.x(), t = rect.y(), r = Right(rect), b = Bottom(rect);
-    if (b - t > 2) Line(c, dark, l, t, l, b);
-    Line(c, dark, l, t, r, t);
-    Line(c, dark, r - 2, t, r - 2, b - 2);
-    Line(c, dark, r - 2, b - 2, l, b - 2);
-    Line(c, light, l + 1, b - 1, r - 1, b - 1);
-    Line(c, light, r - 1, b - 1, r - 1, t - 1);
-    Line(c, light, l + 1, b - 1, l + 1, t + 1);
-    Line(c, light, l + 1, t + 1, r - 2, t + 1);
+    if (b - t > 2) StrokeLine(c, dark, l, t, l, b);
+    StrokeLine(c, dark, l, t, r, t);
+    StrokeLine(c, dark, r - 2, t, r - 2, b - 2);
+    StrokeLine(c, dark, r - 2, b - 2, l, b - 2);
+    StrokeLine(c, light, l + 1, b - 1, r - 1, b - 1);
+    StrokeLine(c, light, r - 1, b - 1, r - 1, t - 1);
+    StrokeLine(c, light, l + 1, b - 1, l + 1, t + 1);
+    StrokeLine(c, light, l + 1, t + 1, r - 2, t + 1);
 }
 
 void TCustomTrackBar::Paint() {
@@ -302,11 +302,11 @@ void TCustomTrackBar::PaintTicks(TCanvas& canvas) {
                 FTickImages->Draw(canvas, x - FTickImages->Width() / 2, y - FTickImages->Height() / 2, index,
                                   isEnabled());
             } else if (Vertical()) {
-                Line(canvas, color, a0, along, a1, along);
-                if (t.Line3D()) Line(canvas, BlendColor(color, clWhite, 10), a0, along - 1, a1, along - 1);
+                StrokeLine(canvas, color, a0, along, a1, along);
+                if (t.Line3D()) StrokeLine(canvas, BlendColor(color, clWhite, 10), a0, along - 1, a1, along - 1);
             } else {
-                Line(canvas, color, along, a0, along, a1);
-                if (t.Line3D()) Line(canvas, BlendColor(color, clWhite, 10), along + 1, a0, along + 1, a1);
+                StrokeLine(canvas, color, along, a0, along, a1);
+                if (t.Line3D()) StrokeLine(canvas, BlendColor(color, clWhite, 10), along + 1, a0, along + 1, a1);
             }
             if (t.ShowText() && !text.isEmpty()) {
                 canvas.Font = t.Font();
@@ -435,8 +435,8 @@ void TCustomTrackBar::DrawThumb(TCanvas& canvas) {
         for (int k = -1; k <= 2; ++k) {
             const TColor c = k == -1 ? look.colorTo : k == 0 ? look.color : k == 1 ? BlendColor(look.color, clWhite, 60)
                                                                                     : BlendColor(look.color, clWhite, 10);
-            if (Vertical()) Line(canvas, c, r.x(), r.y() + m + k, Right(r), r.y() + m + k);
-            else Line(canvas, c, r.x() + m + k, r.y(), r.x() + m + k, Bottom(r));
+            if (Vertical()) StrokeLine(canvas, c, r.x(), r.y() + m + k, Right(r), r.y() + m + k);
+            else StrokeLine(canvas, c, r.x() + m + k, r.y(), r.x() + m + k, Bottom(r));
         }
         return;
     }
