@@ -218,23 +218,19 @@ QImage ButtonFace(const QImage& background, const QRect& at, Face face) {
     QImage ground = GroundUnder(background, at).convertToFormat(QImage::Format_ARGB32_Premultiplied);
     if (ground.size() != QSize(w, h)) ground = ground.scaled(w, h);
     // Many buttons stand on the same ground (a row of equal buttons, OK beside Cancel): each
-    // face is drawn once for a ground and shared. Grounds are told apart by two hashes of
-    // their pixels and their size.
-    struct Key {
-        size_t first, second;
-        int width, height, face;
-        bool operator==(const Key&) const = default;
+    // face is drawn once for a ground and shared. Faces are found by a hash of the ground's
+    // pixels and kept with their ground, which must match to the pixel.
+    struct Drawn {
+        QImage ground;
+        Face face;
+        QImage image;
     };
-    struct KeyHash {
-        size_t operator()(const Key& k) const { return k.first; }
-    };
-    static std::unordered_map<Key, QImage, KeyHash> faces;
-    const auto* bits = ground.constBits();
-    const size_t bytes = bits ? size_t(ground.sizeInBytes()) : 0;
-    const Key key{qHashBits(bits, bytes, 0), qHashBits(bits, bytes, 0x9E3779B9u), w, h, int(face)};
-    auto it = faces.find(key);
-    if (it == faces.end()) it = faces.emplace(key, DrawButtonFace(ground, face)).first;
-    return it->second;
+    static std::unordered_multimap<size_t, Drawn> faces;
+    const size_t key = qHashBits(ground.constBits(), size_t(ground.sizeInBytes()), size_t(face));
+    auto [first, last] = faces.equal_range(key);
+    for (auto it = first; it != last; ++it)
+        if (it->second.face == face && it->second.ground == ground) return it->second.image;
+    return faces.emplace(key, Drawn{ground, face, DrawButtonFace(ground, face)})->second.image;
 }
 
 QImage Icon(Emblem emblem, const QImage& ground) {
