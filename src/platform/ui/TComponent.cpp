@@ -25,21 +25,22 @@ void TComponent::Insert(TComponent* component) {
 }
 
 void TComponent::Remove(TComponent* component) {
-    FComponents.erase(std::remove(FComponents.begin(), FComponents.end(), component), FComponents.end());
-    for (auto it = FNames.begin(); it != FNames.end();) {
-        if (it.value() == component)
-            it = FNames.erase(it);
-        else
-            ++it;
-    }
+    // Components leave newest first, so the search runs from the back.
+    const auto it = std::find(FComponents.rbegin(), FComponents.rend(), component);
+    if (it != FComponents.rend()) FComponents.erase(std::next(it).base());
+    const auto named = FNames.constFind(component->FNameKey);
+    if (named != FNames.cend() && named.value() == component) FNames.erase(named);
+    component->FNameKey.clear();
     component->FOwner = nullptr;
 }
 
 void TComponent::SetName(const QString& name) {
     if (FOwner) {
-        const QString old = Name().toLower();
-        if (!old.isEmpty() && FOwner->FNames.value(old) == this) FOwner->FNames.remove(old);
-        if (!name.isEmpty()) FOwner->FNames.insert(name.toLower(), this);
+        auto& names = FOwner->FNames;
+        const auto old = names.constFind(FNameKey);
+        if (old != names.cend() && old.value() == this) names.erase(old);
+        FNameKey = name.toLower();
+        if (!FNameKey.isEmpty()) names.insert(FNameKey, this);
     }
     Object()->setObjectName(name);
 }

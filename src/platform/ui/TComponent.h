@@ -57,4 +57,5 @@ private:
     bool FLoading = false;
     std::vector<TComponent*> FComponents;
     QHash<QString, TComponent*> FNames;  // lower-case name -> component
+    QString FNameKey;                      // the key the owner's table holds this component under
 };

@@ -33,8 +33,12 @@ void TCustomControl::paintEvent(QPaintEvent* event) {
     Paint();
     FPainting = false;
     FCanvas.Release();
-    QPainter p(this);
-    for (const QRect& r : event->region()) p.drawImage(r.topLeft(), FSurface, r);
+    {
+        QPainter p(this);
+        for (const QRect& r : event->region()) p.drawImage(r.topLeft(), FSurface, r);
+    }
+    // The image is made anew by every paint, so it is not kept between paints.
+    FSurface = QImage();
 }
 
 bool TCustomControl::DoMouseWheel(TShiftState shift, int delta, QPoint pos) {

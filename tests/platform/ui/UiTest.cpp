@@ -34,7 +34,14 @@ TEST(Components, OwnerFindsByNameAndForgetsDeletedComponents) {
     EXPECT_EQ(form.FindComponent("pbLevelInA"), nullptr);
     EXPECT_EQ(form.FindComponent("pbLevelInB"), box);
     EXPECT_EQ(form.ComponentCount(), 1);
+    // A second component given the same name takes it; the first leaving does not drop it.
+    auto* other = new TPaintBox(&form);
+    other->SetName("PBLevelInB");
+    EXPECT_EQ(form.FindComponent("pbLevelInB"), other);
     delete box;
+    EXPECT_EQ(form.FindComponent("pbLevelInB"), other);
+    EXPECT_EQ(form.ComponentCount(), 1);
+    delete other;
     EXPECT_EQ(form.FindComponent("pbLevelInB"), nullptr);
     EXPECT_EQ(form.ComponentCount(), 0);
     EXPECT_EQ(form.FindComponent(""), nullptr);
