@@ -1,8 +1,23 @@
 #include "ui/ParentBackground.h"
 
 #include "ui/TControl.h"
+#include "ui/TCustomControl.h"
 
+#include <QGraphicsEffect>
 #include <QPainter>
+
+namespace {
+
+// A parent whose render shows no more than its window colour and its own repaint: shown (so
+// nothing of its size waits to be sent), no filled or styled background, no effect or mask,
+// and a plain window colour.
+bool DrawsAsRendered(const QWidget& parent) {
+    return parent.isVisible() && !parent.autoFillBackground() && !parent.testAttribute(Qt::WA_StyledBackground) &&
+           !parent.graphicsEffect() && parent.mask().isEmpty() &&
+           parent.palette().brush(QPalette::Window).style() == Qt::SolidPattern;
+}
+
+}  // namespace
 
 void PaintParentBackground(const QWidget& control, TCanvas& canvas) {
     QWidget* parent = control.parentWidget();
@@ -13,7 +28,18 @@ void PaintParentBackground(const QWidget& control, TCanvas& canvas) {
     canvas.Release();
     QImage layer(under.size(), QImage::Format_ARGB32_Premultiplied);
     layer.fill(Qt::transparent);
-    parent->render(&layer, QPoint(), QRegion(under), QWidget::DrawWindowBackground);
+    if (auto* painted = qobject_cast<TCustomControl*>(parent); painted && DrawsAsRendered(*parent)) {
+        // The window's render would first walk every control of the window (for pending
+        // moves and resizes) on each call; a shown control that draws itself is painted
+        // straight away instead: its window colour, then its repaint.
+        QPainter lp(&layer);
+        lp.setCompositionMode(QPainter::CompositionMode_Source);
+        lp.fillRect(layer.rect(), parent->palette().brush(QPalette::Window));
+        lp.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        painted->PaintAreaTo(lp, QPoint(), under);
+    } else {
+        parent->render(&layer, QPoint(), QRegion(under), QWidget::DrawWindowBackground);
+    }
     const QPoint at = under.topLeft() - control.pos();
     QPainter p(target);
     p.setCompositionMode(QPainter::CompositionMode_Source);

@@ -15,8 +15,7 @@ void TCustomControl::EraseBackground(TCanvas& canvas) {
     canvas.FillRect(Rect(0, 0, Width(), Height()));
 }
 
-void TCustomControl::paintEvent(QPaintEvent* event) {
-    if (width() <= 0 || height() <= 0) return;
+void TCustomControl::PaintSurface() {
     FCanvas.Release();
     if (FSurface.size() != size()) FSurface = QImage(size(), QImage::Format_ARGB32_Premultiplied);
     FSurface.fill(Qt::transparent);
@@ -33,12 +32,28 @@ void TCustomControl::paintEvent(QPaintEvent* event) {
     Paint();
     FPainting = false;
     FCanvas.Release();
+}
+
+void TCustomControl::paintEvent(QPaintEvent* event) {
+    if (width() <= 0 || height() <= 0) return;
+    const bool nested = FPainting;
+    PaintSurface();
     {
         QPainter p(this);
         for (const QRect& r : event->region()) p.drawImage(r.topLeft(), FSurface, r);
     }
-    // The image is made anew by every paint, so it is not kept between paints.
-    FSurface = QImage();
+    // The image is made anew by every paint, so it is not kept between paints (a paint
+    // asked for in the middle of another leaves it to the outer one).
+    if (!nested) FSurface = QImage();
+}
+
+void TCustomControl::PaintAreaTo(QPainter& painter, QPoint at, const QRect& area) {
+    const QRect inside = area.intersected(rect());
+    if (inside.isEmpty()) return;
+    const bool nested = FPainting;
+    PaintSurface();
+    painter.drawImage(at + (inside.topLeft() - area.topLeft()), FSurface, inside);
+    if (!nested) FSurface = QImage();
 }
 
 bool TCustomControl::DoMouseWheel(TShiftState shift, int delta, QPoint pos) {

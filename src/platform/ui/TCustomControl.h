@@ -15,6 +15,7 @@
 #include "ui/TWinControl.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QPoint>
 
 using TMouseWheelEvent =
@@ -32,6 +33,10 @@ public:
     bool Painting() const { return FPainting; }
     // A mouse button was pressed on the control and not all are released yet.
     bool MouseCapture() const { return FMouseCapture; }
+    // Runs the control's repaint (erase and Paint) and draws `area` of it, in the control's
+    // coordinates, with `painter` at `at`: what its paint event would show there, without
+    // asking the window to repaint.
+    void PaintAreaTo(QPainter& painter, QPoint at, const QRect& area);
 
     TMouseWheelEvent OnMouseWheel;
     TMouseWheelUpDownEvent OnMouseWheelDown;
@@ -57,6 +62,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    // Erases and paints the whole control into its image.
+    void PaintSurface();
+
     QImage FSurface;
     TCanvas FCanvas;
     bool FPainting = false;

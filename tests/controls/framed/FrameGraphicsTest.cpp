@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QPainter>
+
 namespace {
 
 // A 6 x 4 picture: teal everywhere but a 2 x 2 yellow square at (1, 1) and a black pixel at
@@ -157,6 +159,59 @@ TEST(ParentBackground, ShowsWhatTheParentDrawsUnderTheControl) {
     FillBoard(board, 20, 10, clWhite);
     DrawParentBackground(loose, board.Canvas(), false);
     EXPECT_EQ(PixelAt(board, 5, 5), clWhite);
+}
+
+// A parent that paints a pattern that changes with every pixel over its upper half and
+// leaves its lower half undrawn, so an offset or a missing window colour shows.
+class TPatternHost : public TCustomControl {
+public:
+    using TCustomControl::TCustomControl;
+
+protected:
+    void EraseBackground(TCanvas&) override {}
+    void Paint() override {
+        for (int y = 0; y < Height() / 2; ++y)
+            for (int x = 0; x < Width(); ++x) Canvas().SetPixel(x, y, RGBColor(x * 5, y * 9, 200 - x));
+    }
+};
+
+TEST(ParentBackground, AShownParentGivesWhatItsRenderGives) {
+    ShownForm shown(120, 90);
+    auto* host = new TPatternHost(&shown.form);
+    host->SetParent(shown.host);
+    host->SetBounds(5, 5, 40, 30);
+    host->SetColor(RGBColor(90, 10, 10));
+    QPalette palette = host->palette();
+    palette.setColor(QPalette::Window, QColor(10, 90, 10));
+    host->setPalette(palette);
+    auto* child = new TSolidHost(&shown.form, clRed);
+    child->SetParent(host);
+    Settle();
+    ASSERT_TRUE(host->isVisible());
+
+    // Inside, across the painted and undrawn halves, and running over each edge.
+    for (const QRect& place : {QRect(3, 2, 12, 8), QRect(20, 10, 10, 12), QRect(-4, -3, 10, 8), QRect(33, 25, 12, 9)}) {
+        child->SetBounds(place.x(), place.y(), place.width(), place.height());
+        TBitmap board;
+        FillBoard(board, place.width(), place.height(), clWhite);
+        DrawParentBackground(*child, board.Canvas(), false);
+
+        // What the window's render of the parent shows there, over the parent's colour.
+        const QRect under = place.intersected(host->rect());
+        QImage expected(place.size(), QImage::Format_ARGB32_Premultiplied);
+        expected.fill(Qt::white);
+        QImage layer(under.size(), QImage::Format_ARGB32_Premultiplied);
+        layer.fill(Qt::transparent);
+        host->render(&layer, QPoint(), QRegion(under), QWidget::DrawWindowBackground);
+        QPainter p(&expected);
+        p.fillRect(QRect(under.topLeft() - place.topLeft(), under.size()), QColor(90, 10, 10));
+        p.drawImage(under.topLeft() - place.topLeft(), layer);
+        p.end();
+        for (int y = 0; y < place.height(); ++y)
+            for (int x = 0; x < place.width(); ++x)
+                ASSERT_EQ(PixelAt(board, x, y), PixelAt(expected, x, y))
+                    << "child at " << place.x() << "," << place.y() << ", pixel " << x << "," << y;
+    }
 }
 
 }  // namespace
