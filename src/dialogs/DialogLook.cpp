@@ -326,7 +326,7 @@ MessagePanel AddMessagePanel(TForm& form, const QRect& bounds, Emblem emblem, co
     panel.label->SetWordWrap(true);
     panel.label->SetAlignment(taCenter);
     panel.label->SetLayout(tlCenter);
-    panel.label->SetFont(Font(9, RGBColor(28, 31, 36), true));
+    panel.label->SetFont(Font(9, kPanelText, true));
     const int left = 16 + kIcon + 8;
     panel.label->SetBounds(left, 12, bounds.width() - left - 12, bounds.height() - 18);
     return panel;

@@ -69,11 +69,11 @@ void TfmLinkSel::BuildSide(TRzGroupBox* box, bool outputs)
 {
     using namespace DialogLook;
     box->SetColor(kPanel);
-    box->SetFont(DialogLook::Font(8, RGBColor(28, 31, 36), true));
+    box->SetFont(DialogLook::Font(8, DialogLook::kPanelText, true));
     const int first = outputs ? 2 : 0, last = outputs ? kNamedChannels - 1 : 1;
     for (int master = first; master <= last; ++master) {
         TLabel* header = AddLabel(this, box, QStringLiteral("lbLinkHead") + ChannelLabel(master),
-                                  kColumnLeft + SideIndex(master) * kColumnStep, 12, DialogLook::Font(8, RGBColor(28, 31, 36), true));
+                                  kColumnLeft + SideIndex(master) * kColumnStep, 12, DialogLook::Font(8, DialogLook::kPanelText, true));
         header->SetAutoSize(false);
         header->SetAlignment(taCenter);
         header->SetWidth(kLinkButtonWidth);

@@ -60,7 +60,7 @@ TfmNetworkSetup::TfmNetworkSetup(TComponent* owner) : TForm(owner) {
     gbIdSetting->SetParent(this);
     gbIdSetting->SetBounds(30, 22, 219, 66);
     gbIdSetting->SetColor(kPanel);
-    gbIdSetting->SetFont(DialogLook::Font(8, RGBColor(28, 31, 36), true));
+    gbIdSetting->SetFont(DialogLook::Font(8, DialogLook::kPanelText, true));
     lbMessage = new TLabel(this);
     lbMessage->SetName(QStringLiteral("lbMessage"));
     lbMessage->SetParent(gbIdSetting);
@@ -68,7 +68,7 @@ TfmNetworkSetup::TfmNetworkSetup(TComponent* owner) : TForm(owner) {
     lbMessage->SetAutoSize(false);
     lbMessage->SetAlignment(taRightJustify);
     lbMessage->SetLayout(tlCenter);
-    lbMessage->SetFont(DialogLook::Font(9, RGBColor(28, 31, 36)));
+    lbMessage->SetFont(DialogLook::Font(9, DialogLook::kPanelText));
     lbMessage->SetBounds(10, 26, 90, 26);
     edId = MakeEdit(gbIdSetting, QStringLiteral("edId"), 110, 26, 64, 26, QStringLiteral("1"));
 

@@ -14,7 +14,6 @@ TfmStoreName* fmStoreName = nullptr;
 
 namespace {
 constexpr int kNameSize = 14;
-// The pale field colour of the name edit, as the layout gives it.
 }  // namespace
 
 TfmStoreName::TfmStoreName(TComponent* owner) : TForm(owner) {

@@ -7,10 +7,6 @@
 #include "ui/TImage.h"
 #include "ui/TLabel.h"
 
-namespace {
-// The pale field colour of the password edits, as the layouts give it.
-}  // namespace
-
 LockLayout BuildLockLayout(TForm& form, const QString& cancelName) {
     using namespace DialogLook;
     LockLayout l{};

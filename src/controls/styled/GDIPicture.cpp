@@ -161,7 +161,7 @@ void ReadHeaderSize(const QString& extension, const QByteArray& data, int& width
 
 std::shared_ptr<TGPImage> TGDIPGraphic::Decode() const {
     if (FIsEmpty || FDatastream.isEmpty()) return nullptr;
-    if (!FDecoded || FDecodedBytes != FDatastream) {
+    if (!FDecoded || !FDecodedBytes.isSharedWith(FDatastream)) {
         FDecoded = std::make_shared<TGPImage>(FDatastream);
         FDecodedBytes = FDatastream;
     }

@@ -117,12 +117,12 @@ void ApplyWidthTable(TfmMain& form, int dx);
 // The top of the page area below the menu bar and the function bar.
 constexpr int kMenuHeight = 22;
 
+// The graph frame at the top of every page.
+constexpr int kFrameWidth = 1112, kGraphHeight = 284;
 // Every page's parameter frame (in rzgMain, at x 5) and the preset bar (in the window) at the
 // design size. Their lefts and tops are the resize tables'; the widths are ours: both grow by
 // half the extra width, so that their right edges stay on one line, 5 pixels inside the page
 // area's right edge, at every size.
-// The graph frame at the top of every page.
-constexpr int kFrameWidth = 1112, kGraphHeight = 284;
 constexpr int kParamLeft = 20, kParamTop = 292, kParamWidth = 1087, kParamHeight = 262;
 constexpr int kPresetLeft = 10, kPresetTop = 626, kPresetWidth = 1102, kPresetHeight = 66;
 

@@ -8,10 +8,6 @@
 
 namespace {
 
-bool IsAxis(const TiPlotLayoutObject* o) {
-    return o->Kind() == TiPlotObjectKind::XAxis || o->Kind() == TiPlotObjectKind::YAxis;
-}
-
 bool IsDataViewKind(const TiPlotLayoutObject* o) {
     return o->Kind() == TiPlotObjectKind::DataView || o->Kind() == TiPlotObjectKind::DataViewPlaceholder;
 }
